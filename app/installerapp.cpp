@@ -1,0 +1,74 @@
+#include "installerapp.h"
+
+#include "customsettings.h"
+#include "driverinfo.h"
+#include "extractorcleanup.h"
+#include "instancelock.h"
+#include "registry.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QIcon>
+#include <QMessageBox>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+
+#include <memory>
+
+const QUrl InstallerApp::mainScene(QStringLiteral("qrc:/Qml/main.qml"));
+
+void InstallerApp::showSecondCopyMessage()
+{
+    const QString text = QApplication::translate("main", "KPQ INSTALLATER detects another instance is running.")
+        + QLatin1Char('\n') + QApplication::translate("main", "Please close already running instance")
+        + QLatin1Char('\n') + QApplication::translate("main", "            Or         ")
+        + QLatin1Char('\n') + QApplication::translate("main", "Multiple Instance Access Denied!");
+    QMessageBox::critical(nullptr, QStringLiteral("KPQ INSTALLATER"), text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+int InstallerApp::run(int &argc, char **argv, const Seams &seams)
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/ZYMlogo.ico")));
+    auto engine = std::make_unique<QQmlApplicationEngine>();
+
+    // Never destroyed: their runners must not end an installer they started
+    // when the window closes, so they live until the process ends.
+    auto *settings = new CustomSettings(seams.platform);
+    auto *driverInfo = new DriverInfo(seams.platform);
+
+    settings->enableShutdownPrivilege();
+    engine->rootContext()->setContextProperty(QStringLiteral("qtInterface"), settings);
+    engine->rootContext()->setContextProperty(QStringLiteral("qtInterface1"), driverInfo);
+
+    Registry *registry = seams.platform.registry;
+    HKEY makerKey = nullptr;
+    if (registry->openKey(PackageRegistry::makerKeyPath, &makerKey) == Registry::Success) {
+        driverInfo->query(makerKey);
+        registry->closeKey(makerKey);
+    }
+
+    auto cleanup = std::make_unique<ExtractorCleanup>(seams.platform.launcher);
+    int exitCode = 0;
+    if (seams.instanceLock->acquire()) {
+        engine->load(mainScene);
+        const bool loaded = !engine->rootObjects().isEmpty();
+        cleanup->run();
+        if (loaded) {
+            exitCode = QApplication::exec();
+        } else {
+            // Without its window the run could never end: leave at once.
+            qWarning().noquote() << "could not load" << mainScene.toString();
+            exitCode = 1;
+        }
+    } else {
+        cleanup->run();
+        showSecondCopyMessage();
+    }
+
+    cleanup.reset();
+    engine.reset();
+    application.reset();
+    return exitCode;
+}

@@ -1,0 +1,8 @@
+#include "installerapp.h"
+#include "productionplatform.h"
+
+int main(int argc, char *argv[])
+{
+    const ProductionPlatform platform;
+    return InstallerApp::run(argc, argv, platform.seams());
+}

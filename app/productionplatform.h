@@ -1,0 +1,36 @@
+#pragma once
+
+#include "installerapp.h"
+
+#include <memory>
+
+class ArgumentSource;
+class Environment;
+class InstanceLock;
+class ProcessLauncher;
+class Registry;
+class Shutdown;
+class SystemInfo;
+class UrlOpener;
+
+// The one place where the production seams are chosen: the real system on
+// Windows, the simulated one (registry file, drive folder) elsewhere.
+class ProductionPlatform final
+{
+public:
+    ProductionPlatform();
+    ~ProductionPlatform();
+    Q_DISABLE_COPY_MOVE(ProductionPlatform)
+
+    InstallerApp::Seams seams() const;
+
+private:
+    std::unique_ptr<Registry> m_registry;
+    std::unique_ptr<ProcessLauncher> m_launcher;
+    std::unique_ptr<Shutdown> m_shutdown;
+    std::unique_ptr<Environment> m_environment;
+    std::unique_ptr<SystemInfo> m_systemInfo;
+    std::unique_ptr<UrlOpener> m_urlOpener;
+    std::unique_ptr<ArgumentSource> m_arguments;
+    std::unique_ptr<InstanceLock> m_instanceLock;
+};

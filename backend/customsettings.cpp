@@ -1,0 +1,226 @@
+#include "customsettings.h"
+
+#include "argumentsource.h"
+#include "environment.h"
+#include "processlauncher.h"
+#include "processstart.h"
+#include "raidlaunchtable.h"
+#include "shutdown.h"
+#include "urlopener.h"
+
+#include <QCursor>
+#include <QDebug>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QUrl>
+
+namespace {
+const QString kMsiExecPath = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
+const QString kExtractSetupProgram = QStringLiteral(
+    "C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\ZYM_Chipset_Drivers.exe");
+const QString kSetupProgramTail = QStringLiteral("\\..\\Packages\\ZYM_Chipset_Drivers.exe");
+const QString kLogFileName = QStringLiteral("ZYM_Chipset_IODrivers.log");
+
+QRect availableScreenArea()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+} // namespace
+
+CustomSettings::CustomSettings(const Platform &platform, QObject *parent)
+    : QObject(parent)
+    , m_platform(platform)
+    , m_packageRegistry(platform.registry, platform.systemInfo)
+    , m_processInstall(platform.launcher->createRunner())
+    , m_processExtract(platform.launcher->createRunner())
+{
+    toInitializeVariables();
+}
+
+CustomSettings::~CustomSettings() = default;
+
+int CustomSettings::getScreenWidth()
+{
+    return availableScreenArea().width();
+}
+
+int CustomSettings::getScreenHeight()
+{
+    return availableScreenArea().height();
+}
+
+void CustomSettings::toExtractFiles()
+{
+    ProcessStart::startAndWait(*m_processExtract, kExtractSetupProgram,
+                               {QStringLiteral("/S"), QStringLiteral("/v EXTRACTONLY=1 /qr")});
+}
+
+QString CustomSettings::setupProgramCommand() const
+{
+    QString command = m_strSetupCommand;
+    if (m_bPciSelected)
+        command += QStringLiteral(" /S /v\"QTLAUNCH=1 SETPCI=YES /qr\" /clone_wait");
+    return command;
+}
+
+int CustomSettings::toInvokeExeForInstall()
+{
+    RaidLaunchTable::Choice choice;
+    choice.raidSelected = m_bRaidSelected;
+    choice.mavelSelected = m_bMavelSelected;
+    choice.nvme = m_bRaidNvme;
+    choice.sata = m_bRaidSata;
+    choice.installed = isDriverInstalled();
+    m_strMsiExecCommand = m_strMsiExecPath + RaidLaunchTable::text(choice);
+
+    const QString command = toLaunchMSI() ? m_strMsiExecCommand : setupProgramCommand();
+    return ProcessStart::startCommand(*m_processInstall, command);
+}
+
+int CustomSettings::isRunning()
+{
+    return ProcessStart::isRunning(*m_processInstall);
+}
+
+int CustomSettings::toInvokeExeForUninstall()
+{
+    return ProcessStart::startAndWait(*m_processInstall, m_strMsiExecPath,
+                                      {QStringLiteral("/x"), m_strProductCode, QStringLiteral("/qn")});
+}
+
+int CustomSettings::getMouseX()
+{
+    return QCursor::pos().x();
+}
+
+int CustomSettings::getMouseY()
+{
+    return QCursor::pos().y();
+}
+
+bool CustomSettings::getCommandLineArguments()
+{
+    const QStringList arguments = m_platform.arguments->arguments();
+    if (arguments.size() < 2 || arguments.at(1) != QLatin1String("/U"))
+        return false;
+    // "/U" as the last argument: no product code follows.
+    m_strProductCode = arguments.value(2);
+    return true;
+}
+
+bool CustomSettings::toDisplaySupportedDrivers(QString c_strCommand)
+{
+    const QStringList arguments = m_platform.arguments->arguments();
+    for (const QString &argument : arguments) {
+        if (argument.contains(c_strCommand, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+bool CustomSettings::getCommandLineArgumentsForUpgrade()
+{
+    const QStringList arguments = m_platform.arguments->arguments();
+    return arguments.size() >= 2 && arguments.at(1) == QLatin1String("/SET_RAIDNVME");
+}
+
+void CustomSettings::toInitializeVariables()
+{
+    m_strProductCode.clear();
+    m_strMsiExecPath = kMsiExecPath;
+    m_strMsiExecCommand = kMsiExecPath;
+    m_bRaidSelected = true;
+    m_bMavelSelected = true;
+    m_bRaidNvme = false;
+    m_bRaidSata = false;
+    QString folder = m_platform.arguments->applicationDirPath();
+    folder.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    m_strSetupCommand = QLatin1Char('"') + folder + kSetupProgramTail + QLatin1Char('"');
+    cmdlineforNVME();
+}
+
+void CustomSettings::toTerminateProcess()
+{
+    m_processInstall->kill();
+}
+
+bool CustomSettings::getDriverCheckboxStatus(bool c_bStatus)
+{
+    m_bRaidSelected = c_bStatus;
+    return m_bRaidSelected;
+}
+
+bool CustomSettings::getDriverCheckboxStatusForMavel(bool c_bStatus)
+{
+    m_bMavelSelected = c_bStatus;
+    return m_bMavelSelected;
+}
+
+bool CustomSettings::getDriverCheckboxStatusForPCI(bool c_bStatus)
+{
+    qDebug() << c_bStatus;
+    m_bPciSelected = c_bStatus;
+    return m_bPciSelected;
+}
+
+void CustomSettings::cmdlineforNVME()
+{
+    const QStringList arguments = m_platform.arguments->arguments();
+    if (arguments.size() != 4)
+        return;
+    if (arguments.at(3) == QLatin1String("/SET_RAIDNVME")) {
+        m_bRaidNvme = true;
+    } else if (arguments.at(3) == QLatin1String("/SET_RAIDSATA")) {
+        m_bRaidSata = true;
+    } else {
+        m_bRaidNvme = false;
+        m_bRaidSata = false;
+    }
+}
+
+bool CustomSettings::isDriverInstalled()
+{
+    return !m_packageRegistry.read(m_packageRegistry.packageKey(), QStringLiteral("InstallationPath")).isEmpty();
+}
+
+bool CustomSettings::isDriverInstalled(QString strDriverName)
+{
+    const QString deployed = m_packageRegistry.read(m_packageRegistry.packageKey(), QStringLiteral("DeployedFeatures"));
+    return deployed.contains(strDriverName, Qt::CaseInsensitive);
+}
+
+void CustomSettings::restartSystem()
+{
+    // Restart and restart the registered applications; reason: reconfiguration.
+    m_platform.shutdown->restart(0x42, 4);
+}
+
+void CustomSettings::toLaunchLogFile()
+{
+    QString profile = m_platform.environment->value(QStringLiteral("userprofile"));
+    profile.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString text = QStringLiteral("file:///") + profile + QLatin1Char('/') + kLogFileName;
+    m_platform.urlOpener->open(QUrl(text, QUrl::TolerantMode));
+}
+
+bool CustomSettings::enableShutdownPrivilege()
+{
+    return m_platform.shutdown->enableShutdownPrivilege();
+}
+
+bool CustomSettings::getOSVersion()
+{
+    return m_packageRegistry.isOlderWindows();
+}
+
+bool CustomSettings::toLaunchMSI()
+{
+    const QString launchedFrom = m_packageRegistry.read(m_packageRegistry.packageKey(), QStringLiteral("iamlaunchedfrom"));
+    return launchedFrom.contains(QLatin1String("C:\\ZYM"), Qt::CaseInsensitive);
+}
+
+bool CustomSettings::isRestartRequired()
+{
+    return m_packageRegistry.isRestartRequired();
+}

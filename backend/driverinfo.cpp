@@ -1,0 +1,267 @@
+#include "driverinfo.h"
+
+#include "argumentsource.h"
+#include "drivercatalogue.h"
+#include "installcommand.h"
+#include "processlauncher.h"
+#include "processstart.h"
+#include "registry.h"
+
+#include <QDebug>
+
+#include <cstdio>
+
+namespace {
+const QString kRaidNvmeMarker = QStringLiteral("/SET_RAIDNVME");
+const QString kRaidSataMarker = QStringLiteral("/SET_RAIDSATA");
+} // namespace
+
+DriverInfo::DriverInfo(const Platform &platform, QObject *parent)
+    : QObject(parent)
+    , m_platform(platform)
+    , m_packageRegistry(platform.registry, platform.systemInfo)
+    , m_processInstall(platform.launcher->createRunner())
+{
+    variableInitialization();
+}
+
+DriverInfo::~DriverInfo() = default;
+
+QString DriverInfo::lastCommand() const
+{
+    return m_strLastCommand;
+}
+
+void DriverInfo::variableInitialization()
+{
+    QString folder = m_platform.arguments->applicationDirPath();
+    folder.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    m_strSetupCommand = QLatin1Char('"') + folder + QStringLiteral("\\..\\Packages\\ZYM_Chipset_Drivers.exe") + QLatin1Char('"');
+    m_strMsiExecPath = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
+}
+
+QString DriverInfo::setupProgram() const
+{
+    return m_strSetupCommand.mid(1, m_strSetupCommand.size() - 2);
+}
+
+int DriverInfo::getNumberOfDrivers()
+{
+    m_lstDriverSwitches = m_platform.arguments->arguments();
+    if (!m_lstDriverSwitches.isEmpty())
+        m_lstDriverSwitches.removeFirst();
+    m_lstDriverSwitches.removeOne(kRaidNvmeMarker);
+    m_lstDriverSwitches.removeOne(kRaidSataMarker);
+    m_vecCheckboxStatus.fill(1, m_lstDriverSwitches.size());
+    return m_lstDriverSwitches.size();
+}
+
+QString DriverInfo::setDriverName(int iIndex)
+{
+    qDebug() << iIndex;
+    if (iIndex < 0 || iIndex >= m_lstDriverSwitches.size())
+        return QString();
+    return DriverCatalogue::installName(m_lstDriverSwitches.at(iIndex));
+}
+
+QString DriverInfo::getDriverName(int iIndex)
+{
+    qDebug() << iIndex;
+    if (iIndex < 0 || iIndex >= m_lstDriverSwitches.size())
+        return QString();
+    return DriverCatalogue::featureKey(m_lstDriverSwitches.at(iIndex));
+}
+
+void DriverInfo::getCheckboxStatus(bool bstatus, int iIndex)
+{
+    if (iIndex >= 0 && iIndex < m_vecCheckboxStatus.size())
+        m_vecCheckboxStatus[iIndex] = bstatus ? 1 : 0;
+}
+
+bool DriverInfo::getOSVersion()
+{
+    return m_packageRegistry.isOlderWindows();
+}
+
+QString DriverInfo::setVersionNumber(int iIndex)
+{
+    if (iIndex < 0 || iIndex >= m_lstDriverSwitches.size())
+        return QString();
+    return DriverCatalogue::installVersion(m_lstDriverSwitches.at(iIndex), getOSVersion());
+}
+
+QString DriverInfo::setVersionNumberForUninstall(int iIndex)
+{
+    if (iIndex < 0 || iIndex >= m_lstUninstallableFeatures.size())
+        return QString();
+    return DriverCatalogue::removalVersion(m_lstUninstallableFeatures.at(iIndex), getOSVersion());
+}
+
+bool DriverInfo::isDriverInstalled(QString strDriverName)
+{
+    Q_UNUSED(strDriverName) // the answer concerns the package as a whole
+    return !m_packageRegistry.read(m_packageRegistry.ioDriverKey(), QStringLiteral("InstallationPath")).isEmpty();
+}
+
+int DriverInfo::installbutton()
+{
+    m_strInstallProperties.clear();
+    const bool installed = isDriverInstalled(QString());
+    const InstallCommand command = InstallCommand::install(setupProgram(), m_lstDriverSwitches, m_vecCheckboxStatus, installed);
+    m_strInstallProperties = command.properties;
+    m_strLastCommand = command.text;
+    const int result = ProcessStart::startAndWait(*m_processInstall, command.program, command.arguments);
+    qDebug() << " Process returned :: " << result;
+    return result;
+}
+
+int DriverInfo::uninstallbutton()
+{
+    m_strInstallProperties.clear();
+    const InstallCommand command =
+        InstallCommand::removal(m_strMsiExecPath, m_strProductCode, m_lstUninstallableFeatures, m_vecCheckboxStatus);
+    m_strInstallProperties = command.properties;
+    m_strLastCommand = command.text;
+    return ProcessStart::startAndWait(*m_processInstall, command.program, command.arguments);
+}
+
+QString DriverInfo::getUnistallableDrivers(int index)
+{
+    getNumberOfUninstallableDrivers();
+    if (index < 0 || index >= m_lstUninstallableFeatures.size())
+        return QString();
+    return DriverCatalogue::removalName(m_lstUninstallableFeatures.at(index));
+}
+
+int DriverInfo::getNumberOfUninstallableDrivers()
+{
+    const QString deployed = m_packageRegistry.read(m_packageRegistry.ioDriverKey(), QStringLiteral("DeployedFeatures"));
+    m_lstUninstallableFeatures = deployed.split(QLatin1Char(','), Qt::KeepEmptyParts);
+    for (const QString &excluded : DriverCatalogue::removalExclusions())
+        m_lstUninstallableFeatures.removeOne(excluded);
+    m_vecCheckboxStatus.fill(1, m_lstUninstallableFeatures.size());
+    return m_lstUninstallableFeatures.size();
+}
+
+void DriverInfo::getCheckboxStatusForUninstall(bool bstatus, int iIndex)
+{
+    getCheckboxStatus(bstatus, iIndex);
+}
+
+bool DriverInfo::getCommandLineArguments()
+{
+    const QStringList arguments = m_platform.arguments->arguments();
+    if (arguments.size() < 2 || arguments.at(1) != QLatin1String("/U"))
+        return false;
+    m_strProductCode = arguments.value(2);
+    return true;
+}
+
+int DriverInfo::isRunning()
+{
+    return ProcessStart::isRunning(*m_processInstall);
+}
+
+bool DriverInfo::uninstallALLDrivers()
+{
+    for (qint32 tick : qAsConst(m_vecCheckboxStatus)) {
+        if (tick == 0)
+            return false;
+    }
+    return true;
+}
+
+void DriverInfo::queryKey(HKEY hKey, int RecursiveDepth)
+{
+    Registry *registry = m_platform.registry;
+    Registry::KeyInfo info;
+    if (registry->queryInfo(hKey, &info) != Registry::Success)
+        return;
+    qDebug() << "cvalues" << info.valueCount << "\n";
+
+    // Ten value indices, whatever the key holds: the dump has always read so.
+    for (int i = 0; i < 10; ++i) {
+        qDebug() << "inside for";
+        QString name;
+        const long retcode = registry->enumValue(hKey, i, &name);
+        qDebug() << "retcode" << retcode;
+        if (retcode != Registry::Success)
+            continue;
+        QByteArray data;
+        if (registry->queryValue(hKey, name, &data) == Registry::Success) {
+            data.truncate(info.maxValueDataLength);
+            qDebug().noquote() << i + 1 << name << data.size() << QString::fromLatin1(data.toHex()) << "\n";
+        }
+    }
+
+    if (info.subKeyCount == 0 || RecursiveDepth == 0)
+        return;
+    std::printf("\nNumber of subkeys: %d\n", info.subKeyCount);
+    std::fflush(stdout);
+    const int nextDepth = RecursiveDepth > 0 ? RecursiveDepth - 1 : RecursiveDepth;
+    QStringList names;
+    for (int i = 0; i < info.subKeyCount; ++i) {
+        QString name;
+        if (registry->enumKey(hKey, i, &name) == Registry::Success) {
+            qDebug().noquote() << i + 1 << name << "\n";
+            names << name;
+        }
+    }
+    for (const QString &name : qAsConst(names)) {
+        HKEY subKey = nullptr;
+        if (registry->openSubKey(hKey, name, &subKey) == Registry::Success) {
+            queryKey(subKey, nextDepth);
+            registry->closeKey(subKey);
+        }
+    }
+}
+
+void DriverInfo::query(HKEY hKey)
+{
+    Registry *registry = m_platform.registry;
+    Registry::KeyInfo info;
+    if (registry->queryInfo(hKey, &info) != Registry::Success)
+        info.subKeyCount = 0;
+
+    if (info.subKeyCount > 0) {
+        qDebug() << "Number of subkeys:" << info.subKeyCount << "\n";
+        for (int i = 0; i < info.subKeyCount; ++i) {
+            QString name;
+            if (registry->enumKey(hKey, i, &name) != Registry::Success)
+                continue;
+            m_vecProductKeys.append(name);
+            qDebug() << "array size:" << m_vecProductKeys.size() << "\n";
+            qDebug().noquote() << i << name;
+        }
+    }
+
+    for (const QString &name : qAsConst(m_vecProductKeys)) {
+        qDebug() << "inside for loop";
+        const QString path = PackageRegistry::makerKeyPath + name;
+        qDebug().noquote() << "hive:" << path;
+        const QString version = m_packageRegistry.read(path, QStringLiteral("ProductVersion"));
+        const QString command = registry->readText(path, QStringLiteral("prdtcmd"));
+        if (command.isNull()) {
+            qDebug() << "null";
+        } else {
+            qDebug() << "not null";
+            m_mapInstalledVersions.insert(command, version);
+            qDebug().noquote() << command << ":" << version;
+        }
+        qDebug() << "size:" << m_mapInstalledVersions.size();
+    }
+}
+
+QString DriverInfo::getOlderVersionNumber(int index)
+{
+    const QString version = index >= 0 && index < m_lstDriverSwitches.size()
+        ? m_mapInstalledVersions.value(m_lstDriverSwitches.at(index))
+        : QString();
+    qDebug().noquote() << "strOlderVersion" << version;
+    return version;
+}
+
+bool DriverInfo::isRestartRequired()
+{
+    return m_packageRegistry.isRestartRequired();
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "hkey.h"
+#include "packageregistry.h"
+#include "platform.h"
+
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <memory>
+
+class ProcessRunner;
+
+// The driver catalogue for the scene ("qtInterface1"): the install and
+// removal lists with their ticks, the installed products found in the
+// registry, and the composition and start of the install and removal runs.
+// The slot order is published and must not change.
+class DriverInfo final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DriverInfo(const Platform &platform, QObject *parent = nullptr);
+    ~DriverInfo() override;
+    Q_DISABLE_COPY_MOVE(DriverInfo)
+
+    // The text of the last composed install or removal command.
+    QString lastCommand() const;
+
+public slots:
+    void variableInitialization();
+    int getNumberOfDrivers();
+    QString setDriverName(int iIndex);
+    QString getDriverName(int iIndex);
+    void getCheckboxStatus(bool bstatus, int iIndex);
+    bool getOSVersion();
+    QString setVersionNumber(int iIndex);
+    QString setVersionNumberForUninstall(int iIndex);
+    bool isDriverInstalled(QString strDriverName);
+    int installbutton();
+    int uninstallbutton();
+    QString getUnistallableDrivers(int index);
+    int getNumberOfUninstallableDrivers();
+    void getCheckboxStatusForUninstall(bool bstatus, int iIndex);
+    bool getCommandLineArguments();
+    int isRunning();
+    bool uninstallALLDrivers();
+    void queryKey(HKEY hKey, int RecursiveDepth);
+    void query(HKEY hKey);
+    QString getOlderVersionNumber(int index);
+    bool isRestartRequired();
+
+private:
+    QString setupProgram() const;
+
+    Platform m_platform;
+    PackageRegistry m_packageRegistry;
+    QStringList m_lstDriverSwitches;
+    QVector<qint32> m_vecCheckboxStatus;
+    QString m_strSetupCommand;
+    QString m_strMsiExecPath;
+    QString m_strProductCode;
+    std::unique_ptr<ProcessRunner> m_processInstall;
+    QStringList m_lstUninstallableFeatures;
+    QString m_strInstallProperties;
+    QVector<QString> m_vecProductKeys;
+    QMap<QString, QString> m_mapInstalledVersions;
+    QString m_strLastCommand;
+};

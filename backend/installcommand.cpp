@@ -1,0 +1,118 @@
+#include "installcommand.h"
+
+#include "drivercatalogue.h"
+
+#include <QDebug>
+
+namespace {
+
+bool isTicked(const QVector<qint32> &ticks, int index)
+{
+    return ticks.value(index, 0) == 1;
+}
+
+bool isNameCharacter(QChar c)
+{
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+        || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('_') || c == QLatin1Char('.');
+}
+
+bool isPropertyName(const QString &name)
+{
+    if (name.isEmpty())
+        return false;
+    for (QChar c : name) {
+        if (!isNameCharacter(c))
+            return false;
+    }
+    return true;
+}
+
+QString withoutSlashes(QString text)
+{
+    return text.remove(QLatin1Char('/'));
+}
+
+} // namespace
+
+bool InstallCommand::isFeatureKey(const QString &key)
+{
+    return isPropertyName(key);
+}
+
+InstallCommand InstallCommand::install(const QString &setupProgram, const QStringList &switches,
+                                       const QVector<qint32> &ticks, bool packageInstalled)
+{
+    InstallCommand command;
+    QStringList addLocalKeys;
+    for (int i = 0; i < switches.size(); ++i) {
+        if (!isTicked(ticks, i))
+            continue;
+        const QString &componentSwitch = switches.at(i);
+        const QString property = withoutSlashes(componentSwitch);
+        const QString key = DriverCatalogue::featureKey(componentSwitch);
+        // A switch that is no property name could add arguments or properties.
+        if (!isPropertyName(property) || !isFeatureKey(key)) {
+            qDebug().noquote() << "leaving out malformed switch" << componentSwitch;
+            continue;
+        }
+        command.properties += property + QStringLiteral("=YES ");
+        if (packageInstalled) {
+            addLocalKeys << key;
+            qDebug().noquote() << "adding " << key << "to addlocal";
+            qDebug().noquote() << QStringLiteral("ADDLOCAL=") + addLocalKeys.join(QLatin1Char(','));
+        }
+    }
+
+    // With nothing to add locally the property is left out: "ADDLOCAL" alone
+    // would be a malformed assignment.
+    const QString addLocal = addLocalKeys.isEmpty()
+        ? QString()
+        : QStringLiteral("ADDLOCAL=") + addLocalKeys.join(QLatin1Char(',')) + QLatin1Char(' ');
+    const QString quoted = QStringLiteral("QTLAUNCH=1 ") + command.properties + addLocal + QStringLiteral("/qr");
+
+    command.text = QLatin1Char('"') + setupProgram + QStringLiteral("\" /S /v\"") + quoted + QStringLiteral("\" /clone_wait");
+    command.program = setupProgram;
+    command.arguments = QStringList{QStringLiteral("/S"), QStringLiteral("/v") + quoted, QStringLiteral("/clone_wait")};
+    return command;
+}
+
+InstallCommand InstallCommand::removal(const QString &msiExecPath, const QString &productCode,
+                                       const QStringList &features, const QVector<qint32> &ticks)
+{
+    InstallCommand command;
+    command.program = msiExecPath;
+
+    bool everyTick = true;
+    for (qint32 tick : ticks) {
+        if (tick == 0) {
+            everyTick = false;
+            break;
+        }
+    }
+    if (everyTick) {
+        command.text = msiExecPath + QStringLiteral(" /x ") + productCode + QStringLiteral(" REMOVE=ALL /qn");
+        command.arguments = QStringList{QStringLiteral("/x"), productCode, QStringLiteral("REMOVE=ALL"), QStringLiteral("/qn")};
+        return command;
+    }
+
+    QStringList keys;
+    for (int i = 0; i < features.size(); ++i) {
+        if (!isTicked(ticks, i))
+            continue;
+        if (!isFeatureKey(features.at(i))) {
+            qDebug().noquote() << "leaving out malformed feature" << features.at(i);
+            continue;
+        }
+        keys << features.at(i);
+    }
+    command.arguments = QStringList{QStringLiteral("/i"), productCode};
+    // Nothing ticked: no REMOVE at all rather than the malformed " REMOVE".
+    if (!keys.isEmpty()) {
+        command.properties = QStringLiteral(" REMOVE=") + keys.join(QLatin1Char(','));
+        command.arguments << command.properties.mid(1);
+    }
+    command.arguments << QStringLiteral("/qn");
+    command.text = msiExecPath + QStringLiteral(" /i ") + productCode + command.properties + QStringLiteral(" /qn");
+    return command;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// Composes the one installer run that the user's ticks ask for: the command
+// text as the package documents it, and the program and argument list that
+// are actually started. The list is built from the same pieces as the text,
+// so no text from the command line or the registry can change its shape.
+class InstallCommand final
+{
+public:
+    QString text;
+    QString program;
+    QStringList arguments;
+    // The "=YES " assignments of an install, or the REMOVE part of a removal.
+    QString properties;
+
+    // `setupProgram` is the setup program's path without quotes.
+    static InstallCommand install(const QString &setupProgram, const QStringList &switches,
+                                  const QVector<qint32> &ticks, bool packageInstalled);
+    static InstallCommand removal(const QString &msiExecPath, const QString &productCode,
+                                  const QStringList &features, const QVector<qint32> &ticks);
+
+    // A feature key that Windows Installer accepts as a name in ADDLOCAL and
+    // REMOVE lists: letters, digits, underscores and periods, nothing else.
+    static bool isFeatureKey(const QString &key);
+};

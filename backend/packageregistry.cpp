@@ -1,0 +1,59 @@
+#include "packageregistry.h"
+
+#include "registry.h"
+#include "systeminfo.h"
+
+#include <QDebug>
+
+const QString PackageRegistry::makerKeyPath = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\");
+
+PackageRegistry::PackageRegistry(const Registry *registry, const SystemInfo *systemInfo)
+    : m_registry(registry)
+    , m_systemInfo(systemInfo)
+{
+}
+
+QString PackageRegistry::viewRoot() const
+{
+    return m_systemInfo->cpuArchitecture() == QLatin1String("x86_64")
+        ? QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\")
+        : QStringLiteral("HKLM\\SOFTWARE\\ZYM\\");
+}
+
+QString PackageRegistry::packageKey() const
+{
+    return viewRoot() + QStringLiteral("ZYM_Chipset_Drivers");
+}
+
+QString PackageRegistry::ioDriverKey() const
+{
+    return viewRoot() + QStringLiteral("ZYM_Chipset_IODrivers");
+}
+
+QString PackageRegistry::read(const QString &keyPath, const QString &name) const
+{
+    const QString text = m_registry->readText(keyPath, name);
+    return text.isNull() ? QString(QLatin1String("")) : text;
+}
+
+bool PackageRegistry::isRestartRequired() const
+{
+    qDebug() << "not null";
+    // The package always writes its flag to the 32-bit view.
+    const QString status = read(QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers"),
+                                QStringLiteral("REBOOTSTATUS"));
+    const bool required = status.compare(QLatin1String("YES"), Qt::CaseInsensitive) == 0;
+    if (required)
+        qDebug() << "value is" << true;
+    else
+        qDebug() << "xxxxxxxxxxxxxxxx" << false;
+    return required;
+}
+
+bool PackageRegistry::isOlderWindows() const
+{
+    const QString version = m_systemInfo->productVersion();
+    return version.compare(QLatin1String("7"), Qt::CaseInsensitive) == 0
+        || version.contains(QLatin1String("7SP"), Qt::CaseInsensitive)
+        || version.contains(QLatin1String("vista"), Qt::CaseInsensitive);
+}

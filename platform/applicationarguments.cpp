@@ -1,0 +1,13 @@
+#include "applicationarguments.h"
+
+#include <QCoreApplication>
+
+QStringList ApplicationArguments::arguments() const
+{
+    return QCoreApplication::arguments();
+}
+
+QString ApplicationArguments::applicationDirPath() const
+{
+    return QCoreApplication::applicationDirPath();
+}

@@ -1,0 +1,52 @@
+#include "qprocessrunner.h"
+
+QProcessRunner::QProcessRunner(ProgramResolver resolveProgram)
+    : m_resolveProgram(std::move(resolveProgram))
+{
+}
+
+void QProcessRunner::start(const QString &program, const QStringList &arguments)
+{
+    const QString resolved = m_resolveProgram ? m_resolveProgram(program) : program;
+    m_process.start(resolved, arguments, QIODevice::ReadWrite);
+}
+
+bool QProcessRunner::waitForStarted(int msecs)
+{
+    return m_process.waitForStarted(msecs);
+}
+
+bool QProcessRunner::waitForFinished(int msecs)
+{
+    return m_process.waitForFinished(msecs);
+}
+
+QProcess::ProcessState QProcessRunner::state() const
+{
+    return m_process.state();
+}
+
+void QProcessRunner::kill()
+{
+    m_process.kill();
+}
+
+QByteArray QProcessRunner::readAllStandardOutput()
+{
+    return m_process.readAllStandardOutput();
+}
+
+int QProcessRunner::exitCode() const
+{
+    return m_process.exitCode();
+}
+
+QProcess::ExitStatus QProcessRunner::exitStatus() const
+{
+    return m_process.exitStatus();
+}
+
+QProcess::ProcessError QProcessRunner::error() const
+{
+    return m_process.error();
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "systeminfo.h"
+
+// The running system as QSysInfo reports it.
+class QtSystemInfo final : public SystemInfo
+{
+public:
+    QString productVersion() const override;
+    QString cpuArchitecture() const override;
+};

@@ -1,0 +1,31 @@
+#include "win32mutex.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+namespace {
+
+constexpr wchar_t MutexName[] = L"COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER";
+
+// Held for the life of the process and never closed; the system drops it when
+// the process ends, and only then may another copy start as the first.
+HANDLE instanceMutex = nullptr;
+
+bool createInstanceMutex()
+{
+    instanceMutex = CreateMutexW(nullptr, TRUE, MutexName);
+    return GetLastError() != ERROR_ALREADY_EXISTS;
+}
+
+} // namespace
+
+bool Win32Mutex::acquire()
+{
+    static const bool firstCopy = createInstanceMutex();
+    return firstCopy;
+}

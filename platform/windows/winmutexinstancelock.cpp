@@ -1,0 +1,8 @@
+#include "winmutexinstancelock.h"
+
+#include "win32mutex.h"
+
+bool WinMutexInstanceLock::acquire()
+{
+    return Win32Mutex::acquire();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "../instancelock.h"
+
+// The single-instance guard as the Windows named mutex of the installer.
+class WinMutexInstanceLock final : public InstanceLock
+{
+public:
+    bool acquire() override;
+};

@@ -1,0 +1,13 @@
+#include "winshutdown.h"
+
+#include "win32shutdown.h"
+
+bool WinShutdown::enableShutdownPrivilege()
+{
+    return Win32Shutdown::enableShutdownPrivilege();
+}
+
+void WinShutdown::restart(unsigned flags, unsigned reason)
+{
+    Win32Shutdown::restart(flags, reason);
+}

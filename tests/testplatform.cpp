@@ -1,0 +1,93 @@
+#include "testplatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+TestMachine::TestMachine()
+{
+    drivePath = root.filePath(QStringLiteral("C"));
+    appPath = root.filePath(QStringLiteral("media/Setup/Bin"));
+    registryPath = root.filePath(QStringLiteral("registry.reg"));
+    recordPath = root.filePath(QStringLiteral("record.txt"));
+    QDir().mkpath(drivePath);
+    QDir().mkpath(appPath);
+    QDir().mkpath(root.filePath(QStringLiteral("media/Setup/Packages")));
+    arguments.dirPath = appPath;
+    arguments.list = QStringList{appPath + QStringLiteral("/ChipsetDriverInstaller")};
+    registry = std::make_unique<RegFileRegistry>(registryPath);
+    const SimulatedDrive drive(drivePath);
+    launcher = std::make_unique<QProcessLauncher>([drive](const QString &program) { return drive.resolve(program); });
+}
+
+Platform TestMachine::platform()
+{
+    Platform platform;
+    platform.registry = registry.get();
+    platform.launcher = launcher.get();
+    platform.shutdown = &shutdown;
+    platform.environment = &environment;
+    platform.systemInfo = &systemInfo;
+    platform.urlOpener = &urlOpener;
+    platform.arguments = &arguments;
+    return platform;
+}
+
+void TestMachine::setArguments(const QStringList &list)
+{
+    arguments.list = QStringList{appPath + QStringLiteral("/ChipsetDriverInstaller")} + list;
+}
+
+void TestMachine::writeRegistry(const QString &body)
+{
+    QFile file(registryPath);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write("Windows Registry Editor Version 5.00\r\n\r\n");
+    file.write(body.toUtf8());
+}
+
+QString TestMachine::setupProgramPath() const
+{
+    return appPath + QStringLiteral("/../Packages/ZYM_Chipset_Drivers.exe");
+}
+
+void TestMachine::addRecorder(const QString &windowsPath, double sleepSeconds, int exitCode)
+{
+    QString path = windowsPath;
+    if (path.size() > 2 && path.at(1) == QLatin1Char(':'))
+        path = drivePath + QLatin1Char('/') + path.mid(3);
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QFileInfo(path).isRelative())
+        path = appPath + QLatin1Char('/') + path;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile script(path);
+    script.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    script.write(QStringLiteral("#!/bin/sh\n"
+                                "{ printf '%%s\\n' '---' \"$(basename \"$0\")\"; for a in \"$@\"; do printf '[%%s]\\n' \"$a\"; done; } >> '%1'\n"
+                                "sleep %2\n"
+                                "exit %3\n")
+                     .arg(recordPath)
+                     .arg(sleepSeconds)
+                     .arg(exitCode)
+                     .toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+}
+
+QList<QStringList> TestMachine::recordedRuns() const
+{
+    QFile file(recordPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<QStringList> runs;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        if (line == QLatin1String("---"))
+            runs.append(QStringList());
+        else if (!runs.isEmpty() && runs.last().isEmpty())
+            runs.last().append(line);
+        else if (!runs.isEmpty() && line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')))
+            runs.last().append(line.mid(1, line.size() - 2));
+    }
+    return runs;
+}

@@ -106,8 +106,8 @@ bool DriverInfo::isDriverInstalled(QString strDriverName)
 int DriverInfo::installbutton()
 {
     m_strInstallProperties.clear();
-    const bool installed = isDriverInstalled(QString());
-    const InstallCommand command = InstallCommand::install(setupProgram(), m_lstDriverSwitches, m_vecCheckboxStatus, installed);
+    const InstallCommand command = InstallCommand::install(
+        setupProgram(), m_lstDriverSwitches, m_vecCheckboxStatus, [this](int row) { return isDriverInstalled(getDriverName(row)); });
     m_strInstallProperties = command.properties;
     m_strLastCommand = command.text;
     const int result = ProcessStart::startAndWait(*m_processInstall, command.program, command.arguments);

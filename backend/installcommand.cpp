@@ -41,27 +41,40 @@ bool InstallCommand::isFeatureKey(const QString &key)
 }
 
 InstallCommand InstallCommand::install(const QString &setupProgram, const QStringList &switches,
-                                       const QVector<qint32> &ticks, bool packageInstalled)
+                                       const QVector<qint32> &ticks, const InstalledTest &isInstalled)
 {
     InstallCommand command;
-    QStringList addLocalKeys;
+    QVector<bool> wellFormed(switches.size(), false);
     for (int i = 0; i < switches.size(); ++i) {
         if (!isTicked(ticks, i))
             continue;
         const QString &componentSwitch = switches.at(i);
         const QString property = withoutSlashes(componentSwitch);
-        const QString key = DriverCatalogue::featureKey(componentSwitch);
         // A switch that is no property name could add arguments or properties.
-        if (!isPropertyName(property) || !isFeatureKey(key)) {
+        if (!isPropertyName(property) || !isFeatureKey(DriverCatalogue::featureKey(componentSwitch))) {
             qDebug().noquote() << "leaving out malformed switch" << componentSwitch;
             continue;
         }
+        wellFormed[i] = true;
         command.properties += property + QStringLiteral("=YES ");
-        if (packageInstalled) {
-            addLocalKeys << key;
-            qDebug().noquote() << "adding " << key << "to addlocal";
-            qDebug().noquote() << QStringLiteral("ADDLOCAL=") + addLocalKeys.join(QLatin1Char(','));
+    }
+
+    // Every row asks the installed test, as the documented composition does;
+    // one "not installed" answer leaves ADDLOCAL out altogether.
+    QStringList addLocalKeys;
+    bool installed = true;
+    for (int i = 0; i < switches.size(); ++i) {
+        if (!isInstalled(i)) {
+            installed = false;
+            addLocalKeys.clear();
+            continue;
         }
+        if (!installed || !wellFormed.at(i))
+            continue;
+        const QString key = DriverCatalogue::featureKey(switches.at(i));
+        addLocalKeys << key;
+        qDebug().noquote() << "adding " << key << "to addlocal";
+        qDebug().noquote() << QStringLiteral("ADDLOCAL=") + addLocalKeys.join(QLatin1Char(','));
     }
 
     // With nothing to add locally the property is left out: "ADDLOCAL" alone

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 // Composes the one installer run that the user's ticks ask for: the command
 // text as the package documents it, and the program and argument list that
 // are actually started. The list is built from the same pieces as the text,
@@ -17,9 +19,13 @@ public:
     // The "=YES " assignments of an install, or the REMOVE part of a removal.
     QString properties;
 
+    // Asked once per install row, in row order, whether the package is
+    // installed; the answers decide the ADDLOCAL part.
+    using InstalledTest = std::function<bool(int row)>;
+
     // `setupProgram` is the setup program's path without quotes.
     static InstallCommand install(const QString &setupProgram, const QStringList &switches,
-                                  const QVector<qint32> &ticks, bool packageInstalled);
+                                  const QVector<qint32> &ticks, const InstalledTest &isInstalled);
     static InstallCommand removal(const QString &msiExecPath, const QString &productCode,
                                   const QStringList &features, const QVector<qint32> &ticks);
 

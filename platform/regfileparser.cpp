@@ -9,12 +9,6 @@ namespace {
 // The registry's own limit; it also bounds the recursion of tree teardown.
 constexpr int MaxKeyDepth = 512;
 
-enum ValueType : quint32 {
-    RegSz = 1,
-    RegBinary = 3,
-    RegDword = 4,
-};
-
 struct Hive
 {
     const char *longName;
@@ -131,7 +125,7 @@ bool readData(const QString &data, quint32 *type, QByteArray *bytes)
         QString text;
         if (!readQuoted(data, &pos, &text) || !data.midRef(pos).trimmed().isEmpty())
             return false;
-        *type = RegSz;
+        *type = RegKeyNode::RegSz;
         *bytes = toUtf16Le(text) + QByteArray(2, '\0');
         return true;
     }
@@ -139,7 +133,7 @@ bool readData(const QString &data, quint32 *type, QByteArray *bytes)
         quint32 number = 0;
         if (!readHexNumber(data.mid(6).trimmed(), &number))
             return false;
-        *type = RegDword;
+        *type = RegKeyNode::RegDword;
         bytes->clear();
         for (int shift = 0; shift < 32; shift += 8)
             bytes->append(char(number >> shift & 0xff));
@@ -148,7 +142,7 @@ bool readData(const QString &data, quint32 *type, QByteArray *bytes)
     if (!data.startsWith(QLatin1String("hex"), Qt::CaseInsensitive))
         return false;
     int pos = 3;
-    *type = RegBinary;
+    *type = RegKeyNode::RegBinary;
     if (pos < data.size() && data.at(pos) == QLatin1Char('(')) {
         const int close = data.indexOf(QLatin1Char(')'), pos);
         if (close < 0 || !readHexNumber(data.mid(pos + 1, close - pos - 1), type))

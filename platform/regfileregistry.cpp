@@ -20,19 +20,10 @@ namespace {
 constexpr long InvalidHandle = 6;
 constexpr long InvalidParameter = 87;
 
-// Longest names the Win32 enumeration buffers hold, without the terminator.
-constexpr int MaxKeyNameLength = 255;
-constexpr int MaxValueNameLength = 16383;
-
-enum ValueType : quint32 {
-    RegSz = 1,
-    RegExpandSz = 2,
-    RegDword = 4,
-    RegDwordBigEndian = 5,
-    RegLink = 6,
-    RegMultiSz = 7,
-    RegQword = 11,
-};
+// Longest names the walk can enumerate: it passes lengths of 255 and 16383
+// characters, and those count the terminating NUL.
+constexpr int MaxKeyNameLength = 254;
+constexpr int MaxValueNameLength = 16382;
 
 // A value that exists never reads as null, however empty.
 QString present(const QString &text)
@@ -44,26 +35,26 @@ QString valueText(const RegKeyNode::Value &value)
 {
     const QByteArray &data = value.data;
     switch (value.type) {
-    case RegSz:
-    case RegExpandSz:
-    case RegLink: {
+    case RegKeyNode::RegSz:
+    case RegKeyNode::RegExpandSz:
+    case RegKeyNode::RegLink: {
         const QString text = RegFileParser::fromUtf16Le(data);
         return present(text.left(text.indexOf(QChar(0))));
     }
-    case RegMultiSz: {
+    case RegKeyNode::RegMultiSz: {
         // The list ends at its first empty entry, the closing pair of NULs.
         const QStringList entries = RegFileParser::fromUtf16Le(data).split(QChar(0), Qt::KeepEmptyParts);
         return present(entries.mid(0, entries.indexOf(QString())).join(QLatin1Char('\n')));
     }
-    case RegDword:
+    case RegKeyNode::RegDword:
         if (data.size() == 4)
             return QString::number(qFromLittleEndian<quint32>(data.constData()));
         break;
-    case RegDwordBigEndian:
+    case RegKeyNode::RegDwordBigEndian:
         if (data.size() == 4)
             return QString::number(qFromBigEndian<quint32>(data.constData()));
         break;
-    case RegQword:
+    case RegKeyNode::RegQword:
         if (data.size() == 8)
             return QString::number(qFromLittleEndian<quint64>(data.constData()));
         break;

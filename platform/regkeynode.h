@@ -14,10 +14,22 @@
 class RegKeyNode final
 {
 public:
+    // The REG_* numbers this reader gives a meaning to.
+    enum ValueType : quint32 {
+        RegSz = 1,
+        RegExpandSz = 2,
+        RegBinary = 3,
+        RegDword = 4,
+        RegDwordBigEndian = 5,
+        RegLink = 6,
+        RegMultiSz = 7,
+        RegQword = 11,
+    };
+
     struct Value
     {
         QString name;
-        quint32 type = 0; // the REG_* number
+        quint32 type = 0; // a REG_* number, not only those above
         QByteArray data;  // the bytes the registry stores
     };
 

@@ -63,7 +63,7 @@ void TestMachine::addRecorder(const QString &windowsPath, double sleepSeconds, i
     QFile script(path);
     script.open(QIODevice::WriteOnly | QIODevice::Truncate);
     script.write(QStringLiteral("#!/bin/sh\n"
-                                "{ printf '%%s\\n' '---' \"$(basename \"$0\")\"; for a in \"$@\"; do printf '[%%s]\\n' \"$a\"; done; } >> '%1'\n"
+                                "{ printf '%s\\n' '---' \"$(basename \"$0\")\"; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; } >> '%1'\n"
                                 "sleep %2\n"
                                 "exit %3\n")
                      .arg(recordPath)

@@ -1,0 +1,141 @@
+#include "lockfileinstancelock.h"
+#include "processenvironment.h"
+#include "simulateddrive.h"
+#include "simulatedshutdown.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The simulated Windows that Linux runs and tests stand on.
+class TestPlatformSeams : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void programPaths_data()
+    {
+        QTest::addColumn<QString>("drive");
+        QTest::addColumn<QStringList>("system32"); // stand-ins present there
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("resolved");
+        QTest::newRow("drive path") << "/sim" << QStringList() << "C:\\Windows\\System32\\MsiExec.exe"
+                                    << "/sim/Windows/System32/MsiExec.exe";
+        QTest::newRow("any drive letter") << "/sim" << QStringList() << "d:\\ZYM\\setup.exe" << "/sim/ZYM/setup.exe";
+        QTest::newRow("forward slash after the letter") << "/sim" << QStringList() << "C:/A/B.exe" << "/sim/A/B.exe";
+        QTest::newRow("no drive set: stays unresolvable") << "" << QStringList() << "C:\\A\\B.exe" << "C:\\A\\B.exe";
+        QTest::newRow("backslashes without a drive") << "/sim" << QStringList()
+                                                     << "\\opt\\app\\..\\Packages\\ZYM_Chipset_Drivers.exe"
+                                                     << "/opt/app/../Packages/ZYM_Chipset_Drivers.exe";
+        QTest::newRow("posix path unchanged") << "/sim" << QStringList() << "/bin/true" << "/bin/true";
+    }
+
+    void programPaths()
+    {
+        QFETCH(QString, drive);
+        QFETCH(QString, program);
+        QFETCH(QString, resolved);
+        QCOMPARE(SimulatedDrive(drive).resolve(program), resolved);
+    }
+
+    void bareToolNames_data()
+    {
+        QTest::addColumn<QString>("standIn"); // file name in System32, empty for none
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QString>("expectedFile"); // relative to the drive; or an absolute path
+        QTest::newRow("exact name in System32") << "TASKLIST" << "TASKLIST" << "Windows/System32/TASKLIST";
+        QTest::newRow("other case in System32") << "tasklist" << "TASKLIST" << "Windows/System32/tasklist";
+        QTest::newRow("System32 before PATH") << "sh" << "sh" << "Windows/System32/sh";
+        QTest::newRow("PATH when not in System32") << "" << "sh" << QStandardPaths::findExecutable("sh");
+        QTest::newRow("nowhere: name unchanged") << "" << "no-such-tool-here" << "no-such-tool-here";
+    }
+
+    void bareToolNames()
+    {
+        QFETCH(QString, standIn);
+        QFETCH(QString, tool);
+        QFETCH(QString, expectedFile);
+        QTemporaryDir drive;
+        QDir(drive.path()).mkpath(QStringLiteral("Windows/System32"));
+        if (!standIn.isEmpty()) {
+            QFile file(drive.filePath(QStringLiteral("Windows/System32/") + standIn));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QString expected = expectedFile.startsWith(QLatin1Char('/')) || !expectedFile.contains(QLatin1Char('/'))
+            ? expectedFile
+            : drive.filePath(expectedFile);
+        QCOMPARE(SimulatedDrive(drive.path()).resolve(tool), expected);
+    }
+
+    void environmentIgnoresCase_data()
+    {
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("exact") << "USERPROFILE" << "C:\\Users\\Ann";
+        QTest::newRow("lower case") << "userprofile" << "C:\\Users\\Ann";
+        QTest::newRow("mixed case") << "UserProfile" << "C:\\Users\\Ann";
+        QTest::newRow("absent") << "HOMEDRIVE" << "";
+    }
+
+    void environmentIgnoresCase()
+    {
+        QFETCH(QString, asked);
+        QFETCH(QString, answer);
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("USERPROFILE"), QStringLiteral("C:\\Users\\Ann"));
+        environment.insert(QStringLiteral("PATH"), QStringLiteral("/bin"));
+        QCOMPARE(ProcessEnvironment(environment).value(asked), answer);
+    }
+
+    void secondLockHolderIsRefused()
+    {
+        QTemporaryDir dir;
+        LockFileInstanceLock first(dir.path(), QStringLiteral("COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER"));
+        QVERIFY(first.acquire());
+        QVERIFY(first.acquire()); // holding it already is no second copy
+
+        // A live holder, here this very process, is what a second copy meets.
+        LockFileInstanceLock second(dir.path(), QStringLiteral("COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER"));
+        QFile lockFile(dir.filePath(QStringLiteral("COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER.lock")));
+        QVERIFY(lockFile.exists());
+        // QLockFile refuses a second owner even within one process.
+        QVERIFY(!second.acquire());
+    }
+
+    void lockOfCrashedCopyDoesNotBlock()
+    {
+        QTemporaryDir dir;
+        // A lock file left by a process that no longer runs.
+        QProcess gone;
+        gone.start(QStringLiteral("sleep"), {QStringLiteral("0.1")});
+        QVERIFY(gone.waitForStarted());
+        const qint64 deadPid = gone.processId();
+        QVERIFY(gone.waitForFinished());
+        QVERIFY(deadPid > 0);
+        QFile lockFile(dir.filePath(QStringLiteral("COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER.lock")));
+        QVERIFY(lockFile.open(QIODevice::WriteOnly));
+        lockFile.write(QByteArray::number(deadPid) + "\ntst_platformseams\n"
+                       + QSysInfo::machineHostName().toUtf8() + "\n");
+        lockFile.close();
+        LockFileInstanceLock lock(dir.path(), QStringLiteral("COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER"));
+        QVERIFY(lock.acquire());
+    }
+
+    void unwritableLockFolderCountsAsFirstCopy()
+    {
+        LockFileInstanceLock lock(QStringLiteral("/proc/no-such-folder"), QStringLiteral("COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER"));
+        QVERIFY(lock.acquire());
+    }
+
+    void simulatedRestartOnlyReports()
+    {
+        SimulatedShutdown shutdown;
+        QVERIFY(shutdown.enableShutdownPrivilege());
+        QTest::ignoreMessage(QtDebugMsg, "restart requested: ExitWindowsEx flags 0x42 reason 0x4");
+        shutdown.restart(0x42, 4);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlatformSeams)
+#include "tst_platformseams.moc"

@@ -1,0 +1,218 @@
+#include "installerapp.h"
+#include "instancelock.h"
+#include "testplatform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+
+namespace {
+
+// Everything start-up does to the outside world, in order.
+QStringList events;
+
+class RecordingRegistry final : public Registry
+{
+public:
+    explicit RecordingRegistry(Registry *inner) : m_inner(inner) {}
+    QString readText(const QString &keyPath, const QString &name) const override { return m_inner->readText(keyPath, name); }
+    long openKey(const QString &keyPath, HKEY *key) override
+    {
+        const long result = m_inner->openKey(keyPath, key);
+        events << QStringLiteral("openKey %1 %2").arg(keyPath).arg(result);
+        return result;
+    }
+    long openSubKey(HKEY parent, const QString &name, HKEY *key) override { return m_inner->openSubKey(parent, name, key); }
+    long queryInfo(HKEY key, KeyInfo *info) override { return m_inner->queryInfo(key, info); }
+    long enumKey(HKEY key, int index, QString *name) override
+    {
+        const long result = m_inner->enumKey(key, index, name);
+        events << QStringLiteral("enumKey %1").arg(*name);
+        return result;
+    }
+    long enumValue(HKEY key, int index, QString *name) override { return m_inner->enumValue(key, index, name); }
+    long queryValue(HKEY key, const QString &name, QByteArray *data) override { return m_inner->queryValue(key, name, data); }
+    void closeKey(HKEY key) override
+    {
+        events << QStringLiteral("closeKey");
+        m_inner->closeKey(key);
+    }
+
+private:
+    Registry *m_inner;
+};
+
+class RecordingShutdown final : public Shutdown
+{
+public:
+    bool enableShutdownPrivilege() override { events << QStringLiteral("enableShutdownPrivilege"); return true; }
+    void restart(unsigned, unsigned) override { events << QStringLiteral("restart"); }
+};
+
+class FakeLock final : public InstanceLock
+{
+public:
+    bool held = false; // by another copy
+    bool acquire() override { events << QStringLiteral("acquire"); return !held; }
+};
+
+// Starts real processes on the simulated drive, noting each start. When the
+// task listing starts, the application exists: the test looks at it then and
+// schedules how the run ends (`onListing`).
+class RecordingRunner final : public ProcessRunner
+{
+public:
+    RecordingRunner(std::unique_ptr<ProcessRunner> inner, std::function<void()> onListing)
+        : m_inner(std::move(inner)), m_onListing(std::move(onListing)) {}
+    void start(const QString &program, const QStringList &arguments) override
+    {
+        events << QStringLiteral("start %1").arg(program);
+        if (program == QLatin1String("TASKLIST") && m_onListing)
+            m_onListing();
+        m_inner->start(program, arguments);
+    }
+    bool waitForStarted(int msecs) override { return m_inner->waitForStarted(msecs); }
+    bool waitForFinished(int msecs) override { return m_inner->waitForFinished(msecs); }
+    QProcess::ProcessState state() const override { return m_inner->state(); }
+    void kill() override { m_inner->kill(); }
+    QByteArray readAllStandardOutput() override { return m_inner->readAllStandardOutput(); }
+    int exitCode() const override { return m_inner->exitCode(); }
+    QProcess::ExitStatus exitStatus() const override { return m_inner->exitStatus(); }
+    QProcess::ProcessError error() const override { return m_inner->error(); }
+
+private:
+    std::unique_ptr<ProcessRunner> m_inner;
+    std::function<void()> m_onListing;
+};
+
+class RecordingLauncher final : public ProcessLauncher
+{
+public:
+    RecordingLauncher(ProcessLauncher *inner, std::function<void()> onListing)
+        : m_inner(inner), m_onListing(std::move(onListing)) {}
+    std::unique_ptr<ProcessRunner> createRunner() override
+    {
+        return std::make_unique<RecordingRunner>(m_inner->createRunner(), m_onListing);
+    }
+
+private:
+    ProcessLauncher *m_inner;
+    std::function<void()> m_onListing;
+};
+
+QStringList sceneWindowTitles()
+{
+    QStringList titles;
+    const auto windows = QGuiApplication::topLevelWindows();
+    for (QWindow *window : windows) {
+        if (window->isVisible())
+            titles << window->title();
+    }
+    return titles;
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Run
+    {
+        int exitCode = -1;
+        QStringList windowsAtListing;
+        bool highDpiAtListing = false;
+        bool iconAtListing = false;
+        QString boxTitle;
+        QString boxText;
+    };
+
+    static Run runApplication(bool anotherCopyRuns)
+    {
+        TestMachine machine;
+        machine.setArguments({QStringLiteral("/SETPCI")});
+        machine.writeRegistry(QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\PCI]\r\n"
+                                             "\"prdtcmd\"=\"/SETPCI\"\r\n\"ProductVersion\"=\"1.0.0.70\"\r\n"));
+        Run run;
+        RecordingRegistry registry(machine.registry.get());
+        RecordingShutdown shutdown;
+        FakeLock lock;
+        lock.held = anotherCopyRuns;
+        RecordingLauncher launcher(machine.launcher.get(), [&run, anotherCopyRuns] {
+            run.windowsAtListing = sceneWindowTitles();
+            run.highDpiAtListing = QCoreApplication::testAttribute(Qt::AA_EnableHighDpiScaling);
+            run.iconAtListing = !QGuiApplication::windowIcon().isNull();
+            if (!anotherCopyRuns) {
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+                return;
+            }
+            // Dismiss the message box once it shows, as a user would.
+            auto *poll = new QTimer(qApp);
+            QObject::connect(poll, &QTimer::timeout, [&run, poll] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                run.boxTitle = box->windowTitle();
+                run.boxText = box->text();
+                poll->stop();
+                box->button(QMessageBox::Ok)->click();
+            });
+            poll->start(20);
+        });
+        InstallerApp::Seams seams;
+        seams.platform = machine.platform();
+        seams.platform.registry = &registry;
+        seams.platform.shutdown = &shutdown;
+        seams.platform.launcher = &launcher;
+        seams.instanceLock = &lock;
+
+        events.clear();
+        QByteArray name("tst_startup");
+        char *argv[] = {name.data(), nullptr};
+        int argc = 1;
+        run.exitCode = InstallerApp::run(argc, argv, seams);
+        return run;
+    }
+
+private slots:
+    void firstCopyRunsTheScene()
+    {
+        const Run run = runApplication(false);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(events, (QStringList{
+                             "enableShutdownPrivilege",
+                             "openKey HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ 0",
+                             "enumKey PCI",
+                             "closeKey",
+                             "acquire",
+                             "start TASKLIST",
+                         }));
+        // The scene is up before the extractor's window is closed.
+        QVERIFY(run.windowsAtListing.contains(QStringLiteral("CHIPSET DRIVER INSTALLER")));
+        QVERIFY(run.highDpiAtListing);
+        QVERIFY(run.iconAtListing);
+    }
+
+    void secondCopyShowsTheBoxAndLeaves()
+    {
+        const Run run = runApplication(true);
+        QCOMPARE(run.exitCode, 0);
+        // Everything before the lock still happens; the scene never loads.
+        QCOMPARE(events.mid(0, 5), (QStringList{"enableShutdownPrivilege", "openKey HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ 0",
+                                                "enumKey PCI", "closeKey", "acquire"}));
+        QCOMPARE(events.value(5), QStringLiteral("start TASKLIST"));
+        QVERIFY(run.windowsAtListing.isEmpty());
+        QCOMPARE(run.boxTitle, QStringLiteral("KPQ INSTALLATER"));
+        QCOMPARE(run.boxText, QStringLiteral("KPQ INSTALLATER detects another instance is running.\n"
+                                             "Please close already running instance\n"
+                                             "            Or         \n"
+                                             "Multiple Instance Access Denied!"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestStartup)
+#include "tst_startup.moc"

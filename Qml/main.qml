@@ -1,13 +1,157 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Window 2.15
 
+// The installer's one window: its size, the state shared by every scene file, and the tooltip.
 ApplicationWindow {
     id: registerWindow
 
-    width: 650
-    height: 393
+    readonly property int screenWidth: qtInterface.getScreenWidth()
+    readonly property int screenHeight: qtInterface.getScreenHeight()
+    // The middle band of screens gets the narrowest window.
+    readonly property int appWidth: screenWidth > 1400 ? 950 : (screenWidth < 801 ? 800 : 650)
+    readonly property int appHeight: screenHeight > 1000 ? 540 : 393
+    readonly property int g_ititlebar_size: Math.floor(appHeight * 0.1 - 2)
+    readonly property real tempDPICalc: screenWidth / 1000
+    readonly property real mainWindowDPI: tempDPICalc > 2 ? tempDPICalc / 2 : 1
+
+    readonly property bool bUninstallMode: qtInterface.getCommandLineArguments()
+    readonly property var oDriverCounts: countDrivers()
+
+    readonly property bool g_bEnableInstallButton: oDriverCounts.iInstallable >= 1
+    readonly property bool g_bEnableUninstallButton: oDriverCounts.iUninstallable >= 1
+    readonly property bool g_bDriversAreCompatible: !bUninstallMode && g_bEnableInstallButton
+    property bool g_bExtractNow: true
+    property bool g_binstallBtnIndicator: false
+    property bool g_bInstallVariable: true
+    property bool g_bindicatorToInstall: false
+    property bool g_bindicatorForProgressRec: true
+    property bool g_bBusyindicator: false
+    property bool g_bUninstallBusyIndicator: false
+    property bool bValidCheckedButton: true
+
+    // Chosen once here; from then on only the tabs and the agree bar assign it.
+    property int g_iSectionNumber: bUninstallMode ? 2 : (g_bEnableInstallButton ? 1 : 3)
+
+    readonly property string g_strLightColor: "#f8ffffff"
+    readonly property string g_strBlackColor: "#000000"
+    readonly property string g_strTxtColor: "#ffffff"
+    readonly property string g_strTransparentColor: "transparent"
+    readonly property string g_strGreenColor: "#228B22"
+    readonly property string g_strRedColor: "#cc0000"
+    readonly property string g_strTranslucentColor: "#BB0A0A0A"
+    readonly property string g_strHoverColor: "#696969"
+
+    // Counting a driver list hands the backend's one tick list to it, so the list that this
+    // run offers is counted last; the page counts that list again when it builds its tiles.
+    function countDrivers() {
+        var counts = {}
+        if (qtInterface.getCommandLineArguments()) {
+            counts.iInstallable = qtInterface1.getNumberOfDrivers()
+            counts.iUninstallable = qtInterface1.getNumberOfUninstallableDrivers()
+        } else {
+            counts.iUninstallable = qtInterface1.getNumberOfUninstallableDrivers()
+            counts.iInstallable = qtInterface1.getNumberOfDrivers()
+        }
+        return counts
+    }
+
+    objectName: "registerWindow"
+    title: qsTr("CHIPSET DRIVER INSTALLER")
+    width: appWidth
+    height: appHeight
     visible: true
-    title: "CHIPSET DRIVER INSTALLER"
     flags: Qt.FramelessWindowHint | Qt.Window
-    color: "#BB0A0A0A"
+    color: g_strTransparentColor
+
+    header: Rectangle {
+        id: recMainHeader
+
+        objectName: "recMainHeader"
+        width: registerWindow.width
+        height: g_ititlebar_size
+        color: g_strBlackColor
+        Accessible.role: Accessible.TitleBar
+        Accessible.name: registerWindow.title
+
+        // Lies beneath the title bar's buttons, so only the title strip drags the window.
+        MouseArea {
+            id: mouseAreaForDragWindow
+
+            property int lastMouseX: 0
+            property int lastMouseY: 0
+
+            objectName: "mouseAreaForDragWindow"
+            anchors.fill: parent
+
+            onPressed: function(mouse) {
+                lastMouseX = mouse.x
+                lastMouseY = mouse.y
+            }
+            onMouseXChanged: {
+                if (pressed)
+                    registerWindow.x += mouseX - lastMouseX
+            }
+            onMouseYChanged: {
+                if (!pressed)
+                    return
+                // Keeps the window's top edge between the screen's top and 90% of its height.
+                var newY = registerWindow.y + mouseY - lastMouseY
+                if (newY >= 0.9 * screenHeight)
+                    return
+                if (newY <= 0)
+                    registerWindow.y = 0
+                else if (registerWindow.y <= 0.9 * screenHeight)
+                    registerWindow.y = newY
+            }
+        }
+
+        Header {
+            id: recTitleBar
+
+            objectName: "recTitleBar"
+            anchors.fill: parent
+        }
+    }
+
+    Install {
+        id: recInstall
+
+        objectName: "recInstall"
+        anchors.fill: parent
+        color: g_strTranslucentColor
+    }
+
+    Tooltip {
+        id: baseToolTip
+
+        function showtt() {
+            bttTimer.restart()
+        }
+
+        function hidett() {
+            bttTimer.stop()
+            visible = false
+        }
+
+        // Next to the cursor, turned back inside the available desktop at its right and bottom.
+        function place() {
+            var tX = qtInterface.getMouseX() + 8
+            var tY = qtInterface.getMouseY() + 24
+            x = tX + width > Screen.desktopAvailableWidth ? tX - width - 10 : tX
+            y = tY + height > Screen.desktopAvailableHeight ? Screen.desktopAvailableHeight - height - 5 : tY
+        }
+
+        objectName: "baseToolTip"
+        windowDPI: registerWindow.mainWindowDPI
+        onVisibleChanged: place()
+
+        Timer {
+            id: bttTimer
+
+            objectName: "bttTimer"
+            interval: 800
+            onTriggered: baseToolTip.visible = true
+        }
+    }
 }

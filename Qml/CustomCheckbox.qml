@@ -1,0 +1,26 @@
+import QtQuick 2.15
+
+// A tick box that only shows bChecked: whatever holds it handles the pointer and the keys.
+Rectangle {
+    id: recCustomCheckbox
+
+    property bool bChecked: false
+
+    width: 16
+    height: 16
+    color: g_strTransparentColor
+    border.width: 1
+    border.color: g_strLightColor
+
+    Image {
+        id: imageCheck
+
+        objectName: "imageCheck"
+        anchors.centerIn: parent
+        width: 10
+        height: 10
+        source: "qrc:/img/check-icon.png"
+        visible: recCustomCheckbox.bChecked
+        Accessible.ignored: true
+    }
+}

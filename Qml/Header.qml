@@ -1,0 +1,108 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+
+// The title bar: the maker's logo link, the title, minimise and close. Presses on the title strip
+// fall through to the window's drag area beneath.
+Rectangle {
+    id: recHeader
+
+    readonly property string strHomePageUrl: "https://www.zym.example/"
+
+    // Leaving before an installer has run leaves the extracted package behind.
+    function closeInstaller() {
+        if ((!qtInterface.getCommandLineArguments() && g_bExtractNow && g_bEnableInstallButton)
+                || g_iSectionNumber === 3)
+            qtInterface.toExtractFiles()
+        Qt.quit()
+    }
+
+    color: g_strTransparentColor
+
+    SmallIconButton {
+        id: logoButton
+
+        objectName: "logoButton"
+        anchors.left: parent.left
+        width: 80
+        height: parent.height
+        icon: "qrc:/img/logo.png"
+        iconWidth: 48
+        iconHeight: 20
+        colorOverlay: true
+        overlayColor: focusColor
+        glowValue: 40
+        cursorShape: Qt.PointingHandCursor
+        tooltip: recHeader.strHomePageUrl
+        Accessible.name: qsTr("logo link")
+        Accessible.description: qsTr("Opens logo in browser")
+        Accessible.ignored: !visible || opacity === 0
+        onButtonClicked: {
+            Qt.openUrlExternally(recHeader.strHomePageUrl)
+            // The browser takes the pointer away, so no leave event will come.
+            isButtonEntered = false
+            isButtonPressed = false
+        }
+    }
+
+    Rectangle {
+        id: recKaltoText
+
+        objectName: "recKaltoText"
+        anchors.left: logoButton.right
+        width: recHeader.width - 80 - 40 - 40
+        height: g_ititlebar_size
+        color: g_strBlackColor
+
+        Text {
+            id: textTitle
+
+            objectName: "textTitle"
+            anchors.left: parent.left
+            anchors.verticalCenter: parent.verticalCenter
+            text: registerWindow.title
+            color: g_strLightColor
+            font.pixelSize: 11
+            font.letterSpacing: 5
+        }
+    }
+
+    SmallIconButton {
+        id: recAppMinimize
+
+        objectName: "recAppMinimize"
+        anchors.right: recAppClose.left
+        width: 40
+        height: parent.height
+        icon: "qrc:/img/minimize.png"
+        iconWidth: 48
+        iconHeight: 20
+        colorOverlay: true
+        overlayColor: focusColor
+        glowValue: 12
+        tooltip: qsTr("Minimize")
+        isBtnHover: isButtonEntered
+        isBtnKeyHover: activeFocus
+        onButtonClicked: registerWindow.visibility = Window.Minimized
+    }
+
+    SmallIconButton {
+        id: recAppClose
+
+        objectName: "recAppClose"
+        anchors.right: parent.right
+        width: 40
+        height: parent.height
+        // No leaving while an installer is being watched.
+        enabled: !recInstall.timerBusy.running && !recInstall.timerUninstallBusy.running
+        icon: "qrc:/img/close.png"
+        iconWidth: 48
+        iconHeight: 20
+        colorOverlay: true
+        overlayColor: focusColor
+        glowValue: 18
+        tooltip: qsTr("Close")
+        isBtnHover: isButtonEntered
+        isBtnKeyHover: activeFocus
+        onButtonClicked: recHeader.closeInstaller()
+    }
+}

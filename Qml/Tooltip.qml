@@ -1,0 +1,56 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+
+// The tooltip popup: the text on white in a borderless window sized to it and scaled by windowDPI.
+// Of the tooltip kind of popup, so that it stays above the main window and never takes the keyboard
+// from it.
+Window {
+    id: tooltipWindow
+
+    property string tooltip: ""
+    property real windowDPI: 1
+
+    flags: Qt.ToolTip
+    color: "white"
+    visible: false
+    width: tooltipRect.width * windowDPI
+    height: tooltipRect.height * windowDPI
+
+    DPIScale {
+        id: dpiScaleTooltip
+
+        dpi: tooltipWindow.windowDPI
+
+        Rectangle {
+            id: tooltipRect
+
+            objectName: "tooltipRect"
+            width: textTooltip.width + 8
+            height: textTooltip.height + 8
+            color: "white"
+            Accessible.role: Accessible.ToolTip
+            Accessible.name: tooltipWindow.tooltip
+
+            TextMetrics {
+                id: textMetricsTooltip
+
+                font: textTooltip.font
+                text: tooltipWindow.tooltip
+            }
+
+            Text {
+                id: textTooltip
+
+                objectName: "textTooltip"
+                anchors.centerIn: parent
+                // Long texts wrap at 400 pixels; shorter ones keep to one line.
+                width: Math.min(Math.ceil(textMetricsTooltip.advanceWidth), 400) + 1
+                text: tooltipWindow.tooltip
+                color: "black"
+                font.pixelSize: 12
+                wrapMode: Text.WordWrap
+                Accessible.ignored: true
+            }
+        }
+    }
+}

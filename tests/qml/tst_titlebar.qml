@@ -1,0 +1,121 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import QtTest 1.15
+
+// The title bar: its close rule, minimise, the logo link and the icon buttons' looks.
+SceneTestCase {
+    name: "TitleBar"
+
+    function reachStage(stage) {
+        if (stage === "agreed" || stage === "installed" || stage === "start failed")
+            agree()
+        if (stage === "installed" || stage === "start failed")
+            clickCentre(item("recInstallButton"))
+        if (stage === "installed")
+            tryCompare(item("recAppClose"), "enabled", true, 1500)
+    }
+
+    function test_closeRule_data() {
+        return [
+            { tag: "before agreeing", mode: "install", stage: "", extracts: true },
+            { tag: "after agreeing", mode: "install", stage: "agreed", extracts: true },
+            { tag: "installer failed to start", mode: "install", stage: "start failed",
+              options: { fakeInstallResult: 0 }, extracts: true },
+            { tag: "after the install", mode: "install", stage: "installed",
+              options: { fakeRunning: 0 }, extracts: false },
+            { tag: "uninstall mode", mode: "uninstall", stage: "", extracts: false },
+            { tag: "system-update notice", mode: "notice", stage: "", extracts: true }
+        ]
+    }
+
+    function test_closeRule(data) {
+        loadScene(data.mode, data.options)
+        reachStage(data.stage)
+        callLog.clear()
+        clickCentre(item("recAppClose"))
+        compare(callLog.entries, data.extracts ? ["qtInterface.getCommandLineArguments()",
+                                                  "qtInterface.toExtractFiles()", "Qt.quit()"]
+                                               : ["qtInterface.getCommandLineArguments()", "Qt.quit()"])
+    }
+
+    function test_closeDisabledWhilePolling_data() {
+        return [
+            { tag: "install", mode: "install", button: "recInstallButton" },
+            { tag: "uninstall", mode: "uninstall", button: "recUninstallButton" }
+        ]
+    }
+
+    function test_closeDisabledWhilePolling(data) {
+        loadScene(data.mode)
+        if (data.mode === "install")
+            agree()
+        clickCentre(item(data.button))
+        var close = item("recAppClose")
+        verify(!close.enabled)
+        callLog.clear()
+        mouseClick(close, close.width / 2, close.height / 2)
+        compare(callLog.count("Qt.quit()"), 0, "a disabled Close ignores the pointer")
+        qtInterface1.fakeRunning = 0
+        tryCompare(close, "enabled", true, 1500)
+    }
+
+    function test_minimize() {
+        loadScene("install")
+        clickCentre(item("recAppMinimize"))
+        compare(win.visibility, Window.Minimized)
+    }
+
+    function test_logo() {
+        loadScene("install")
+        var logo = item("logoButton")
+        mouseMove(logo, 10, 10)
+        verify(logo.isButtonEntered)
+        compare(findChild(win, "baseToolTip").tooltip, "https://www.zym.example/")
+        mouseClick(logo, 10, 10)
+        compare(callLog.count("openUrl(https://www.zym.example/)"), 1)
+        verify(!logo.isButtonEntered && !logo.isButtonPressed, "the visual state is reset")
+    }
+
+    function test_glow_data() {
+        return [
+            { tag: "at rest", action: "", color: "#40ffffff" },
+            { tag: "hovered", action: "hover", color: "#ffffff" },
+            { tag: "focused", action: "focus", color: "#ffffff" },
+            { tag: "pressed while hovered", action: "press", color: "#00ffffff" }
+        ]
+    }
+
+    function test_glow(data) {
+        loadScene("install")
+        var button = item("recAppMinimize")
+        var glow = findChild(button, "glowIcon")
+        if (data.action === "hover" || data.action === "press")
+            mouseMove(button, 10, 10)
+        if (data.action === "press")
+            mousePress(button, 10, 10)
+        if (data.action === "focus")
+            button.forceActiveFocus()
+        tryVerify(function() { return Qt.colorEqual(glow.color, data.color) }, 1000,
+                  "glow " + glow.color + " becomes " + data.color)
+        if (data.action === "press")
+            mouseRelease(button, 10, 10)
+    }
+
+    function test_iconButtonFills_data() {
+        return [ { tag: "minimise", name: "recAppMinimize" }, { tag: "close", name: "recAppClose" } ]
+    }
+
+    function test_iconButtonFills(data) {
+        loadScene("install")
+        var button = item(data.name)
+        var hoverFill = findChild(button, "recHoverFill")
+        var focusFill = findChild(button, "recFocusHover")
+        verify(!hoverFill.visible && !focusFill.visible)
+        mouseMove(button, 10, 10)
+        verify(hoverFill.visible)
+        mouseMove(item("recKaltoText"), 10, 10)
+        verify(!hoverFill.visible)
+        button.forceActiveFocus()
+        verify(focusFill.visible)
+    }
+}

@@ -8,6 +8,8 @@ Rectangle {
 
     property bool bViewLogFile: false
     property bool bIsRestartRequired: false
+    // How the finished run ended, as the backend reads it from the exit code.
+    property string strCompletion
     property alias timerBusy: time
     property alias timerUninstallBusy: timer
     readonly property bool bUninstallMode: qtInterface.getCommandLineArguments()
@@ -39,8 +41,18 @@ Rectangle {
 
     function completeInstall() {
         g_bBusyindicator = false
+        strCompletion = qtInterface1.getCompletionStatus()
+        if (qtInterface1.isRetryOffered()) {
+            // Cancelled or blocked, so nothing changed: back to the tiles, as after
+            // a start that failed; leaving now extracts the package again.
+            g_bindicatorToInstall = false
+            g_bExtractNow = true
+            state = "installRetry"
+            recInstallButton.forceActiveFocus()
+            return
+        }
         g_bInstallVariable = false
-        bIsRestartRequired = qtInterface1.isRestartRequired()
+        bIsRestartRequired = qtInterface1.isRestartOffered()
         bViewLogFile = true
         state = "installed"
         // Install, which had the focus, is gone; hand it to the first closing button.
@@ -69,7 +81,17 @@ Rectangle {
 
     function completeUninstall() {
         g_bUninstallBusyIndicator = false
+        strCompletion = qtInterface1.getCompletionStatus()
+        if (qtInterface1.isRetryOffered()) {
+            g_bindicatorToInstall = false
+            state = "uninstallRetry"
+            recUninstallButton.forceActiveFocus()
+            return
+        }
+        bIsRestartRequired = qtInterface1.isRestartOffered()
         state = "uninstalled"
+        if (bIsRestartRequired)
+            recUninstallRestartButton.forceActiveFocus()
     }
 
     // A bottom bar button: green while focused or hovered, whichever happened last.
@@ -531,14 +553,34 @@ Rectangle {
             onButtonClicked: recMainInstall.onUninstallButtonClicked()
         }
 
+        // A removal that needs a restart offers it beside Finish.
+        FooterButton {
+            id: recUninstallRestartButton
+
+            objectName: "recUninstallRestartButton"
+            width: parent.width / 2
+            height: parent.height
+            visible: recFinishButton.visible && recMainInstall.bIsRestartRequired
+            strText: qsTr("Restart Now")
+            strToolTip: qsTr("Exits installer and Restarts the system")
+            KeyNavigation.right: recFinishButton
+            onButtonClicked: {
+                Qt.quit()
+                qtInterface.restartSystem()
+            }
+        }
+
         FooterButton {
             id: recFinishButton
 
             objectName: "recFinishButton"
-            anchors.fill: parent
+            anchors.right: parent.right
+            width: recUninstallRestartButton.visible ? parent.width / 2 : parent.width
+            height: parent.height
             visible: false
             strText: qsTr("Finish")
             strToolTip: qsTr("Exits Installer")
+            KeyNavigation.left: recUninstallRestartButton
             onButtonClicked: Qt.quit()
         }
     }
@@ -594,7 +636,11 @@ Rectangle {
     states: [
         State {
             name: "installed"
-            PropertyChanges { target: textProgress; text: qsTr("Successfully Installed") }
+            PropertyChanges { target: textProgress; text: recMainInstall.strCompletion }
+        },
+        State {
+            name: "installRetry"
+            PropertyChanges { target: textProgress; text: recMainInstall.strCompletion }
         },
         State {
             name: "installStartFailed"
@@ -606,9 +652,13 @@ Rectangle {
         },
         State {
             name: "uninstalled"
-            PropertyChanges { target: textProgress; text: qsTr("Successfully Uninstalled") }
+            PropertyChanges { target: textProgress; text: recMainInstall.strCompletion }
             PropertyChanges { target: recUninstallButton; visible: false }
             PropertyChanges { target: recFinishButton; visible: true }
+        },
+        State {
+            name: "uninstallRetry"
+            PropertyChanges { target: textProgress; text: recMainInstall.strCompletion }
         },
         State {
             name: "uninstallStartFailed"

@@ -110,6 +110,7 @@ int DriverInfo::installbutton()
         setupProgram(), m_lstDriverSwitches, m_vecCheckboxStatus, [this](int row) { return isDriverInstalled(getDriverName(row)); });
     m_strInstallProperties = command.properties;
     m_strLastCommand = command.text;
+    m_bLastRunRemoval = false;
     const int result = ProcessStart::startAndWait(*m_processInstall, command.program, command.arguments);
     qDebug() << " Process returned :: " << result;
     return result;
@@ -122,6 +123,7 @@ int DriverInfo::uninstallbutton()
         InstallCommand::removal(m_strMsiExecPath, m_strProductCode, m_lstUninstallableFeatures, m_vecCheckboxStatus);
     m_strInstallProperties = command.properties;
     m_strLastCommand = command.text;
+    m_bLastRunRemoval = true;
     return ProcessStart::startAndWait(*m_processInstall, command.program, command.arguments);
 }
 
@@ -264,4 +266,31 @@ QString DriverInfo::getOlderVersionNumber(int index)
 bool DriverInfo::isRestartRequired()
 {
     return m_packageRegistry.isRestartRequired();
+}
+
+InstallOutcome DriverInfo::outcome()
+{
+    const bool crashed = m_processInstall->exitStatus() == QProcess::CrashExit;
+    const int exitCode = m_processInstall->exitCode();
+    return InstallOutcome::classify(exitCode, crashed, isRestartRequired(), m_bLastRunRemoval);
+}
+
+int DriverInfo::getExitCode()
+{
+    return m_processInstall->exitCode();
+}
+
+QString DriverInfo::getCompletionStatus()
+{
+    return outcome().statusText;
+}
+
+bool DriverInfo::isRestartOffered()
+{
+    return outcome().restartOffered;
+}
+
+bool DriverInfo::isRetryOffered()
+{
+    return outcome().retryOffered;
 }

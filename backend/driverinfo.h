@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hkey.h"
+#include "installoutcome.h"
 #include "packageregistry.h"
 #include "platform.h"
 
@@ -52,9 +53,17 @@ public slots:
     void query(HKEY hKey);
     QString getOlderVersionNumber(int index);
     bool isRestartRequired();
+    // How the last started run ended, for the page to report once isRunning
+    // has answered 0: its exit code, the status text, whether to offer a
+    // restart, and whether the run changed nothing and may be started again.
+    int getExitCode();
+    QString getCompletionStatus();
+    bool isRestartOffered();
+    bool isRetryOffered();
 
 private:
     QString setupProgram() const;
+    InstallOutcome outcome();
 
     Platform m_platform;
     PackageRegistry m_packageRegistry;
@@ -69,4 +78,5 @@ private:
     QVector<QString> m_vecProductKeys;
     QMap<QString, QString> m_mapInstalledVersions;
     QString m_strLastCommand;
+    bool m_bLastRunRemoval = false;
 };

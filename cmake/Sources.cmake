@@ -9,6 +9,7 @@ set(CORE_SOURCES
     backend/packageregistry.cpp
     backend/processstart.cpp
     backend/installcommand.cpp
+    backend/installoutcome.cpp
     backend/drivercatalogue.cpp
     backend/raidlaunchtable.cpp
     platform/qprocessrunner.cpp

@@ -71,6 +71,8 @@ private slots:
             "void getCheckboxStatusForUninstall(bool,int)", "bool getCommandLineArguments()", "int isRunning()",
             "bool uninstallALLDrivers()", "void queryKey(HKEY,int)", "void query(HKEY)",
             "QString getOlderVersionNumber(int)", "bool isRestartRequired()",
+            // Added later, after the published ones, to read how a run ended.
+            "int getExitCode()", "QString getCompletionStatus()", "bool isRestartOffered()", "bool isRetryOffered()",
         };
         QCOMPARE(ownSlots(meta), expected);
     }

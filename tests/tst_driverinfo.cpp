@@ -152,6 +152,8 @@ private slots:
     void noSecondStartWhileRunning();
     void isRunningOnlyWhileRunning_data();
     void isRunningOnlyWhileRunning();
+    void completionOfRealRun_data();
+    void completionOfRealRun();
 };
 
 void TestDriverInfo::installList_data()
@@ -734,6 +736,60 @@ void TestDriverInfo::isRunningOnlyWhileRunning()
     QCOMPARE(driver.isRunning(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(launcher.lastRunner->state(), QProcess::NotRunning, 10000);
     QCOMPARE(driver.isRunning(), 0);
+}
+
+void TestDriverInfo::completionOfRealRun_data()
+{
+    QTest::addColumn<bool>("removal");
+    QTest::addColumn<int>("exitCode"); // -1: the program kills itself
+    QTest::addColumn<bool>("flagged");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("restart");
+    QTest::addColumn<bool>("retry");
+    QTest::newRow("0, package flags a restart") << false << 0 << true << "Successfully Installed" << true << false;
+    QTest::newRow("0, no flag") << false << 0 << false << "Successfully Installed" << false << false;
+    QTest::newRow("error, flag ignored") << false << 67 << true << "Installation failed (error 67)" << false << false;
+    QTest::newRow("killed, flag ignored") << false << -1 << true << "Installation failed (error 9)" << false << false;
+    QTest::newRow("removal 0") << true << 0 << false << "Successfully Uninstalled" << false << false;
+    QTest::newRow("removal error") << true << 2 << false << "Uninstallation failed (error 2)" << false << false;
+}
+
+// The code a real process ended with reaches the page (a POSIX status keeps
+// only its low byte, so the table's larger codes are proven elsewhere), and a
+// process that was killed never reads as success.
+void TestDriverInfo::completionOfRealRun()
+{
+    QFETCH(bool, removal);
+    QFETCH(int, exitCode);
+    QFETCH(bool, flagged);
+    QFETCH(QString, text);
+    QFETCH(bool, restart);
+    QFETCH(bool, retry);
+
+    TestMachine machine;
+    const QString program = removal ? QStringLiteral("C:\\Windows\\System32\\MsiExec.exe")
+                                    : QStringLiteral("..\\Packages\\ZYM_Chipset_Drivers.exe");
+    machine.addRecorder(program, 0, qMax(exitCode, 0));
+    if (exitCode < 0) {
+        QFile script(machine.setupProgramPath());
+        QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        script.write("#!/bin/sh\nkill -9 $$\n");
+    }
+    machine.setArguments(removal ? QStringList{"/U", "{1}"} : QStringList{"/SETPCI"});
+    machine.writeRegistry(regKey(kWowIoDriverKey, {"REBOOTSTATUS", flagged ? "YES" : "NO", "DeployedFeatures", "PCI"}));
+    DriverInfo driver(machine.platform());
+    if (removal) {
+        driver.getCommandLineArguments();
+        driver.getNumberOfUninstallableDrivers();
+        QCOMPARE(driver.uninstallbutton(), 1);
+    } else {
+        driver.getNumberOfDrivers();
+        QCOMPARE(driver.installbutton(), 1);
+    }
+    QTRY_COMPARE(driver.isRunning(), 0);
+    QCOMPARE(driver.getCompletionStatus(), text);
+    QCOMPARE(driver.isRestartOffered(), restart);
+    QCOMPARE(driver.isRetryOffered(), retry);
 }
 
 QTEST_MAIN(TestDriverInfo)

@@ -1,5 +1,7 @@
 #include "fakedriverinfo.h"
 
+#include "installoutcome.h"
+
 #include "calllog.h"
 
 namespace {
@@ -31,6 +33,8 @@ void FakeDriverInfo::fakeReset()
     m_iUninstallResult = 1;
     m_iRunning = 1;
     m_bRestartRequired = false;
+    m_iExitCode = 0;
+    m_bCrashed = false;
     m_vecCheckboxStatus.clear();
     m_strCountedList.clear();
 }
@@ -181,4 +185,30 @@ bool FakeDriverInfo::isRestartRequired()
 {
     record(QStringLiteral("isRestartRequired()"));
     return m_bRestartRequired;
+}
+
+// The outcome comes from the real table, so the scene is tested against the
+// answers the real object gives for the same exit code.
+int FakeDriverInfo::getExitCode()
+{
+    record(QStringLiteral("getExitCode()"));
+    return m_iExitCode;
+}
+
+QString FakeDriverInfo::getCompletionStatus()
+{
+    record(QStringLiteral("getCompletionStatus()"));
+    return InstallOutcome::classify(m_iExitCode, m_bCrashed, m_bRestartRequired, m_bUninstallMode).statusText;
+}
+
+bool FakeDriverInfo::isRestartOffered()
+{
+    record(QStringLiteral("isRestartOffered()"));
+    return InstallOutcome::classify(m_iExitCode, m_bCrashed, m_bRestartRequired, m_bUninstallMode).restartOffered;
+}
+
+bool FakeDriverInfo::isRetryOffered()
+{
+    record(QStringLiteral("isRetryOffered()"));
+    return InstallOutcome::classify(m_iExitCode, m_bCrashed, m_bRestartRequired, m_bUninstallMode).retryOffered;
 }

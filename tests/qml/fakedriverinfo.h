@@ -24,6 +24,8 @@ class FakeDriverInfo final : public QObject
     Q_PROPERTY(int fakeUninstallResult MEMBER m_iUninstallResult)
     Q_PROPERTY(int fakeRunning MEMBER m_iRunning)
     Q_PROPERTY(bool fakeRestartRequired MEMBER m_bRestartRequired)
+    Q_PROPERTY(int fakeExitCode MEMBER m_iExitCode)
+    Q_PROPERTY(bool fakeCrashed MEMBER m_bCrashed)
     Q_PROPERTY(QVariantList fakeTicks READ fakeTicks)
     Q_PROPERTY(QString fakeCountedList READ fakeCountedList)
 
@@ -55,6 +57,10 @@ public slots:
     bool uninstallALLDrivers();
     QString getOlderVersionNumber(int index);
     bool isRestartRequired();
+    int getExitCode();
+    QString getCompletionStatus();
+    bool isRestartOffered();
+    bool isRetryOffered();
 
 private:
     void record(const QString &call);
@@ -63,6 +69,8 @@ private:
     void storeTick(bool bstatus, int iIndex);
 
     CallLog *m_log;
+    int m_iExitCode = 0;
+    bool m_bCrashed = false;
     bool m_bUninstallMode = false;
     QStringList m_lstDriverNames;
     QStringList m_lstDriverVersions;

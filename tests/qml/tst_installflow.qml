@@ -50,7 +50,7 @@ SceneTestCase {
         verify(item("recViewLog").visible)
         compare(item("recExitAndRestart").visible, data.restart)
         compare(item("recExitWithoutRestart").width, win.width * data.closeWidth)
-        compare(callLog.count("qtInterface1.isRestartRequired()"), 1)
+        compare(callLog.count("qtInterface1.isRestartOffered()"), 1)
         verify(item("recAppClose").enabled)
         tryCompare(item("recProgressBar"), "y", item("recViewLog").y - 5 - win.g_ititlebar_size)
         verify(!item("rowTabs").enabled, "the tab row stays disabled after completion")
@@ -91,6 +91,76 @@ SceneTestCase {
         compare(item("textProgress").text, data.text, "no success is reported for a failed start")
         clickCentre(button)
         compare(callLog.count(data.call), 2)
+    }
+
+    // The page tells what the exit code says, never success for a failure.
+    function test_outcome_data() {
+        return [
+            { tag: "3010 restart whatever the flag", mode: "install", code: 3010, flagged: false,
+              text: "Successfully Installed", restart: true, retry: false },
+            { tag: "1641 already restarting", mode: "install", code: 1641, flagged: true,
+              text: "Successfully Installed. Windows is restarting.", restart: false, retry: false },
+            { tag: "1602 cancelled", mode: "install", code: 1602, flagged: false,
+              text: "Installation cancelled", restart: false, retry: true },
+            { tag: "1618 busy", mode: "install", code: 1618, flagged: false,
+              text: "Another installation is in progress. Try again when it has finished.", restart: false, retry: true },
+            { tag: "1603 failed", mode: "install", code: 1603, flagged: true,
+              text: "Installation failed (error 1603)", restart: false, retry: false },
+            { tag: "3017 failed, restart", mode: "install", code: 3017, flagged: false,
+              text: "Installation failed (error 3017). A restart is required.", restart: true, retry: false },
+            { tag: "crash", mode: "install", code: 0, crashed: true, flagged: true,
+              text: "Installation failed (error 0)", restart: false, retry: false },
+            { tag: "removal 3010", mode: "uninstall", code: 3010, flagged: false,
+              text: "Successfully Uninstalled", restart: true, retry: false },
+            { tag: "removal 1223 cancelled", mode: "uninstall", code: 1223, flagged: false,
+              text: "Uninstallation cancelled", restart: false, retry: true },
+            { tag: "removal 1603 failed", mode: "uninstall", code: 1603, flagged: false,
+              text: "Uninstallation failed (error 1603)", restart: false, retry: false }
+        ]
+    }
+
+    function test_outcome(data) {
+        loadScene(data.mode, { fakeExitCode: data.code, fakeCrashed: !!data.crashed,
+                               fakeRestartRequired: data.flagged })
+        var install = data.mode === "install"
+        if (install)
+            startInstall()
+        else
+            startUninstall()
+        qtInterface1.fakeRunning = 0
+        tryCompare(item("textProgress"), "text", data.text, 1500)
+        verify(!item("recIndicator").visible && !item("recIndicatorForUninstall").visible)
+        if (data.retry) {
+            var button = item(install ? "recInstallButton" : "recUninstallButton")
+            verify(button.visible && button.enabled, "the choice may be started again")
+            verify(button.activeFocus)
+            verify(item("rowTabs").enabled && item("recMainPage").enabled)
+            verify(!item("recViewLog").visible && !item("rowLaunchAndClose").visible)
+            if (install)
+                verify(win.g_bExtractNow, "leaving now extracts the package again")
+            clickCentre(button)
+            compare(callLog.count(install ? "qtInterface1.installbutton()" : "qtInterface1.uninstallbutton()"), 2)
+        } else if (install) {
+            verify(item("rowLaunchAndClose").visible && item("recViewLog").visible)
+            compare(item("recExitAndRestart").visible, data.restart)
+            verify(item("recExitWithoutRestart").visible)
+        } else {
+            verify(item("recFinishButton").visible)
+            compare(item("recUninstallRestartButton").visible, data.restart)
+            compare(item("recFinishButton").width, win.width * (data.restart ? 0.5 : 1))
+        }
+    }
+
+    function test_uninstallRestart() {
+        loadScene("uninstall", { fakeExitCode: 3010 })
+        startUninstall()
+        qtInterface1.fakeRunning = 0
+        tryVerify(function() { return item("recUninstallRestartButton").activeFocus }, 1500)
+        keyClick(Qt.Key_Right)
+        verify(item("recFinishButton").activeFocus)
+        keyClick(Qt.Key_Left)
+        keyClick(Qt.Key_Return)
+        compare(callLog.entries.slice(-2), ["Qt.quit()", "qtInterface.restartSystem()"])
     }
 
     function test_uninstall() {
@@ -154,7 +224,8 @@ SceneTestCase {
             "qtInterface1.uninstallbutton", "qtInterface1.getUnistallableDrivers",
             "qtInterface1.getNumberOfUninstallableDrivers", "qtInterface1.getCheckboxStatusForUninstall",
             "qtInterface1.getCommandLineArguments", "qtInterface1.isRunning",
-            "qtInterface1.getOlderVersionNumber", "qtInterface1.isRestartRequired"
+            "qtInterface1.getOlderVersionNumber", "qtInterface1.getCompletionStatus",
+            "qtInterface1.isRestartOffered", "qtInterface1.isRetryOffered"
         ]
         loadScene(data.mode, { fakeRunning: 0 })
         if (data.mode === "install")

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// What the page shows once a started installer has ended, read from its exit
+// code: a finished process alone is no proof that anything was installed.
+class InstallOutcome final
+{
+public:
+    QString statusText;
+    bool restartOffered = false;
+    // The run changed nothing (cancelled, or another installation was busy):
+    // the user may change the choice and start again.
+    bool retryOffered = false;
+
+    // `restartFlagged` is the package's own restart flag, which only counts
+    // for a plain success; `removal` selects the uninstall wording.
+    static InstallOutcome classify(int exitCode, bool crashed, bool restartFlagged, bool removal);
+};

@@ -3,10 +3,10 @@
 #include "applicationarguments.h"
 #include "desktopurlopener.h"
 #include "processenvironment.h"
-#include "qprocesslauncher.h"
 #include "qtsysteminfo.h"
 
 #if defined(Q_OS_WIN)
+#include "qprocesslauncher.h"
 #include "windows/winmutexinstancelock.h"
 #include "windows/winregistry.h"
 #include "windows/winshutdown.h"
@@ -14,6 +14,7 @@
 #include "lockfileinstancelock.h"
 #include "regfileregistry.h"
 #include "simulateddrive.h"
+#include "simulatedprocesslauncher.h"
 #include "simulatedshutdown.h"
 
 #include <QStandardPaths>
@@ -36,8 +37,7 @@ ProductionPlatform::ProductionPlatform()
     m_instanceLock = std::make_unique<WinMutexInstanceLock>();
 #else
     m_registry = std::make_unique<RegFileRegistry>(qEnvironmentVariable("CHIPSET_INSTALLER_REGISTRY"));
-    const SimulatedDrive drive(qEnvironmentVariable("CHIPSET_INSTALLER_DRIVE"));
-    m_launcher = std::make_unique<QProcessLauncher>([drive](const QString &program) { return drive.resolve(program); });
+    m_launcher = std::make_unique<SimulatedProcessLauncher>(SimulatedDrive(qEnvironmentVariable("CHIPSET_INSTALLER_DRIVE")));
     m_shutdown = std::make_unique<SimulatedShutdown>();
     m_instanceLock = std::make_unique<LockFileInstanceLock>(
         QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), kInstanceName);

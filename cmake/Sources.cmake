@@ -29,6 +29,8 @@ else()
         platform/regfileregistry.cpp
         platform/regkeynode.cpp
         platform/simulateddrive.cpp
+        platform/simulatedprocesslauncher.cpp
+        platform/simulatedprocessrunner.cpp
         platform/simulatedshutdown.cpp
         platform/lockfileinstancelock.cpp
     )

@@ -50,3 +50,8 @@ QProcess::ProcessError QProcessRunner::error() const
 {
     return m_process.error();
 }
+
+void QProcessRunner::setEnvironment(const QProcessEnvironment &environment)
+{
+    m_process.setProcessEnvironment(environment);
+}

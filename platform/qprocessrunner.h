@@ -26,6 +26,9 @@ public:
     QProcess::ExitStatus exitStatus() const override;
     QProcess::ProcessError error() const override;
 
+    // The environment of the programs started from now on.
+    void setEnvironment(const QProcessEnvironment &environment);
+
 private:
     ProgramResolver m_resolveProgram;
     QProcess m_process;

@@ -1,6 +1,7 @@
 #include "lockfileinstancelock.h"
 #include "processenvironment.h"
 #include "simulateddrive.h"
+#include "simulatedprocesslauncher.h"
 #include "simulatedshutdown.h"
 
 #include <QFile>
@@ -126,6 +127,48 @@ private slots:
     {
         LockFileInstanceLock lock(QStringLiteral("/proc/no-such-folder"), QStringLiteral("COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER"));
         QVERIFY(lock.acquire());
+    }
+
+    // Stand-ins report Windows exit codes, which do not fit a POSIX status.
+    void reportedExitCodes_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("crashed");
+        QTest::newRow("reported code wins") << "echo 3010 > \"$CHIPSET_INSTALLER_EXIT_CODE_FILE\"; exit 0" << 3010 << false;
+        QTest::newRow("negative code") << "echo -1073741819 > \"$CHIPSET_INSTALLER_EXIT_CODE_FILE\"" << -1073741819 << false;
+        QTest::newRow("nothing reported: the status") << "exit 3" << 3 << false;
+        QTest::newRow("junk reported: the status") << "echo soon > \"$CHIPSET_INSTALLER_EXIT_CODE_FILE\"; exit 4" << 4 << false;
+        QTest::newRow("a crash is not overruled") << "echo 0 > \"$CHIPSET_INSTALLER_EXIT_CODE_FILE\"; kill -9 $$" << 9 << true;
+    }
+
+    void reportedExitCodes()
+    {
+        QFETCH(QString, script);
+        QFETCH(int, exitCode);
+        QFETCH(bool, crashed);
+        QTemporaryDir drive;
+        QDir(drive.path()).mkpath(QStringLiteral("Tools"));
+        QFile file(drive.filePath(QStringLiteral("Tools/setup.exe")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n" + script.toUtf8() + "\n");
+        file.close();
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+
+        SimulatedProcessLauncher launcher{SimulatedDrive(drive.path())};
+        auto runner = launcher.createRunner();
+        runner->start(QStringLiteral("C:\\Tools\\setup.exe"), {});
+        QVERIFY(runner->waitForFinished(10000));
+        QCOMPARE(runner->exitStatus() == QProcess::CrashExit, crashed);
+        QCOMPARE(runner->exitCode(), exitCode);
+
+        // The next run on the same runner does not inherit the code.
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("#!/bin/sh\nexit 5\n");
+        file.close();
+        runner->start(QStringLiteral("C:\\Tools\\setup.exe"), {});
+        QVERIFY(runner->waitForFinished(10000));
+        QCOMPARE(runner->exitCode(), 5);
     }
 
     void simulatedRestartOnlyReports()

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "processlauncher.h"
+#include "simulateddrive.h"
+
+// Starts programs on the simulated system: Windows paths go to their
+// stand-ins on the simulated drive, and since a POSIX exit status keeps only
+// eight bits, a stand-in may report a full Windows exit code (3010, 1641, ...)
+// by writing it as decimal text to the file named by
+// CHIPSET_INSTALLER_EXIT_CODE_FILE before it exits.
+class SimulatedProcessLauncher final : public ProcessLauncher
+{
+public:
+    static const char *const exitCodeFileVariable;
+
+    explicit SimulatedProcessLauncher(const SimulatedDrive &drive);
+
+    std::unique_ptr<ProcessRunner> createRunner() override;
+
+private:
+    SimulatedDrive m_drive;
+};

@@ -17,7 +17,7 @@ TestMachine::TestMachine()
     arguments.list = QStringList{appPath + QStringLiteral("/ChipsetDriverInstaller")};
     registry = std::make_unique<RegFileRegistry>(registryPath);
     const SimulatedDrive drive(drivePath);
-    launcher = std::make_unique<QProcessLauncher>([drive](const QString &program) { return drive.resolve(program); });
+    launcher = std::make_unique<SimulatedProcessLauncher>(drive);
 }
 
 Platform TestMachine::platform()
@@ -51,7 +51,33 @@ QString TestMachine::setupProgramPath() const
     return appPath + QStringLiteral("/../Packages/ZYM_Chipset_Drivers.exe");
 }
 
+namespace {
+// One shell word, whatever the text holds.
+QString shellQuoted(QString text)
+{
+    text.replace(QLatin1Char('\''), QLatin1String("'\\''"));
+    return QLatin1Char('\'') + text + QLatin1Char('\'');
+}
+} // namespace
+
 void TestMachine::addRecorder(const QString &windowsPath, double sleepSeconds, int exitCode)
+{
+    writeStandIn(windowsPath, sleepSeconds, exitCode, QString());
+}
+
+void TestMachine::addRegistryWriter(const QString &windowsPath, const QString &registryLines, double sleepSeconds,
+                                    int exitCode)
+{
+    // Appended lines need the header that a fresh file would lack.
+    if (!QFileInfo::exists(registryPath))
+        writeRegistry(QString());
+    // A line break first, in case the file's last line has none.
+    const QString lines = QStringLiteral("\r\n") + registryLines;
+    writeStandIn(windowsPath, sleepSeconds, exitCode,
+                 QStringLiteral("printf '%s' %1 >> %2\n").arg(shellQuoted(lines), shellQuoted(registryPath)));
+}
+
+void TestMachine::writeStandIn(const QString &windowsPath, double sleepSeconds, int exitCode, const QString &beforeExit)
 {
     QString path = windowsPath;
     if (path.size() > 2 && path.at(1) == QLatin1Char(':'))
@@ -64,11 +90,16 @@ void TestMachine::addRecorder(const QString &windowsPath, double sleepSeconds, i
     script.open(QIODevice::WriteOnly | QIODevice::Truncate);
     script.write(QStringLiteral("#!/bin/sh\n"
                                 "{ printf '%s\\n' '---' \"$(basename \"$0\")\"; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; } >> '%1'\n"
-                                "sleep %2\n"
-                                "exit %3\n")
+                                "sleep %2\n")
                      .arg(recordPath)
                      .arg(sleepSeconds)
+                     .toUtf8());
+    script.write(beforeExit.toUtf8());
+    // Windows codes do not fit a POSIX status: report them the simulated way.
+    script.write(QStringLiteral("[ -n \"$CHIPSET_INSTALLER_EXIT_CODE_FILE\" ] && echo %1 > \"$CHIPSET_INSTALLER_EXIT_CODE_FILE\"\n"
+                                "exit %2\n")
                      .arg(exitCode)
+                     .arg(exitCode & 0xff)
                      .toUtf8());
     script.close();
     script.setPermissions(script.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);

@@ -4,10 +4,10 @@
 #include "environment.h"
 #include "instancelock.h"
 #include "platform.h"
-#include "qprocesslauncher.h"
 #include "regfileregistry.h"
 #include "shutdown.h"
 #include "simulateddrive.h"
+#include "simulatedprocesslauncher.h"
 #include "systeminfo.h"
 #include "urlopener.h"
 
@@ -77,6 +77,11 @@ public:
     // A stand-in at a Windows path ("C:\\..." or relative to the application
     // folder) that records its arguments, sleeps, then exits with `exitCode`.
     void addRecorder(const QString &windowsPath, double sleepSeconds = 0, int exitCode = 0);
+    // The same stand-in, except that after its sleep, right before it exits, it
+    // appends `registryLines` (sections and values in the registry file's own
+    // form) to the registry file, as the package records the outcome of its run.
+    void addRegistryWriter(const QString &windowsPath, const QString &registryLines, double sleepSeconds = 0,
+                           int exitCode = 0);
     // Each run recorded by the stand-ins: program name, then its arguments.
     QList<QStringList> recordedRuns() const;
     QString setupProgramPath() const; // the stand-in path for the setup program
@@ -92,5 +97,8 @@ public:
     FakeUrlOpener urlOpener;
     FakeArguments arguments;
     std::unique_ptr<RegFileRegistry> registry;
-    std::unique_ptr<QProcessLauncher> launcher;
+    std::unique_ptr<ProcessLauncher> launcher;
+
+private:
+    void writeStandIn(const QString &windowsPath, double sleepSeconds, int exitCode, const QString &beforeExit);
 };

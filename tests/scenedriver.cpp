@@ -1,0 +1,168 @@
+#include "scenedriver.h"
+
+#include "customsettings.h"
+#include "driverinfo.h"
+#include "installerapp.h"
+#include "packageregistry.h"
+#include "testplatform.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+
+namespace {
+
+const QStringList kBrowserSchemes{QStringLiteral("http"), QStringLiteral("https")};
+
+QQuickItem *findItem(QQuickItem *root, const QString &name)
+{
+    if (root->objectName() == name)
+        return root;
+    const QList<QQuickItem *> children = root->childItems();
+    for (QQuickItem *child : children) {
+        if (QQuickItem *found = findItem(child, name))
+            return found;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+SceneDriver::SceneDriver(TestMachine &machine)
+    : m_machine(machine)
+{
+    for (const QString &scheme : kBrowserSchemes)
+        QDesktopServices::setUrlHandler(scheme, this, "openInBrowser");
+
+    // Wired as start-up wires them, except that programs start through here.
+    Platform platform = machine.platform();
+    platform.launcher = this;
+    m_settings = std::make_unique<CustomSettings>(platform);
+    m_driverInfo = std::make_unique<DriverInfo>(platform);
+    m_settings->enableShutdownPrivilege();
+
+    m_engine = std::make_unique<QQmlApplicationEngine>();
+    // The engine would end the application on Qt.quit(); here it only counts.
+    QObject::disconnect(m_engine.get(), nullptr, QCoreApplication::instance(), nullptr);
+    connect(m_engine.get(), &QQmlEngine::quit, this, [this] { ++m_quitRequests; });
+    m_engine->rootContext()->setContextProperty(QStringLiteral("qtInterface"), m_settings.get());
+    m_engine->rootContext()->setContextProperty(QStringLiteral("qtInterface1"), m_driverInfo.get());
+
+    HKEY makerKey = nullptr;
+    if (machine.registry->openKey(PackageRegistry::makerKeyPath, &makerKey) == Registry::Success) {
+        m_driverInfo->query(makerKey);
+        machine.registry->closeKey(makerKey);
+    }
+}
+
+SceneDriver::~SceneDriver()
+{
+    m_engine.reset();
+    // A runner destroyed while its program runs would end it with a warning.
+    waitForPrograms();
+    m_driverInfo.reset();
+    m_settings.reset();
+    for (const QString &scheme : kBrowserSchemes)
+        QDesktopServices::unsetUrlHandler(scheme);
+}
+
+bool SceneDriver::start()
+{
+    m_engine->load(InstallerApp::mainScene);
+    const QList<QObject *> roots = m_engine->rootObjects();
+    m_window = roots.isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(roots.first());
+    if (!m_window)
+        return false;
+    m_window->requestActivate();
+    return QTest::qWaitForWindowActive(m_window);
+}
+
+QObject *SceneDriver::object(const QString &name) const
+{
+    if (!m_window)
+        return nullptr;
+    if (QQuickItem *found = findItem(m_window->contentItem(), name))
+        return found;
+    return m_window->findChild<QObject *>(name);
+}
+
+QQuickItem *SceneDriver::item(const QString &name) const
+{
+    return qobject_cast<QQuickItem *>(object(name));
+}
+
+bool SceneDriver::isShown(const QString &name) const
+{
+    const QQuickItem *found = item(name);
+    return found && found->isVisible() && found->width() > 0 && found->height() > 0;
+}
+
+QVariant SceneDriver::value(const QString &name, const char *property) const
+{
+    const QObject *found = object(name);
+    return found ? found->property(property) : QVariant();
+}
+
+bool SceneDriver::click(const QString &name)
+{
+    if (!isShown(name))
+        return false;
+    const QQuickItem *target = item(name);
+    const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+    QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    return true;
+}
+
+void SceneDriver::key(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(m_window, key, modifiers);
+}
+
+bool SceneDriver::tabTo(const QString &name, int maxPresses)
+{
+    for (int i = 0; i < maxPresses && focusedName() != name; ++i)
+        key(Qt::Key_Tab);
+    return focusedName() == name;
+}
+
+QStringList SceneDriver::tabChain(int presses)
+{
+    QStringList names;
+    for (int i = 0; i < presses; ++i) {
+        key(Qt::Key_Tab);
+        names << focusedName();
+    }
+    return names;
+}
+
+QString SceneDriver::focusedName() const
+{
+    const QQuickItem *focused = m_window ? m_window->activeFocusItem() : nullptr;
+    return focused ? focused->objectName() : QString();
+}
+
+bool SceneDriver::waitForPrograms(int msecs)
+{
+    bool ended = true;
+    for (ProcessRunner *runner : m_runners) {
+        if (runner->state() != QProcess::NotRunning)
+            ended = runner->waitForFinished(msecs) && ended;
+    }
+    return ended;
+}
+
+std::unique_ptr<ProcessRunner> SceneDriver::createRunner()
+{
+    std::unique_ptr<ProcessRunner> runner = m_machine.launcher->createRunner();
+    m_runners.push_back(runner.get());
+    return runner;
+}
+
+void SceneDriver::openInBrowser(const QUrl &url)
+{
+    m_browserUrls.append(url);
+}

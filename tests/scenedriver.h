@@ -1,0 +1,81 @@
+#pragma once
+
+#include "processlauncher.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QVariant>
+
+#include <memory>
+#include <vector>
+
+class CustomSettings;
+class DriverInfo;
+class QQmlApplicationEngine;
+class QQuickItem;
+class QQuickWindow;
+class TestMachine;
+
+// Runs the real application on a TestMachine: both backend objects, published
+// as start-up publishes them, and the compiled-in main scene, then lets a test
+// click and type into the window and find its items by objectName.
+//
+// The scene's Qt.quit() is counted instead of ending anything, and links it
+// would open in a browser are kept. Programs are started through the machine's
+// launcher; the driver keeps every runner it hands out, so that it can wait
+// for the started programs before the backend objects that own them go.
+class SceneDriver final : public QObject, public ProcessLauncher
+{
+    Q_OBJECT
+
+public:
+    explicit SceneDriver(TestMachine &machine);
+    ~SceneDriver() override;
+    Q_DISABLE_COPY_MOVE(SceneDriver)
+
+    // Loads the scene and waits until its window has the keyboard.
+    bool start();
+    QQuickWindow *window() const { return m_window; }
+
+    // An item of the window (the header's included) or, failing that, any
+    // object the window owns, such as a timer. Null when there is none.
+    QObject *object(const QString &name) const;
+    QQuickItem *item(const QString &name) const;
+    // The item exists, is visible with every ancestor, and has an area.
+    bool isShown(const QString &name) const;
+    QVariant value(const QString &name, const char *property) const;
+
+    // A left click at the centre of a shown item; false when it is not shown.
+    bool click(const QString &name);
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Presses Tab until the named item has the keyboard; false when it never gets it.
+    bool tabTo(const QString &name, int maxPresses = 30);
+    // The items that have the keyboard after each of `presses` Tabs.
+    QStringList tabChain(int presses);
+    QString focusedName() const;
+
+    int quitRequests() const { return m_quitRequests; }
+    QList<QUrl> browserUrls() const { return m_browserUrls; }
+
+    // Waits until every program started so far has ended; false when one
+    // still runs after `msecs`.
+    bool waitForPrograms(int msecs = 30000);
+
+    std::unique_ptr<ProcessRunner> createRunner() override;
+
+public slots:
+    void openInBrowser(const QUrl &url);
+
+private:
+    TestMachine &m_machine;
+    std::vector<ProcessRunner *> m_runners; // owned by the backend objects
+    std::unique_ptr<CustomSettings> m_settings;
+    std::unique_ptr<DriverInfo> m_driverInfo;
+    std::unique_ptr<QQmlApplicationEngine> m_engine;
+    QQuickWindow *m_window = nullptr;
+    int m_quitRequests = 0;
+    QList<QUrl> m_browserUrls;
+};

@@ -1,5 +1,6 @@
 #include "scenedriver.h"
 #include "testplatform.h"
+#include "warningrecorder.h"
 
 #include <QQuickItem>
 #include <QtTest>
@@ -26,19 +27,6 @@ const QUrl kLogUrl(QStringLiteral("file:///C:/Users/Tester/ZYM_Chipset_IODrivers
 // Long enough to watch the installer run, short enough for the whole program.
 constexpr double kInstallerSeconds = 1.5;
 constexpr int kCompletionTimeoutMs = 15000;
-
-QStringList s_warnings;
-QtMessageHandler s_previousHandler = nullptr;
-
-void recordWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    // The platform plugin's own notes are about the test machine, not the scene.
-    const bool platformNote = context.category && qstrncmp(context.category, "qt.qpa.", 7) == 0;
-    if ((type == QtWarningMsg || type == QtCriticalMsg) && !platformNote)
-        s_warnings << message;
-    if (s_previousHandler)
-        s_previousHandler(type, context, message);
-}
 
 QString inputName(Input input)
 {
@@ -68,6 +56,8 @@ class TestEndToEnd : public QObject
     Q_OBJECT
 
 private:
+    WarningRecorder m_warnings;
+
     // A click on the control, or Tab until it has the keyboard and then `key`.
     static void activate(SceneDriver &scene, Input input, const QString &name, Qt::Key key = Qt::Key_Return,
                          Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -136,25 +126,15 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        s_previousHandler = qInstallMessageHandler(recordWarnings);
-    }
-
-    void cleanupTestCase()
-    {
-        qInstallMessageHandler(s_previousHandler);
-    }
-
     void init()
     {
-        s_warnings.clear();
+        WarningRecorder::warnings().clear();
     }
 
     // Runs once the scene and its programs are gone, so teardown counts too.
     void cleanup()
     {
-        QVERIFY2(s_warnings.isEmpty(), qPrintable(s_warnings.join(QLatin1Char('\n'))));
+        QVERIFY2(WarningRecorder::warnings().isEmpty(), qPrintable(WarningRecorder::warnings().join(QLatin1Char('\n'))));
     }
 
     void installs_data()

@@ -1,0 +1,134 @@
+#include "scenedriver.h"
+#include "testplatform.h"
+#include "warningrecorder.h"
+
+#include <QFile>
+#include <QtTest>
+
+// What the real application shows once its installer has ended, for the
+// exit codes an installer gives, a crash and a start that fails.
+class TestOutcomes : public QObject
+{
+    Q_OBJECT
+
+private:
+    static const QString setupProgram;
+    WarningRecorder m_warnings;
+
+    static void prepare(TestMachine &machine, bool flagged)
+    {
+        machine.setArguments({"/SETPCI", "/SETGPIO2"});
+        machine.writeRegistry(QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers]\r\n"
+                                             "\"REBOOTSTATUS\"=\"%1\"\r\n")
+                                  .arg(flagged ? "YES" : "NO"));
+    }
+
+    static void agreeAndInstall(SceneDriver &scene)
+    {
+        QVERIFY(scene.click(QStringLiteral("recAcceptButton")));
+        QTRY_COMPARE(scene.value(QStringLiteral("recInstallButton"), "x").toReal(), 0.0);
+        QVERIFY(scene.click(QStringLiteral("recInstallButton")));
+    }
+
+    static QString status(SceneDriver &scene)
+    {
+        return scene.value(QStringLiteral("textProgress"), "text").toString();
+    }
+
+private slots:
+    void init()
+    {
+        WarningRecorder::warnings().clear();
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(WarningRecorder::warnings().isEmpty(), qPrintable(WarningRecorder::warnings().join(QLatin1Char('\n'))));
+    }
+
+    void exitCodes_data()
+    {
+        QTest::addColumn<int>("exitCode"); // -1: the installer kills itself
+        QTest::addColumn<bool>("flagged");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("restart");
+        QTest::addColumn<bool>("retry");
+        QTest::newRow("0, flagged") << 0 << true << "Successfully Installed" << true << false;
+        QTest::newRow("0, not flagged") << 0 << false << "Successfully Installed" << false << false;
+        QTest::newRow("3010") << 3010 << false << "Successfully Installed" << true << false;
+        QTest::newRow("1641") << 1641 << true << "Successfully Installed. Windows is restarting." << false << false;
+        QTest::newRow("1602") << 1602 << true << "Installation cancelled" << false << true;
+        QTest::newRow("1618") << 1618 << false << "Another installation is in progress. Try again when it has finished."
+                              << false << true;
+        QTest::newRow("1603") << 1603 << true << "Installation failed (error 1603)" << false << false;
+        QTest::newRow("3017") << 3017 << false << "Installation failed (error 3017). A restart is required." << true << false;
+        QTest::newRow("crash") << -1 << true << "Installation failed (error 9)" << false << false;
+    }
+
+    void exitCodes()
+    {
+        QFETCH(int, exitCode);
+        QFETCH(bool, flagged);
+        QFETCH(QString, text);
+        QFETCH(bool, restart);
+        QFETCH(bool, retry);
+
+        TestMachine machine;
+        prepare(machine, flagged);
+        machine.addRecorder(setupProgram, 0.3, qMax(exitCode, 0));
+        if (exitCode < 0) {
+            QFile script(machine.setupProgramPath());
+            QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            script.write("#!/bin/sh\nkill -9 $$\n");
+        }
+        SceneDriver scene(machine);
+        QVERIFY(scene.start());
+        agreeAndInstall(scene);
+        QTRY_COMPARE_WITH_TIMEOUT(status(scene), text, 15000);
+        QVERIFY(!scene.isShown(QStringLiteral("recIndicator")));
+
+        if (retry) {
+            // Nothing changed: the choice is offered again and leaving extracts.
+            QVERIFY(scene.isShown(QStringLiteral("recInstallButton")));
+            QVERIFY(scene.value(QStringLiteral("recInstallButton"), "enabled").toBool());
+            QVERIFY(!scene.isShown(QStringLiteral("recViewLog")));
+            QVERIFY(!scene.isShown(QStringLiteral("recExitAndRestart")));
+            machine.addRecorder(QStringLiteral("C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\ZYM_Chipset_Drivers.exe"));
+            QVERIFY(scene.click(QStringLiteral("recAppClose")));
+            QTRY_COMPARE(machine.recordedRuns().size(), 2);
+            QCOMPARE(machine.recordedRuns().last().value(2), QStringLiteral("/v EXTRACTONLY=1 /qr"));
+        } else {
+            QTRY_VERIFY(scene.isShown(QStringLiteral("recViewLog")));
+            QVERIFY(!scene.isShown(QStringLiteral("recInstallButton")));
+            QCOMPARE(scene.isShown(QStringLiteral("recExitAndRestart")), restart);
+            QVERIFY(scene.isShown(QStringLiteral("recExitWithoutRestart")));
+            QVERIFY(scene.click(QString::fromLatin1(restart ? "recExitAndRestart" : "recExitWithoutRestart")));
+            QCOMPARE(machine.shutdown.restarts.size(), restart ? 1 : 0);
+        }
+        QCOMPARE(scene.quitRequests(), 1);
+        QVERIFY(scene.waitForPrograms());
+    }
+
+    void retryAfterFailedStart()
+    {
+        TestMachine machine;
+        prepare(machine, false);
+        SceneDriver scene(machine);
+        QVERIFY(scene.start());
+        agreeAndInstall(scene); // no setup program yet
+        QTRY_COMPARE(status(scene), QStringLiteral("Installation could not be started"));
+        QVERIFY(scene.value(QStringLiteral("recInstallButton"), "enabled").toBool());
+        QVERIFY(!scene.isShown(QStringLiteral("recIndicator")));
+
+        machine.addRecorder(setupProgram, 0.3, 0);
+        QVERIFY(scene.click(QStringLiteral("recInstallButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(status(scene), QStringLiteral("Successfully Installed"), 15000);
+        QCOMPARE(machine.recordedRuns().size(), 1);
+        QVERIFY(scene.waitForPrograms());
+    }
+};
+
+const QString TestOutcomes::setupProgram = QStringLiteral("..\\Packages\\ZYM_Chipset_Drivers.exe");
+
+QTEST_MAIN(TestOutcomes)
+#include "tst_outcomes.moc"

@@ -2,6 +2,9 @@
 
 #include "simulatedprocesslauncher.h"
 
+#include <QAtomicInt>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
 
@@ -10,21 +13,37 @@ SimulatedProcessRunner::SimulatedProcessRunner(QProcessRunner::ProgramResolver r
 {
 }
 
-QString SimulatedProcessRunner::exitCodeFile() const
-{
-    return m_folder.filePath(QStringLiteral("exit-code"));
-}
-
 void SimulatedProcessRunner::start(const QString &program, const QStringList &arguments)
 {
     if (m_runner.state() == QProcess::NotRunning) {
-        // A new run starts with no reported code.
-        QFile::remove(exitCodeFile());
+        // A new run starts with no reported code, in a file of its own.
+        static QAtomicInt runs;
+        if (!m_exitCodeFile.isEmpty())
+            QFile::remove(m_exitCodeFile);
+        m_exitCodeFile = QDir::temp().filePath(QStringLiteral("chipset-installer-exit-%1-%2")
+                                                   .arg(QCoreApplication::applicationPid())
+                                                   .arg(runs.fetchAndAddRelaxed(1)));
+        m_reportTaken = false;
+        m_hasReportedExitCode = false;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QString::fromLatin1(SimulatedProcessLauncher::exitCodeFileVariable), exitCodeFile());
+        environment.insert(QString::fromLatin1(SimulatedProcessLauncher::exitCodeFileVariable), m_exitCodeFile);
         m_runner.setEnvironment(environment);
     }
     m_runner.start(program, arguments);
+}
+
+void SimulatedProcessRunner::takeReportedExitCode() const
+{
+    if (m_reportTaken || m_exitCodeFile.isEmpty() || m_runner.state() != QProcess::NotRunning)
+        return;
+    m_reportTaken = true;
+    QFile file(m_exitCodeFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    bool ok = false;
+    m_reportedExitCode = QString::fromLatin1(file.read(32)).trimmed().toInt(&ok);
+    m_hasReportedExitCode = ok;
+    file.remove();
 }
 
 bool SimulatedProcessRunner::waitForStarted(int msecs)
@@ -54,15 +73,9 @@ QByteArray SimulatedProcessRunner::readAllStandardOutput()
 
 int SimulatedProcessRunner::exitCode() const
 {
-    if (m_runner.state() == QProcess::NotRunning && m_runner.exitStatus() == QProcess::NormalExit) {
-        QFile file(exitCodeFile());
-        if (file.open(QIODevice::ReadOnly)) {
-            bool ok = false;
-            const int reported = QString::fromLatin1(file.read(32)).trimmed().toInt(&ok);
-            if (ok)
-                return reported;
-        }
-    }
+    takeReportedExitCode();
+    if (m_hasReportedExitCode && m_runner.exitStatus() == QProcess::NormalExit)
+        return m_reportedExitCode;
     return m_runner.exitCode();
 }
 

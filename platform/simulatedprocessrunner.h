@@ -2,8 +2,6 @@
 
 #include "qprocessrunner.h"
 
-#include <QTemporaryDir>
-
 // A QProcessRunner whose program may report a Windows exit code through a
 // file of its own (see SimulatedProcessLauncher).
 class SimulatedProcessRunner final : public ProcessRunner
@@ -23,8 +21,14 @@ public:
     QProcess::ProcessError error() const override;
 
 private:
-    QString exitCodeFile() const;
+    void takeReportedExitCode() const;
 
     QProcessRunner m_runner;
-    QTemporaryDir m_folder;
+    // The file a run may report its code in; it exists only while a run that
+    // wrote it has not been asked, so runners that live for the whole process
+    // leave nothing behind.
+    QString m_exitCodeFile;
+    mutable bool m_reportTaken = false;
+    mutable int m_reportedExitCode = 0;
+    mutable bool m_hasReportedExitCode = false;
 };

@@ -161,6 +161,9 @@ private slots:
         QVERIFY(runner->waitForFinished(10000));
         QCOMPARE(runner->exitStatus() == QProcess::CrashExit, crashed);
         QCOMPARE(runner->exitCode(), exitCode);
+        QCOMPARE(runner->exitCode(), exitCode); // asked again: the same answer
+        // Nothing of the run is left behind in the temporary folder.
+        QVERIFY(QDir::temp().entryList({QStringLiteral("chipset-installer-exit-%1-*").arg(QCoreApplication::applicationPid())}).isEmpty());
 
         // The next run on the same runner does not inherit the code.
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

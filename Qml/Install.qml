@@ -296,6 +296,8 @@ Rectangle {
             width: parent.width
             height: g_bindicatorForProgressRec ? 0 : g_ititlebar_size
             visible: height !== 0
+            // While the strip grows, its label must not spill over the page and the footer.
+            clip: true
             color: g_strBlackColor
             Accessible.role: Accessible.StatusBar
             Accessible.name: textProgress.text

@@ -1,0 +1,78 @@
+# shellcheck shell=bash
+# Shared by the substitute programs of the simulated machine: where things are, and the two
+# records every substitute keeps. The front-end hands its own environment to what it starts, so
+# the folders come from there.
+set -u
+set -f
+
+home=${CHIPSET_DEMO_HOME:?substitute programs run inside the demo machine only}
+registry=${CHIPSET_INSTALLER_REGISTRY:?}
+drive=${CHIPSET_INSTALLER_DRIVE:?}
+# shellcheck source=regfile.sh
+. "$home/lib/regfile.sh"
+
+wow_root='HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432Node\ZYM'
+native_root='HKEY_LOCAL_MACHINE\SOFTWARE\ZYM'
+
+# windows_name PATH: the program as Windows would name it: C:\... on the simulated drive, D:\...
+# on the media the package was started from.
+windows_name() {
+    local path=$1 letter rest
+    case $path in
+        "$drive"/*) letter='C:'; rest=${path#"$drive"/} ;;
+        "$home/media"/*) letter='D:'; rest=${path#"$home/media"/} ;;
+        *) echo "$path"; return ;;
+    esac
+    echo "$letter\\${rest//\//\\}"
+}
+
+self=${SUBSTITUTE_NAME:-$(windows_name "$0")}
+
+# While it runs, a substitute is listed in running/, so the demo can wait for the package to
+# finish before it sums up; an extract-only run outlives the front-end that started it.
+mkdir -p "$home/running"
+echo "$self" > "$home/running/$$"
+trap 'rm -f "$home/running/$$"' EXIT
+
+# record ARGS...: one line for this start: the time, the program and each argument in brackets.
+record() {
+    local line argument
+    line="$(date +%H:%M:%S) $self"
+    for argument in "$@"; do
+        line+=" [$argument]"
+    done
+    printf '%s\n' "$line" >> "$home/record.txt"
+}
+
+# did TEXT...: one line of what the simulated package did.
+did() {
+    printf '%s %s: %s\n' "$(date +%H:%M:%S)" "${self##*\\}" "$*" >> "$home/package.txt"
+}
+
+# both_views KEY-TAIL: the key in the 32-bit view and in the native one.
+both_views() {
+    echo "$wow_root\\$1"
+    echo "$native_root\\$1"
+}
+
+# The Windows exit code this run ends with: CHIPSET_DEMO_EXIT_CODE when the demo asks for another
+# outcome, else 0.
+outcome=${CHIPSET_DEMO_EXIT_CODE:-0}
+
+# succeeds CODE: true for the codes with which Windows Installer has done its work.
+succeeds() {
+    case $1 in
+        0 | 3010 | 3011 | 1641) return 0 ;;
+        *) return 1 ;;
+    esac
+}
+
+# finish CODE: ends the run with a Windows exit code. A POSIX exit status keeps eight bits only,
+# so the code also goes to the file the front-end names in CHIPSET_INSTALLER_EXIT_CODE_FILE.
+finish() {
+    if [ -n "${CHIPSET_INSTALLER_EXIT_CODE_FILE:-}" ]; then
+        echo "$1" > "$CHIPSET_INSTALLER_EXIT_CODE_FILE"
+    fi
+    did "exit $1"
+    exit $(($1 % 256))
+}

@@ -1,0 +1,399 @@
+# shellcheck shell=bash
+# The headless walk: a virtual display, the front-end on it, the chosen flow walked with the
+# keyboard as a user would (Tab, Return, Space), and a screenshot of every state. Sourced by
+# scripts/demo, which sets dir (the machine folder), app, app_args, screen, scale and exit_code.
+#
+# The scene's keyboard chain, as the walks rely on it:
+#   install:   licence text (focused at start) -> Tab: agree bar -> Space: agreed, Install slides
+#              in and takes the focus -> Return: install -> at the end "Restart Now" (or "Close"
+#              without a restart offer) has the focus; Shift+Tab: "View Installation Log"; Tab
+#              back. A cancelled run goes back to the tiles with Install focused; three Tabs
+#              from there reach the title bar's close button.
+#   uninstall: "Uninstall" (focused at start); Shift+Tab: the last driver tile -> Space: untick
+#              -> Tab: "Uninstall" -> Return: removal -> at the end "Finish" (or "Restart Now"
+#              beside it) has the focus.
+#   none:      the close bar (focused at start) -> Return: extract-only run and quit.
+
+walk_shot_count=0
+xvfb_pid=
+app_pid=
+
+# walk_fail TEXT: says what went wrong, keeps the front-end's output at hand, gives up.
+walk_fail() {
+    echo "demo: walk failed: $*" >&2
+    echo "demo: front-end output: $dir/frontend.log" >&2
+    exit 1
+}
+
+# walk_display: starts a virtual display of $screen pixels and points DISPLAY at it. The display
+# number comes from the server itself, so walks running side by side never collide. Composite
+# gives the window the translucent visual it asks for. Fails when the display that answers is not
+# the one just started (another program's server can take over a display's socket file).
+walk_display() {
+    local i
+    Xvfb -displayfd 3 -screen 0 "${screen}x24" +extension Composite -nolisten tcp \
+        3> "$dir/display" > "$dir/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for i in $(seq 100); do
+        [ -s "$dir/display" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    [ -s "$dir/display" ] || return 1
+    DISPLAY=":$(tr -d '[:space:]' < "$dir/display")"
+    export DISPLAY
+    screen_w=${screen%x*}
+    screen_h=${screen#*x}
+    local info
+    info=$(xdpyinfo 2>/dev/null) || return 1
+    [[ $info =~ dimensions:\ +${screen_w}x${screen_h}\ pixels ]] || return 1
+    # The pointer starts in the middle of the screen, which may be over the window.
+    xdotool mousemove "$((screen_w - 1))" "$((screen_h - 1))"
+}
+
+# walk_stop: ends what the walk started, each by its own process id.
+walk_stop() {
+    local pid
+    for pid in "$app_pid" "$(cat "$dir/viewer.pid" 2>/dev/null)" "$xvfb_pid"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    done
+    [ -n "$app_pid" ] && wait "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null || true
+    rm -f "$dir/viewer.pid"
+    app_pid=
+    xvfb_pid=
+}
+
+# walk_start: starts the front-end on the virtual display and waits for its window. Fails when
+# the front-end ends before showing it, which it does when it cannot reach the display.
+walk_start() {
+    local i geometry
+    # A log viewer opened during the walk sits over the window, inside the screenshots.
+    local logical_w logical_h expected_w expected_h
+    logical_w=$(awk -v w="$screen_w" -v s="${scale:-1}" 'BEGIN { printf "%d", w / s }')
+    logical_h=$(awk -v h="$screen_h" -v s="${scale:-1}" 'BEGIN { printf "%d", h / s }')
+    expected_w=650; [ "$logical_w" -gt 1400 ] && expected_w=950; [ "$logical_w" -lt 801 ] && expected_w=800
+    expected_h=393; [ "$logical_h" -gt 1000 ] && expected_h=540
+    expected_w=$(awk -v w="$expected_w" -v s="${scale:-1}" 'BEGIN { printf "%d", w * s }')
+    expected_h=$(awk -v h="$expected_h" -v s="${scale:-1}" 'BEGIN { printf "%d", h * s }')
+    viewer_geometry="$((expected_w * 8 / 10))x$((expected_h * 6 / 10))+$((expected_w / 10))+$((expected_h * 3 / 10))"
+
+    env "${demo_env[@]}" QT_QPA_PLATFORM=xcb ${scale:+QT_SCALE_FACTOR=$scale} \
+        CHIPSET_DEMO_VIEWER_GEOMETRY="$viewer_geometry" CHIPSET_DEMO_REAL_OPENER= \
+        "$app" "${app_args[@]}" > "$dir/frontend.log" 2>&1 &
+    app_pid=$!
+    window=
+    for i in $(seq 300); do
+        window=$(xdotool search --onlyvisible --name '^CHIPSET DRIVER INSTALLER$' 2>/dev/null | head -n 1 || true)
+        [ -n "$window" ] && break
+        if ! kill -0 "$app_pid" 2>/dev/null; then
+            app_pid=
+            return 1
+        fi
+        sleep 0.1
+    done
+    [ -n "$window" ] || return 1
+    geometry=$(xdotool getwindowgeometry --shell "$window")
+    win_x=$(sed -n 's/^X=//p' <<< "$geometry")
+    win_y=$(sed -n 's/^Y=//p' <<< "$geometry")
+    win_w=$(sed -n 's/^WIDTH=//p' <<< "$geometry")
+    win_h=$(sed -n 's/^HEIGHT=//p' <<< "$geometry")
+    echo "$win_x $win_y $win_w $win_h" > "$shots/window-geometry"
+    # Bars are a tenth of the window height less 2 (unscaled), as the scene computes them.
+    bar=$(awk -v h="$win_h" -v s="${scale:-1}" 'BEGIN { t = int(h / s * 0.1 - 2); printf "%d", t }')
+    walk_focus
+}
+
+# walk_open: a virtual display with the front-end's window on it. When the display cannot be
+# used (see walk_display) or the front-end cannot reach it, a new one is tried.
+walk_open() {
+    local attempt
+    for attempt in 1 2 3 4 5; do
+        # A front-end that reached a wrong display may have started programs already.
+        : > "$dir/record.txt"
+        : > "$dir/package.txt"
+        if walk_display && walk_start; then
+            return 0
+        fi
+        walk_stop
+        echo "demo: virtual display ${DISPLAY:-?} could not be used; starting another"
+    done
+    walk_fail "no usable virtual display, or the front-end ended before showing its window"
+}
+
+# walk_focus: gives the window the keyboard (there is no window manager to do it).
+walk_focus() {
+    timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+}
+
+# walk_key KEY...: presses keys in the window, as a user would.
+walk_key() {
+    xdotool key --delay 120 "$@"
+}
+
+# walk_backtab: Shift+Tab. The Shift press gets a moment of its own: pressed together with Tab
+# it can reach the window after the Tab, which then moves the focus forward instead.
+walk_backtab() {
+    xdotool keydown Shift_L
+    sleep 0.2
+    xdotool key Tab
+    sleep 0.1
+    xdotool keyup Shift_L
+}
+
+# walk_shot NAME: a screenshot of the whole virtual screen.
+walk_shot() {
+    walk_shot_count=$((walk_shot_count + 1))
+    shot_file=$(printf '%s/%02d-%s.png' "$shots" "$walk_shot_count" "$1")
+    import -window root "$shot_file"
+    echo "  screenshot $(basename "$shot_file")"
+}
+
+# walk_point X Y: moves the pointer to unscaled window coordinates X, Y; pointer_x and pointer_y
+# keep where it went, in screen pixels.
+walk_point() {
+    local s=${scale:-1}
+    pointer_x=$(awk -v x="$1" -v s="$s" -v o="$win_x" 'BEGIN { printf "%d", o + x * s }')
+    pointer_y=$(awk -v y="$2" -v s="$s" -v o="$win_y" 'BEGIN { printf "%d", o + y * s }')
+    xdotool mousemove "$pointer_x" "$pointer_y"
+}
+
+# walk_point_away: the pointer to the screen's corner, off the window.
+walk_point_away() {
+    xdotool mousemove "$((screen_w - 1))" "$((screen_h - 1))"
+}
+
+# walk_capture FILE: the window's pixels, raw, for comparing.
+walk_capture() {
+    import -window root -crop "${win_w}x${win_h}+${win_x}+${win_y}" +repage "rgb:$1" 2>/dev/null
+}
+
+# walk_settle: waits until the window stops changing (alike for about 0.6 seconds, longer than
+# a scroll bar's flash), at most 15 seconds. Waiting for the picture rather than for the clock
+# keeps the shots right on a busy machine, where the first frame or an animation can take seconds.
+walk_settle() {
+    local i alike=0
+    walk_capture "$dir/settle-previous.rgb"
+    for i in $(seq 60); do
+        sleep 0.2
+        walk_capture "$dir/settle-current.rgb"
+        if cmp -s "$dir/settle-previous.rgb" "$dir/settle-current.rgb"; then
+            alike=$((alike + 1))
+            [ "$alike" -ge 3 ] && break
+        else
+            alike=0
+        fi
+        mv -f "$dir/settle-current.rgb" "$dir/settle-previous.rgb"
+    done
+    rm -f "$dir/settle-previous.rgb" "$dir/settle-current.rgb"
+}
+
+# walk_painted: waits until the window shows more than one colour, at most 30 seconds.
+walk_painted() {
+    local i deviation
+    for i in $(seq 100); do
+        deviation=$(import -window root -crop "${win_w}x${win_h}+${win_x}+${win_y}" +repage \
+            -format '%[fx:standard_deviation]' info: 2>/dev/null || echo 0)
+        awk -v d="$deviation" 'BEGIN { exit !(d > 0.02) }' && return 0
+        sleep 0.3
+    done
+}
+
+# walk_tooltip_shown: true when the tooltip popup's white top margin lies where the popup opens,
+# 24 pixels below and 8 right of the pointer.
+walk_tooltip_shown() {
+    local white
+    white=$(import -window root -crop "16x2+$((pointer_x + 12))+$((pointer_y + 26))" +repage \
+        -format '%[fx:minima]' info: 2>/dev/null || echo 0)
+    awk -v w="$white" 'BEGIN { exit !(w > 0.98) }'
+}
+
+# walk_tooltip NAME X Y: hovers the control at X, Y until its tooltip shows (it opens 800 ms
+# after the pointer enters), takes the shot, then moves off again.
+walk_tooltip() {
+    local i
+    walk_point "$2" "$3"
+    sleep 0.8
+    for i in $(seq 40); do
+        walk_tooltip_shown && break
+        sleep 0.15
+    done
+    sleep 0.2
+    walk_shot "$1"
+    # Where the pointer was, so a check can look for the popup just below and right of it.
+    echo "$pointer_x $pointer_y" > "${shot_file%.png}.pointer"
+    walk_point_away
+    walk_settle
+}
+
+# walk_wait_package PROGRAM SECONDS: waits until the substitute PROGRAM has ended.
+walk_wait_package() {
+    local i
+    for i in $(seq "$(($2 * 10))"); do
+        grep -q "^[0-9:]* $1: exit" "$dir/package.txt" && return 0
+        sleep 0.1
+    done
+    walk_fail "$1 did not end within $2 seconds"
+}
+
+# walk_wait_exit: waits for the front-end to quit by itself; its exit code goes to app_status.
+walk_wait_exit() {
+    local i
+    for i in $(seq 200); do
+        if ! kill -0 "$app_pid" 2>/dev/null; then
+            app_status=0
+            wait "$app_pid" || app_status=$?
+            app_pid=
+            return 0
+        fi
+        sleep 0.1
+    done
+    walk_fail "the front-end did not quit within 20 seconds"
+}
+
+# The first driver tile's middle, in unscaled window coordinates.
+walk_first_tile() {
+    local window_w
+    window_w=$(awk -v w="$win_w" -v s="${scale:-1}" 'BEGIN { printf "%d", w / s }')
+    echo "$((window_w / 6)) $((bar + 4 + bar + 25))"
+}
+
+# walk_outcome: how the page ends a run with the chosen exit code: "done" (status text, the log
+# bar for an install, the closing buttons), "restart" (the same with a restart offer) or "retry"
+# (back to the tiles, the start button focused again).
+walk_outcome() {
+    case ${exit_code:-0} in
+        1602 | 1223 | 1618) echo retry ;;
+        # A successful install flags the restart in the registry; a removal does not.
+        0) [ "$1" = install ] && echo restart || echo done ;;
+        3010 | 3011 | 3017 | 3018) echo restart ;;
+        *) echo done ;;
+    esac
+}
+
+# walk_leave_by_title_bar: Tab from the focused start button past the end of the chain to the
+# title bar's logo, minimise and close buttons, then close.
+walk_leave_by_title_bar() {
+    walk_key Tab Tab Tab
+    walk_settle
+    walk_shot title-bar-close-focused
+    walk_key Return
+}
+
+walk_install() {
+    local outcome
+    outcome=$(walk_outcome install)
+    walk_painted
+    walk_settle
+    walk_shot licence
+    walk_key Tab
+    walk_settle
+    walk_shot licence-agree-focused
+    walk_key space
+    # Early in the one-second slide of the Install button. A virtual display has no vertical
+    # sync, and the render loop steps animations by one display frame per frame it draws, so
+    # on an idle machine animations here run up to about twice as fast as on a screen.
+    sleep 0.12
+    walk_shot install-sliding-in
+    walk_settle
+    walk_shot drivers
+    # shellcheck disable=SC2046
+    walk_tooltip drivers-tooltip $(walk_first_tile)
+    walk_key Return
+    # The page fades in 600 ms, the tab row in 800 ms (faster here, as above).
+    sleep 0.08
+    walk_shot installing-fading
+    sleep 1.5
+    walk_shot installing
+    walk_wait_package ZYM_Chipset_Drivers.exe 90
+    # The next poll tick finds the end and stops the spinner; the status strip moves up.
+    sleep 1
+    walk_settle
+    case $outcome in
+        retry)
+            walk_shot install-retry-offered
+            walk_leave_by_title_bar
+            walk_wait_exit
+            return
+            ;;
+        restart) walk_shot finished-restart-offer ;;
+        done) walk_shot finished ;;
+    esac
+    # The first closing button has the focus; the log bar comes before it.
+    walk_backtab
+    walk_settle
+    walk_key Return
+    for _ in $(seq 50); do
+        [ -s "$dir/viewer.pid" ] && break
+        sleep 0.1
+    done
+    sleep 0.5
+    walk_settle
+    walk_shot installation-log
+    kill "$(cat "$dir/viewer.pid" 2>/dev/null)" 2>/dev/null || true
+    rm -f "$dir/viewer.pid"
+    walk_focus
+    walk_key Tab
+    walk_settle
+    if [ "$outcome" = restart ]; then
+        walk_shot restart-focused
+    else
+        walk_shot close-focused
+    fi
+    walk_key Return
+    walk_wait_exit
+}
+
+walk_uninstall() {
+    local outcome
+    outcome=$(walk_outcome uninstall)
+    walk_painted
+    walk_settle
+    walk_shot uninstall-drivers
+    # shellcheck disable=SC2046
+    walk_tooltip uninstall-tooltip $(walk_first_tile)
+    walk_backtab
+    walk_settle
+    walk_key space
+    walk_settle
+    walk_shot uninstall-one-unticked
+    walk_key Tab
+    walk_settle
+    walk_key Return
+    sleep 0.08
+    walk_shot uninstalling-fading
+    sleep 1.5
+    walk_shot uninstalling
+    walk_wait_package MsiExec.exe 60
+    sleep 1
+    walk_settle
+    case $outcome in
+        retry)
+            walk_shot uninstall-retry-offered
+            walk_leave_by_title_bar
+            ;;
+        restart)
+            # "Restart Now" beside "Finish" has the focus.
+            walk_shot uninstalled-restart-offer
+            walk_key Return
+            ;;
+        done)
+            walk_shot uninstalled-finish
+            walk_key Return
+            ;;
+    esac
+    walk_wait_exit
+}
+
+walk_none() {
+    local window_w window_h
+    window_w=$(awk -v w="$win_w" -v s="${scale:-1}" 'BEGIN { printf "%d", w / s }')
+    window_h=$(awk -v h="$win_h" -v s="${scale:-1}" 'BEGIN { printf "%d", h / s }')
+    walk_painted
+    walk_settle
+    walk_shot notice
+    # The close bar, near its top edge so that the tooltip below the pointer stays on the window.
+    walk_tooltip notice-tooltip "$((window_w / 2))" "$((window_h - bar + 4))"
+    walk_key Return
+    walk_wait_exit
+}

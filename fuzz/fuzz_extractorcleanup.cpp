@@ -1,0 +1,51 @@
+// Whatever the task listing holds, only positive decimal numbers may come out
+// of it, since each one goes to taskkill as a process identifier.
+//
+// Input: the listing's bytes, as TASKLIST /FO LIST would print them.
+
+#include "extractorcleanup.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void discardMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+[[noreturn]] void fail(const char *what, const QString &identifier)
+{
+    std::fprintf(stderr, "broken invariant: %s: \"%s\"\n", what, identifier.toUtf8().constData());
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    qInstallMessageHandler(discardMessages);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray listing(reinterpret_cast<const char *>(data), int(size));
+    for (const QString &identifier : ExtractorCleanup::parseIdentifiers(listing)) {
+        if (identifier.isEmpty())
+            fail("empty identifier", identifier);
+        bool nonZero = false;
+        for (const QChar c : identifier) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                fail("identifier not digits only", identifier);
+            nonZero = nonZero || c != QLatin1Char('0');
+        }
+        if (!nonZero)
+            fail("identifier not positive", identifier);
+    }
+    return 0;
+}

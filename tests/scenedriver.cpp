@@ -12,6 +12,7 @@
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -109,6 +110,12 @@ QVariant SceneDriver::value(const QString &name, const char *property) const
 
 bool SceneDriver::click(const QString &name)
 {
+    // Positioners place their items when the window next polishes, right
+    // before it draws: let one frame pass, so the click lands where a user
+    // would see the item and not where it stood a moment ago.
+    QSignalSpy frame(m_window, &QQuickWindow::frameSwapped);
+    m_window->update();
+    frame.wait(1000);
     if (!isShown(name))
         return false;
     const QQuickItem *target = item(name);

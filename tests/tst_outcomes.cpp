@@ -102,7 +102,7 @@ private slots:
             QVERIFY(!scene.isShown(QStringLiteral("recInstallButton")));
             QCOMPARE(scene.isShown(QStringLiteral("recExitAndRestart")), restart);
             QVERIFY(scene.isShown(QStringLiteral("recExitWithoutRestart")));
-            // The footer row places its buttons at its next polish: click once it has.
+            // The footer shares its width between the buttons it shows.
             QTRY_COMPARE(scene.value(QStringLiteral("recExitWithoutRestart"), "x").toReal(),
                          restart ? scene.value(QStringLiteral("recExitAndRestart"), "width").toReal() : 0.0);
             QVERIFY(scene.click(QString::fromLatin1(restart ? "recExitAndRestart" : "recExitWithoutRestart")));

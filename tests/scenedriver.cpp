@@ -108,6 +108,11 @@ QVariant SceneDriver::value(const QString &name, const char *property) const
     return found ? found->property(property) : QVariant();
 }
 
+QString SceneDriver::statusText() const
+{
+    return value(QStringLiteral("textProgress"), "text").toString();
+}
+
 bool SceneDriver::click(const QString &name)
 {
     // Positioners place their items when the window next polishes, right

@@ -47,6 +47,8 @@ public:
     // The item exists, is visible with every ancestor, and has an area.
     bool isShown(const QString &name) const;
     QVariant value(const QString &name, const char *property) const;
+    // The text of the status strip.
+    QString statusText() const;
 
     // A left click at the centre of a shown item; false when it is not shown.
     bool click(const QString &name);

@@ -100,7 +100,7 @@ private:
     {
         activate(scene, input, QStringLiteral("recInstallButton"));
         QTRY_VERIFY(scene.isShown(QStringLiteral("recProgressBar")));
-        QCOMPARE(scene.value(QStringLiteral("textProgress"), "text").toString(), QStringLiteral("Installing.."));
+        QCOMPARE(scene.statusText(), QStringLiteral("Installing.."));
         QVERIFY(scene.isShown(QStringLiteral("recIndicator")));
         QVERIFY(!scene.value(QStringLiteral("recAppClose"), "enabled").toBool());
         if (input == Input::Mouse)
@@ -109,7 +109,7 @@ private:
             QVERIFY(!scene.tabChain(6).contains(QStringLiteral("recAppClose")));
         QCOMPARE(scene.quitRequests(), 0);
 
-        QTRY_COMPARE_WITH_TIMEOUT(scene.value(QStringLiteral("textProgress"), "text").toString(),
+        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(),
                                   QStringLiteral("Successfully Installed"), kCompletionTimeoutMs);
         QVERIFY(!scene.isShown(QStringLiteral("recIndicator")));
         QVERIFY(scene.value(QStringLiteral("recAppClose"), "enabled").toBool());
@@ -134,7 +134,7 @@ private slots:
     // Runs once the scene and its programs are gone, so teardown counts too.
     void cleanup()
     {
-        QVERIFY2(WarningRecorder::warnings().isEmpty(), qPrintable(WarningRecorder::warnings().join(QLatin1Char('\n'))));
+        QVERIFY2(WarningRecorder::warnings().isEmpty(), qPrintable(WarningRecorder::report()));
     }
 
     void installs_data()
@@ -254,11 +254,11 @@ private slots:
 
         STEP(activate(scene, input, QStringLiteral("recUninstallButton")));
         QTRY_VERIFY(scene.isShown(QStringLiteral("recProgressBar")));
-        QCOMPARE(scene.value(QStringLiteral("textProgress"), "text").toString(), QStringLiteral("Uninstalling.."));
+        QCOMPARE(scene.statusText(), QStringLiteral("Uninstalling.."));
         QVERIFY(scene.isShown(QStringLiteral("recIndicatorForUninstall")));
         QVERIFY(!scene.value(QStringLiteral("recAppClose"), "enabled").toBool());
 
-        QTRY_COMPARE_WITH_TIMEOUT(scene.value(QStringLiteral("textProgress"), "text").toString(),
+        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(),
                                   QStringLiteral("Successfully Uninstalled"), kCompletionTimeoutMs);
         QVERIFY(!scene.isShown(QStringLiteral("recIndicatorForUninstall")));
         QVERIFY(!scene.isShown(QStringLiteral("recUninstallButton")));

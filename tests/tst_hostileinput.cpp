@@ -23,11 +23,6 @@ private:
         return shown;
     }
 
-    static QString status(SceneDriver &scene)
-    {
-        return scene.value(QStringLiteral("textProgress"), "text").toString();
-    }
-
 private slots:
     void init()
     {
@@ -36,7 +31,7 @@ private slots:
 
     void cleanup()
     {
-        QVERIFY2(WarningRecorder::warnings().isEmpty(), qPrintable(WarningRecorder::warnings().join(QLatin1Char('\n'))));
+        QVERIFY2(WarningRecorder::warnings().isEmpty(), qPrintable(WarningRecorder::report()));
     }
 
     void commandLines_data()
@@ -87,7 +82,7 @@ private slots:
         QTRY_COMPARE(scene.value(QStringLiteral("recInstallButton"), "x").toReal(), 0.0);
         QCOMPARE(shownTiles(scene), tiles);
         QVERIFY(scene.click(QStringLiteral("recInstallButton")));
-        QTRY_COMPARE_WITH_TIMEOUT(status(scene), outcome, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), outcome, 15000);
         const QList<QStringList> runs = machine.recordedRuns();
         if (properties.isEmpty()) {
             QVERIFY(runs.isEmpty());
@@ -155,7 +150,7 @@ private slots:
             // Untick the first removable row: only well-formed names may follow REMOVE=.
             QVERIFY(scene.click(QStringLiteral("driverTile0")));
             QVERIFY(scene.click(QStringLiteral("recUninstallButton")));
-            QTRY_COMPARE_WITH_TIMEOUT(status(scene), QStringLiteral("Successfully Uninstalled"), 15000);
+            QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Successfully Uninstalled"), 15000);
             const QStringList run = machine.recordedRuns().value(0);
             QCOMPARE(run.mid(1, 2), (QStringList{"/i", "{1}"}));
             QCOMPARE(run.last(), QStringLiteral("/qn"));
@@ -165,7 +160,7 @@ private slots:
                          qPrintable(run.at(3)));
         } else if (tiles > 0) {
             QVERIFY(scene.click(QStringLiteral("recUninstallButton")));
-            QTRY_COMPARE_WITH_TIMEOUT(status(scene), QStringLiteral("Successfully Uninstalled"), 15000);
+            QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Successfully Uninstalled"), 15000);
             QCOMPARE(machine.recordedRuns().value(0).mid(1), received);
         } else {
             QVERIFY(scene.isShown(QStringLiteral("recWarningForInvalidCommandLine")));

@@ -30,11 +30,6 @@ private:
         QVERIFY(scene.click(QStringLiteral("recInstallButton")));
     }
 
-    static QString status(SceneDriver &scene)
-    {
-        return scene.value(QStringLiteral("textProgress"), "text").toString();
-    }
-
 private slots:
     void init()
     {
@@ -43,7 +38,7 @@ private slots:
 
     void cleanup()
     {
-        QVERIFY2(WarningRecorder::warnings().isEmpty(), qPrintable(WarningRecorder::warnings().join(QLatin1Char('\n'))));
+        QVERIFY2(WarningRecorder::warnings().isEmpty(), qPrintable(WarningRecorder::report()));
     }
 
     void exitCodes_data()
@@ -84,7 +79,7 @@ private slots:
         SceneDriver scene(machine);
         QVERIFY(scene.start());
         agreeAndInstall(scene);
-        QTRY_COMPARE_WITH_TIMEOUT(status(scene), text, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), text, 15000);
         QVERIFY(!scene.isShown(QStringLiteral("recIndicator")));
 
         if (retry) {
@@ -120,13 +115,13 @@ private slots:
         SceneDriver scene(machine);
         QVERIFY(scene.start());
         agreeAndInstall(scene); // no setup program yet
-        QTRY_COMPARE(status(scene), QStringLiteral("Installation could not be started"));
+        QTRY_COMPARE(scene.statusText(), QStringLiteral("Installation could not be started"));
         QVERIFY(scene.value(QStringLiteral("recInstallButton"), "enabled").toBool());
         QVERIFY(!scene.isShown(QStringLiteral("recIndicator")));
 
         machine.addRecorder(setupProgram, 0.3, 0);
         QVERIFY(scene.click(QStringLiteral("recInstallButton")));
-        QTRY_COMPARE_WITH_TIMEOUT(status(scene), QStringLiteral("Successfully Installed"), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Successfully Installed"), 15000);
         QCOMPARE(machine.recordedRuns().size(), 1);
         QVERIFY(scene.waitForPrograms());
     }

@@ -22,6 +22,11 @@ QStringList &WarningRecorder::warnings()
     return collected;
 }
 
+QString WarningRecorder::report()
+{
+    return warnings().join(QLatin1Char('\n'));
+}
+
 void WarningRecorder::record(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     const bool platformNote = context.category && qstrncmp(context.category, "qt.qpa.", 7) == 0;

@@ -14,6 +14,8 @@ public:
     Q_DISABLE_COPY_MOVE(WarningRecorder)
 
     static QStringList &warnings();
+    // What was collected, one warning a line; empty when there was nothing.
+    static QString report();
 
 private:
     static void record(QtMsgType type, const QMessageLogContext &context, const QString &message);

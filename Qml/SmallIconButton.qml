@@ -1,7 +1,10 @@
 import QtQuick 2.15
-import QtGraphicalEffects 1.15
+import QtQuick.Window 2.15
 
-// An icon button with an optional tint and a glow that answers the pointer and the focus.
+// An icon button with an optional tint and a glow that answers the pointer and the focus. The
+// tinted icon and the glow's halo are drawn once, by the "iconeffects" image provider. The halo
+// has the glow colour's hue at full strength: a glow effect given these colours draws its light
+// whatever their alpha, which only lets more or less of the black bar beneath show through.
 BasicButton {
     id: smallIconButton
 
@@ -14,6 +17,24 @@ BasicButton {
     property string overlayColor: ""
     property int glowValue: 15
     property int quickAnimationDuration: 100
+    readonly property int glowSamples: 40
+
+    // `kind` of the icon as drawn now, with the given extra query items.
+    function effectSource(kind, items) {
+        if (imageIcon.status !== Image.Ready || imageIcon.paintedWidth <= 0 || imageIcon.paintedHeight <= 0)
+            return ""
+        var query = "source=" + encodeURIComponent(String(icon))
+                + "&width=" + imageIcon.paintedWidth + "&height=" + imageIcon.paintedHeight
+                + "&dpr=" + Screen.devicePixelRatio
+        for (var name in items)
+            query += "&" + name + "=" + encodeURIComponent(items[name])
+        return "image://iconeffects/" + kind + "?" + query
+    }
+
+    // The colour without its alpha.
+    function opaqueName(color) {
+        return Qt.rgba(color.r, color.g, color.b, 1).toString()
+    }
 
     Rectangle {
         id: recBackground
@@ -32,45 +53,49 @@ BasicButton {
         visible: smallIconButton.isBtnHover
     }
 
-    Item {
-        id: itemIconLayer
-
-        anchors.fill: parent
-
-        Image {
-            id: imageIcon
-
-            objectName: "imageIcon"
-            anchors.centerIn: parent
-            width: smallIconButton.iconWidth
-            height: smallIconButton.iconHeight
-            rotation: smallIconButton.iconRotation
-            source: smallIconButton.icon
-            fillMode: Image.PreserveAspectFit
-            Accessible.ignored: true
-        }
-
-        ColorOverlay {
-            id: colorOverlayIcon
-
-            anchors.fill: imageIcon
-            rotation: imageIcon.rotation
-            source: imageIcon
-            color: smallIconButton.overlayColor
-            visible: smallIconButton.colorOverlay
-            Accessible.ignored: true
-        }
-    }
-
-    Glow {
+    Image {
         id: glowIcon
 
+        property color color: "#40ffffff"
+
         objectName: "glowIcon"
-        anchors.fill: itemIconLayer
-        source: itemIconLayer
-        radius: smallIconButton.glowValue
-        samples: 40
-        color: "#40ffffff"
+        anchors.centerIn: imageIcon
+        width: imageIcon.paintedWidth + 2 * smallIconButton.glowValue
+        height: imageIcon.paintedHeight + 2 * smallIconButton.glowValue
+        rotation: imageIcon.rotation
+        source: {
+            var items = { radius: smallIconButton.glowValue, samples: smallIconButton.glowSamples,
+                          color: smallIconButton.opaqueName(color) }
+            if (smallIconButton.colorOverlay)
+                items.tint = smallIconButton.overlayColor
+            return smallIconButton.effectSource("glow", items)
+        }
+        Accessible.ignored: true
+    }
+
+    Image {
+        id: imageIcon
+
+        objectName: "imageIcon"
+        anchors.centerIn: parent
+        width: smallIconButton.iconWidth
+        height: smallIconButton.iconHeight
+        rotation: smallIconButton.iconRotation
+        source: smallIconButton.icon
+        fillMode: Image.PreserveAspectFit
+        Accessible.ignored: true
+    }
+
+    Image {
+        id: colorOverlayIcon
+
+        objectName: "colorOverlayIcon"
+        anchors.centerIn: imageIcon
+        width: imageIcon.paintedWidth
+        height: imageIcon.paintedHeight
+        rotation: imageIcon.rotation
+        visible: smallIconButton.colorOverlay
+        source: visible ? smallIconButton.effectSource("tint", { color: smallIconButton.overlayColor }) : ""
         Accessible.ignored: true
     }
 

@@ -3,6 +3,7 @@
 #include "customsettings.h"
 #include "driverinfo.h"
 #include "extractorcleanup.h"
+#include "iconeffectprovider.h"
 #include "instancelock.h"
 #include "registry.h"
 
@@ -32,6 +33,7 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
     auto application = std::make_unique<QApplication>(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/ZYMlogo.ico")));
     auto engine = std::make_unique<QQmlApplicationEngine>();
+    IconEffectProvider::install(engine.get());
 
     // Never destroyed: their runners must not end an installer they started
     // when the window closes, so they live until the process ends.

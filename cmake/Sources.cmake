@@ -2,6 +2,7 @@
 # Windows gets the real system, everything else the simulated one.
 set(CORE_SOURCES
     app/extractorcleanup.cpp
+    app/iconeffectprovider.cpp
     app/installerapp.cpp
     app/productionplatform.cpp
     backend/customsettings.cpp

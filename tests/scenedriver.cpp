@@ -2,6 +2,7 @@
 
 #include "customsettings.h"
 #include "driverinfo.h"
+#include "iconeffectprovider.h"
 #include "installerapp.h"
 #include "packageregistry.h"
 #include "testplatform.h"
@@ -47,6 +48,7 @@ SceneDriver::SceneDriver(TestMachine &machine)
     m_settings->enableShutdownPrivilege();
 
     m_engine = std::make_unique<QQmlApplicationEngine>();
+    IconEffectProvider::install(m_engine.get());
     // The engine would end the application on Qt.quit(); here it only counts.
     QObject::disconnect(m_engine.get(), nullptr, QCoreApplication::instance(), nullptr);
     connect(m_engine.get(), &QQmlEngine::quit, this, [this] { ++m_quitRequests; });

@@ -1,6 +1,7 @@
 #include "scenehost.h"
 
 #include "calllog.h"
+#include "iconeffectprovider.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -43,6 +44,7 @@ QObject *SceneHost::load(const QString &strFileName)
     m_lstWarnings.clear();
 
     m_engine = new QQmlEngine(this);
+    IconEffectProvider::install(m_engine);
     connect(m_engine, &QQmlEngine::quit, this, [this] { m_log->record(QStringLiteral("Qt.quit()")); });
     connect(m_engine, &QQmlEngine::warnings, this, [this](const QList<QQmlError> &errors) {
         for (const QQmlError &error : errors)

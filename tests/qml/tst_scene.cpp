@@ -1,6 +1,7 @@
 #include "calllog.h"
 #include "fakecustomsettings.h"
 #include "fakedriverinfo.h"
+#include "iconeffectprovider.h"
 #include "scenehost.h"
 
 #include <QQmlContext>
@@ -26,6 +27,8 @@ public slots:
         // Not a child of the engine: its scene must go before the engine's children, the fakes.
         auto *host = new SceneHost(QStringLiteral(SCENE_SOURCE_DIR), log, customSettings, driverInfo);
         connect(engine, &QObject::destroyed, host, [host] { delete host; });
+
+        IconEffectProvider::install(engine);
 
         QQmlContext *context = engine->rootContext();
         context->setContextProperty(QStringLiteral("callLog"), log);

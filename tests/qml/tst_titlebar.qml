@@ -101,6 +101,30 @@ SceneTestCase {
             mouseRelease(button, 10, 10)
     }
 
+    function test_iconEffects_data() {
+        return [
+            { tag: "logo", name: "logoButton", radius: 40 },
+            { tag: "minimise", name: "recAppMinimize", radius: 12 },
+            { tag: "close", name: "recAppClose", radius: 18 }
+        ]
+    }
+
+    // The tint and the halo are drawn for the icon as shown, the halo reaching the radius beyond it.
+    function test_iconEffects(data) {
+        loadScene("install")
+        var button = item(data.name)
+        var icon = findChild(button, "imageIcon")
+        var tint = findChild(button, "colorOverlayIcon")
+        var glow = findChild(button, "glowIcon")
+        compare(icon.status, Image.Ready)
+        compare(tint.status, Image.Ready)
+        compare(glow.status, Image.Ready)
+        verify(tint.visible)
+        compare(tint.sourceSize, Qt.size(icon.paintedWidth, icon.paintedHeight))
+        compare(glow.sourceSize, Qt.size(icon.paintedWidth + 2 * data.radius, icon.paintedHeight + 2 * data.radius))
+        compare(glow.width, glow.sourceSize.width)
+    }
+
     function test_iconButtonFills_data() {
         return [ { tag: "minimise", name: "recAppMinimize" }, { tag: "close", name: "recAppClose" } ]
     }

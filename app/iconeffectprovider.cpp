@@ -1,0 +1,162 @@
+#include "iconeffectprovider.h"
+
+#include <QColor>
+#include <QPainter>
+#include <QQmlEngine>
+#include <QQmlFile>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+const QString IconEffectProvider::providerId = QStringLiteral("iconeffects");
+
+namespace {
+
+// Far beyond any title-bar icon; keeps a malformed address from asking for a huge image.
+constexpr int maxSide = 1024;
+constexpr int maxRadius = 128;
+
+// A number from the query within [low, high]; anything else, not-a-number included, is low.
+double boundedNumber(const QUrlQuery &query, const QString &name, double low, double high)
+{
+    bool ok = false;
+    const double value = query.queryItemValue(name).toDouble(&ok);
+    return ok && std::isfinite(value) ? std::clamp(value, low, high) : low;
+}
+
+QImage loadIcon(const QUrlQuery &query, qreal dpr)
+{
+    const QString path = QQmlFile::urlToLocalFileOrQrc(QUrl(query.queryItemValue(QStringLiteral("source"), QUrl::FullyDecoded)));
+    const QSize size(qRound(boundedNumber(query, QStringLiteral("width"), 0, maxSide + 1) * dpr),
+                     qRound(boundedNumber(query, QStringLiteral("height"), 0, maxSide + 1) * dpr));
+    if (path.isEmpty() || size.isEmpty() || size.width() > maxSide || size.height() > maxSide)
+        return {};
+    QImage icon(path);
+    if (icon.isNull())
+        return {};
+    return icon.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// The blur of the scene's glow effect: `samples` / 2 taps on each side spread evenly over
+// `radius` pixels, weighted by a Gaussian of deviation (radius + 1) / 3.3333 taps. Here every
+// pixel within the radius is weighted, with the same curve.
+std::vector<float> gaussianKernel(int radius, int samples)
+{
+    const int taps = std::max(1, samples / 2);
+    const double deviation = std::max(0.00001, (radius + 1) / 3.3333 * radius / taps);
+    std::vector<float> kernel(static_cast<size_t>(2 * radius + 1));
+    double sum = 0;
+    for (int i = -radius; i <= radius; ++i) {
+        const double weight = std::exp(-(i * i) / (2 * deviation * deviation));
+        kernel[static_cast<size_t>(i + radius)] = static_cast<float>(weight);
+        sum += weight;
+    }
+    for (float &weight : kernel)
+        weight = static_cast<float>(weight / sum);
+    return kernel;
+}
+
+// One pass of a separable blur over an alpha plane of `width` × `height`.
+std::vector<float> blurPass(const std::vector<float> &plane, int width, int height, const std::vector<float> &kernel,
+                            bool horizontal)
+{
+    const int reach = static_cast<int>(kernel.size() / 2);
+    std::vector<float> out(plane.size(), 0.0f);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            float sum = 0;
+            for (int k = -reach; k <= reach; ++k) {
+                const int sx = horizontal ? x + k : x;
+                const int sy = horizontal ? y : y + k;
+                if (sx < 0 || sy < 0 || sx >= width || sy >= height)
+                    continue;
+                sum += kernel[static_cast<size_t>(k + reach)] * plane[static_cast<size_t>(sy * width + sx)];
+            }
+            out[static_cast<size_t>(y * width + x)] = sum;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+IconEffectProvider::IconEffectProvider()
+    : QQuickImageProvider(QQuickImageProvider::Image)
+{
+}
+
+void IconEffectProvider::install(QQmlEngine *engine)
+{
+    engine->addImageProvider(providerId, new IconEffectProvider);
+}
+
+QImage IconEffectProvider::tinted(const QImage &icon, const QColor &color)
+{
+    QImage image = icon.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(image.rect(), color);
+    return image;
+}
+
+QImage IconEffectProvider::glow(const QImage &icon, int radius, int samples, const QColor &color)
+{
+    const QImage source = icon.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int width = source.width() + 2 * radius;
+    const int height = source.height() + 2 * radius;
+    std::vector<float> alpha(static_cast<size_t>(width) * static_cast<size_t>(height), 0.0f);
+    for (int y = 0; y < source.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+        for (int x = 0; x < source.width(); ++x)
+            alpha[static_cast<size_t>((y + radius) * width + x + radius)] = qAlpha(line[x]) / 255.0f;
+    }
+    const std::vector<float> kernel = gaussianKernel(radius, samples);
+    alpha = blurPass(blurPass(alpha, width, height, kernel, true), width, height, kernel, false);
+
+    QImage halo(width, height, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(halo.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int a = std::clamp(qRound(alpha[static_cast<size_t>(y * width + x)] * 255.0f), 0, 255);
+            line[x] = qRgba(color.red() * a / 255, color.green() * a / 255, color.blue() * a / 255, a);
+        }
+    }
+    return halo;
+}
+
+QImage IconEffectProvider::requestImage(const QString &id, QSize *size, const QSize &requestedSize)
+{
+    Q_UNUSED(requestedSize)
+    const int mark = id.indexOf(QLatin1Char('?'));
+    const QString kind = id.left(mark);
+    const QUrlQuery query(mark < 0 ? QString() : id.mid(mark + 1));
+    const qreal dpr = boundedNumber(query, QStringLiteral("dpr"), 1, 4);
+
+    QImage result;
+    QImage icon = loadIcon(query, dpr);
+    if (!icon.isNull()) {
+        const QColor tint(query.queryItemValue(QStringLiteral("tint"), QUrl::FullyDecoded));
+        if (kind == QLatin1String("tint")) {
+            result = tinted(icon, QColor(query.queryItemValue(QStringLiteral("color"), QUrl::FullyDecoded)));
+        } else if (kind == QLatin1String("glow")) {
+            if (tint.isValid()) {
+                // The halo surrounds what is drawn: the icon with its tint over it.
+                QPainter painter(&icon);
+                painter.drawImage(0, 0, tinted(icon, tint));
+            }
+            const int radius = std::min(qRound(boundedNumber(query, QStringLiteral("radius"), 0, maxRadius) * dpr), maxRadius);
+            const int samples = qRound(boundedNumber(query, QStringLiteral("samples"), 0, 2 * maxRadius));
+            QColor color(query.queryItemValue(QStringLiteral("color"), QUrl::FullyDecoded));
+            if (!color.isValid())
+                color = Qt::white;
+            result = glow(icon, radius, qRound(samples * dpr), color);
+        }
+    }
+    if (size)
+        *size = result.size();
+    return result;
+}

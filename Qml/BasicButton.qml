@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 1.4
 
 // Base of the icon buttons: pointer, touch and key handling, the focus frame and the fills that
 // the owner switches on with isBtnHover and isBtnKeyHover. A derived button's items go into the
@@ -11,7 +10,9 @@ FocusScope {
     property string tooltip: ""
     property string focusColor: "#f8ffffff"
     property bool checked: false
-    property ExclusiveGroup exclusiveGroup: null
+    // An ExclusiveGroup of Qt Quick Controls 1, typed loosely so that a button outside any group
+    // does not load that whole module.
+    property QtObject exclusiveGroup: null
     property bool focusOnMouseClick: true
     property bool isButtonPressed: false
     property bool isButtonEntered: false
@@ -21,7 +22,7 @@ FocusScope {
     property bool isBtnKeyHover: false
     property alias cursorShape: mouseAreaButton.cursorShape
     property alias propagateComposedMouseEvents: mouseAreaButton.propagateComposedEvents
-    property ExclusiveGroup boundExclusiveGroup: null
+    property QtObject boundExclusiveGroup: null
 
     signal buttonClicked()
     signal buttonPressed()

@@ -511,10 +511,19 @@ Rectangle {
         color: g_strTranslucentColor
         visible: g_bBusyindicator
 
-        CustomBusyindicator {
-            id: recBusyIndicatorForInstall
+        // Built when first needed, then kept.
+        Loader {
+            id: loaderBusyIndicatorForInstall
 
-            objectName: "recBusyIndicatorForInstall"
+            anchors.fill: parent
+            active: g_bBusyindicator
+            onLoaded: active = true
+
+            sourceComponent: CustomBusyindicator {
+                id: recBusyIndicatorForInstall
+
+                objectName: "recBusyIndicatorForInstall"
+            }
         }
 
         Timer {
@@ -597,10 +606,18 @@ Rectangle {
         color: g_strTranslucentColor
         visible: g_bUninstallBusyIndicator
 
-        CustomUninstallBusyIndicator {
-            id: recBusyIndicatorForUninstall
+        Loader {
+            id: loaderBusyIndicatorForUninstall
 
-            objectName: "recBusyIndicatorForUninstall"
+            anchors.fill: parent
+            active: g_bUninstallBusyIndicator
+            onLoaded: active = true
+
+            sourceComponent: CustomUninstallBusyIndicator {
+                id: recBusyIndicatorForUninstall
+
+                objectName: "recBusyIndicatorForUninstall"
+            }
         }
 
         Timer {

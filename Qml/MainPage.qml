@@ -98,7 +98,7 @@ Rectangle {
                     x: 20
                     width: recLicAgrmtDiv.width * 0.94
                     text: licenceText.strLicenseContent
-                    textFormat: Text.RichText
+                    textFormat: Text.StyledText
                     wrapMode: Text.WordWrap
                     horizontalAlignment: Text.AlignJustify
                     color: g_strTxtColor
@@ -128,7 +128,7 @@ Rectangle {
                     x: 20
                     width: recLicAgrmtDiv.width * 0.94
                     text: licenceText.strLicenseContent2
-                    textFormat: Text.RichText
+                    textFormat: Text.StyledText
                     wrapMode: Text.WordWrap
                     horizontalAlignment: Text.AlignJustify
                     color: g_strTxtColor

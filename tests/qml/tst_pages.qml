@@ -166,7 +166,7 @@ SceneTestCase {
         var first = item("textLicenseContent")
         var second = item("textLicenseContent2")
         verify(first.text.indexOf("<a href=") >= 0 && second.text.indexOf("<a href=") >= 0)
-        compare(first.textFormat, Text.RichText)
+        compare(first.textFormat, Text.StyledText)
         verify(Qt.colorEqual(first.linkColor, "yellow"))
         compare(item("recHorizontalSeperator").y, first.y + first.height)
         compare(second.y, first.y + first.height + 1 + 10)

@@ -2,6 +2,7 @@
 
 #include "customsettings.h"
 #include "driverinfo.h"
+#include "environment.h"
 #include "extractorcleanup.h"
 #include "iconeffectprovider.h"
 #include "instancelock.h"
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQuickWindow>
 
 #include <memory>
 
@@ -27,9 +29,25 @@ void InstallerApp::showSecondCopyMessage()
     QMessageBox::critical(nullptr, QStringLiteral("KPQ INSTALLATER"), text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
+QString InstallerApp::sceneGraphBackend(const Environment &environment)
+{
+    // Qt reads these itself; a package engineer may want OpenGL to compare.
+    for (const char *name : {"QT_QUICK_BACKEND", "QMLSCENE_DEVICE"}) {
+        if (!environment.value(QLatin1String(name)).isEmpty())
+            return {};
+    }
+    // A small, mostly still window needs no graphics stack: the software renderer starts in about
+    // half the time and memory, and a driver installer often runs before the machine has a
+    // graphics driver, where OpenGL would itself be emulated on the processor.
+    return QStringLiteral("software");
+}
+
 int InstallerApp::run(int &argc, char **argv, const Seams &seams)
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    const QString backend = sceneGraphBackend(*seams.platform.environment);
+    if (!backend.isEmpty())
+        QQuickWindow::setSceneGraphBackend(backend);
     auto application = std::make_unique<QApplication>(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/ZYMlogo.ico")));
     auto engine = std::make_unique<QQmlApplicationEngine>();

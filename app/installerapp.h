@@ -4,6 +4,7 @@
 
 #include <QUrl>
 
+class Environment;
 class InstanceLock;
 
 // The front-end's start-up and teardown, with every outside dependency
@@ -21,6 +22,10 @@ public:
 
     // Runs the whole application and answers the process exit code.
     static int run(int &argc, char **argv, const Seams &seams);
+
+    // The scene-graph backend the scene is drawn with; empty text leaves the choice to Qt, as
+    // when the environment names one.
+    static QString sceneGraphBackend(const Environment &environment);
 
 private:
     static void showSecondCopyMessage();

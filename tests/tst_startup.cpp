@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QQuickWindow>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -195,6 +196,32 @@ private slots:
         QVERIFY(run.windowsAtListing.contains(QStringLiteral("CHIPSET DRIVER INSTALLER")));
         QVERIFY(run.highDpiAtListing);
         QVERIFY(run.iconAtListing);
+        QCOMPARE(QQuickWindow::sceneGraphBackend(), QStringLiteral("software"));
+    }
+
+    void sceneGraphBackend_data()
+    {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("nothing asked") << QString() << QString() << QStringLiteral("software");
+        QTest::newRow("another variable") << QStringLiteral("QT_QPA_PLATFORM") << QStringLiteral("xcb") << QStringLiteral("software");
+        QTest::newRow("empty backend variable") << QStringLiteral("QT_QUICK_BACKEND") << QString() << QStringLiteral("software");
+        QTest::newRow("OpenGL asked") << QStringLiteral("QT_QUICK_BACKEND") << QStringLiteral("opengl") << QString();
+        QTest::newRow("software asked") << QStringLiteral("QT_QUICK_BACKEND") << QStringLiteral("software") << QString();
+        QTest::newRow("older variable") << QStringLiteral("QMLSCENE_DEVICE") << QStringLiteral("softwarecontext") << QString();
+    }
+
+    // Qt reads the environment itself, so a backend named there must not be overridden.
+    void sceneGraphBackend()
+    {
+        QFETCH(QString, variable);
+        QFETCH(QString, value);
+        QFETCH(QString, expected);
+        FakeEnvironment environment;
+        if (!variable.isEmpty())
+            environment.variables.insert(variable, value);
+        QCOMPARE(InstallerApp::sceneGraphBackend(environment), expected);
     }
 
     void secondCopyShowsTheBoxAndLeaves()

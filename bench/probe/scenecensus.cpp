@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSGRendererInterface>
 #include <QTextStream>
 
 #include <algorithm>
@@ -40,6 +41,19 @@ void countItems(const QQuickItem *item, Counts &counts)
         countItems(child, counts);
 }
 
+QString rendererName(QSGRendererInterface::GraphicsApi api)
+{
+    switch (api) {
+    case QSGRendererInterface::Software:
+        return QStringLiteral("software");
+    case QSGRendererInterface::OpenGL:
+    case QSGRendererInterface::OpenGLRhi:
+        return QStringLiteral("OpenGL");
+    default:
+        return QStringLiteral("other");
+    }
+}
+
 } // namespace
 
 void SceneCensus::write(const QByteArray &path)
@@ -53,19 +67,24 @@ void SceneCensus::write(const QByteArray &path)
     int quickWindows = 0;
     int shownWindows = 0;
     int objects = 0;
+    QString renderer = QStringLiteral("unknown");
     for (QWindow *window : windows) {
         auto *quickWindow = qobject_cast<QQuickWindow *>(window);
         if (!quickWindow)
             continue;
         ++quickWindows;
-        if (quickWindow->isVisible())
+        if (quickWindow->isVisible()) {
             ++shownWindows;
+            if (const QSGRendererInterface *interface = quickWindow->rendererInterface())
+                renderer = rendererName(interface->graphicsApi());
+        }
         countItems(quickWindow->contentItem(), counts);
         objects += quickWindow->findChildren<QObject *>().size();
     }
     out << "windows " << quickWindows << " (" << shownWindows << " shown)\n";
     out << "items " << counts.items << " (" << counts.hiddenItems << " not visible)\n";
     out << "objects " << objects << "\n";
+    out << "renderer " << renderer << "\n";
     std::vector<std::pair<QString, int>> types;
     for (auto it = counts.byType.cbegin(); it != counts.byType.cend(); ++it)
         types.emplace_back(it.key(), it.value());

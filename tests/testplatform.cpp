@@ -88,8 +88,10 @@ void TestMachine::writeStandIn(const QString &windowsPath, double sleepSeconds, 
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile script(path);
     script.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    // One write per record, so that stand-ins running side by side never interleave their lines.
     script.write(QStringLiteral("#!/bin/sh\n"
-                                "{ printf '%s\\n' '---' \"$(basename \"$0\")\"; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; } >> '%1'\n"
+                                "record=$(printf '%s\\n' '---' \"$(basename \"$0\")\"; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done)\n"
+                                "printf '%s\\n' \"$record\" >> '%1'\n"
                                 "sleep %2\n")
                      .arg(recordPath)
                      .arg(sleepSeconds)

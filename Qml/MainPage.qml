@@ -97,7 +97,9 @@ Rectangle {
                     objectName: "textLicenseContent"
                     x: 20
                     width: recLicAgrmtDiv.width * 0.94
-                    text: licenceText.strLicenseContent
+                    // Laid out once, at its final width: the page has no width yet when this is
+                    // created, and a layout of the long text at no width at all is thrown away.
+                    text: width > 0 ? licenceText.strLicenseContent : ""
                     textFormat: Text.StyledText
                     wrapMode: Text.WordWrap
                     horizontalAlignment: Text.AlignJustify
@@ -127,7 +129,7 @@ Rectangle {
                     anchors.topMargin: 10
                     x: 20
                     width: recLicAgrmtDiv.width * 0.94
-                    text: licenceText.strLicenseContent2
+                    text: width > 0 ? licenceText.strLicenseContent2 : ""
                     textFormat: Text.StyledText
                     wrapMode: Text.WordWrap
                     horizontalAlignment: Text.AlignJustify

@@ -1,16 +1,25 @@
 #include "extractorcleanup.h"
 
 #include "processlauncher.h"
-#include "processstart.h"
 
 #include <QRegularExpression>
-
-#include <algorithm>
 #include <QString>
 
-ExtractorCleanup::ExtractorCleanup(ProcessLauncher *launcher)
+#include <algorithm>
+
+namespace {
+
+// How often a listing started from the event loop is looked at.
+constexpr int watchIntervalMs = 50;
+
+} // namespace
+
+ExtractorCleanup::ExtractorCleanup(ProcessLauncher *launcher, int listingTimeoutMs)
     : m_launcher(launcher)
+    , m_listingTimeoutMs(listingTimeoutMs)
 {
+    m_watch.setInterval(watchIntervalMs);
+    connect(&m_watch, &QTimer::timeout, this, &ExtractorCleanup::watchListing);
 }
 
 ExtractorCleanup::~ExtractorCleanup() = default;
@@ -39,7 +48,7 @@ QStringList ExtractorCleanup::parseIdentifiers(const QByteArray &listing)
     return identifiers;
 }
 
-void ExtractorCleanup::run()
+ProcessRunner &ExtractorCleanup::startListing()
 {
     auto listing = m_launcher->createRunner();
     listing->start(QStringLiteral("TASKLIST"),
@@ -47,12 +56,47 @@ void ExtractorCleanup::run()
                     QStringLiteral("/FO"), QStringLiteral("LIST")});
     ProcessRunner &runner = *listing;
     m_runners.push_back(std::move(listing));
-    if (!runner.waitForFinished(ProcessStart::timeoutMs))
-        return;
-    const QStringList identifiers = parseIdentifiers(runner.readAllStandardOutput());
+    return runner;
+}
+
+void ExtractorCleanup::killListed(ProcessRunner &listing)
+{
+    const QStringList identifiers = parseIdentifiers(listing.readAllStandardOutput());
     for (const QString &identifier : identifiers) {
         auto kill = m_launcher->createRunner();
         kill->start(QStringLiteral("taskkill"), {QStringLiteral("/F"), QStringLiteral("/PID"), identifier});
         m_runners.push_back(std::move(kill));
     }
+}
+
+void ExtractorCleanup::run()
+{
+    m_started = true;
+    ProcessRunner &listing = startListing();
+    if (listing.waitForFinished(m_listingTimeoutMs))
+        killListed(listing);
+}
+
+void ExtractorCleanup::start()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    m_listing = &startListing();
+    m_listingAge.start();
+    m_watch.start();
+}
+
+void ExtractorCleanup::watchListing()
+{
+    if (m_listing->state() != QProcess::NotRunning) {
+        // A listing that never ends ends nothing, as when waited for.
+        if (m_listingAge.hasExpired(m_listingTimeoutMs))
+            m_watch.stop();
+        return;
+    }
+    m_watch.stop();
+    // Only a listing that ran to its end is read: one that could not start has nothing to say.
+    if (m_listing->error() != QProcess::FailedToStart)
+        killListed(*m_listing);
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -13,19 +16,34 @@ class ProcessRunner;
 // processes owning a window titled "Chipset Driver Extractor" and kills each.
 // The kill runners are kept until this object goes, so a kill can complete
 // while the scene already runs.
-class ExtractorCleanup final
+class ExtractorCleanup final : public QObject
 {
+    Q_OBJECT
+
 public:
-    explicit ExtractorCleanup(ProcessLauncher *launcher);
-    ~ExtractorCleanup();
+    explicit ExtractorCleanup(ProcessLauncher *launcher, int listingTimeoutMs);
+    ~ExtractorCleanup() override;
     Q_DISABLE_COPY_MOVE(ExtractorCleanup)
 
+    // Lists and kills, waiting for the listing.
     void run();
+    // The same from the event loop: the listing is watched, not waited for, so
+    // the window paints and answers while it runs. Only the first call counts.
+    void start();
 
     // The process identifiers in a task listing in list form.
     static QStringList parseIdentifiers(const QByteArray &listing);
 
 private:
+    ProcessRunner &startListing();
+    void killListed(ProcessRunner &listing);
+    void watchListing();
+
     ProcessLauncher *m_launcher;
+    int m_listingTimeoutMs;
+    bool m_started = false;
+    ProcessRunner *m_listing = nullptr;
+    QTimer m_watch;
+    QElapsedTimer m_listingAge;
     std::vector<std::unique_ptr<ProcessRunner>> m_runners;
 };

@@ -6,6 +6,7 @@
 #include "extractorcleanup.h"
 #include "iconeffectprovider.h"
 #include "instancelock.h"
+#include "processstart.h"
 #include "registry.h"
 
 #include <QApplication>
@@ -15,10 +16,18 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickWindow>
+#include <QTimer>
 
 #include <memory>
 
 const QUrl InstallerApp::mainScene(QStringLiteral("qrc:/Qml/main.qml"));
+
+namespace {
+
+// The extractor clean-up starts at the first frame, or after this long without one.
+constexpr int cleanupAtLatestMs = 1000;
+
+} // namespace
 
 void InstallerApp::showSecondCopyMessage()
 {
@@ -69,15 +78,29 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
         registry->closeKey(makerKey);
     }
 
-    auto cleanup = std::make_unique<ExtractorCleanup>(seams.platform.launcher);
+    auto cleanup = std::make_unique<ExtractorCleanup>(seams.platform.launcher, ProcessStart::timeoutMs);
     int exitCode = 0;
     if (seams.instanceLock->acquire()) {
         engine->load(mainScene);
-        const bool loaded = !engine->rootObjects().isEmpty();
-        cleanup->run();
-        if (loaded) {
+        const QList<QObject *> roots = engine->rootObjects();
+        if (!roots.isEmpty()) {
+            // The extractor's window goes once ours is on the screen: listing every process's
+            // windows can take seconds on Windows, and the scene must be drawn and answer
+            // meanwhile. A window that is never drawn (started minimised) does not hold it up.
+            ExtractorCleanup *extractorCleanup = cleanup.get();
+            if (auto *window = qobject_cast<QQuickWindow *>(roots.constFirst())) {
+                auto firstFrame = std::make_shared<QMetaObject::Connection>();
+                *firstFrame = QObject::connect(window, &QQuickWindow::frameSwapped, extractorCleanup,
+                                               [extractorCleanup, firstFrame] {
+                                                   QObject::disconnect(*firstFrame);
+                                                   extractorCleanup->start();
+                                               },
+                                               Qt::QueuedConnection);
+            }
+            QTimer::singleShot(cleanupAtLatestMs, extractorCleanup, &ExtractorCleanup::start);
             exitCode = QApplication::exec();
         } else {
+            cleanup->run();
             // Without its window the run could never end: leave at once.
             qWarning().noquote() << "could not load" << mainScene.toString();
             exitCode = 1;

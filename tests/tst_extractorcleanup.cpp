@@ -1,4 +1,5 @@
 #include "extractorcleanup.h"
+#include "processstart.h"
 #include "testplatform.h"
 
 #include <QFile>
@@ -39,45 +40,126 @@ private slots:
         QCOMPARE(ExtractorCleanup::parseIdentifiers(listing), identifiers);
     }
 
+    void listsThenKillsEachIdentifier_data()
+    {
+        QTest::addColumn<bool>("fromEventLoop");
+        QTest::newRow("waited for") << false;
+        QTest::newRow("watched from the event loop") << true;
+    }
+
     void listsThenKillsEachIdentifier()
     {
+        QFETCH(bool, fromEventLoop);
         TestMachine machine;
+        writeListingTool(machine, 0);
+        machine.addRecorder(QStringLiteral("C:\\Windows\\System32\\taskkill"));
+
+        {
+            ExtractorCleanup cleanup(machine.launcher.get(), ProcessStart::timeoutMs);
+            if (fromEventLoop) {
+                cleanup.start();
+                cleanup.start(); // a second frame does not list again
+            } else {
+                cleanup.run();
+            }
+            // The recorders write as they run: wait for whole records, the kills in either order.
+            const QList<QStringList> expected{
+                {"TASKLIST", "/FI", "WINDOWTITLE eq Chipset Driver Extractor", "/FO", "LIST"},
+                {"taskkill", "/F", "/PID", "1234"},
+                {"taskkill", "/F", "/PID", "99"}};
+            QTRY_COMPARE(sortedKills(machine.recordedRuns()), expected);
+        }
+    }
+
+    // A slow listing leaves the event loop running, and its kills come when it ends.
+    void eventLoopRunsWhileListing()
+    {
+        TestMachine machine;
+        writeListingTool(machine, 1);
+        machine.addRecorder(QStringLiteral("C:\\Windows\\System32\\taskkill"));
+        ExtractorCleanup cleanup(machine.launcher.get(), ProcessStart::timeoutMs);
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
+        ticker.start(20);
+        cleanup.start();
+        QTRY_COMPARE_WITH_TIMEOUT(sortedKills(machine.recordedRuns()).value(2), (QStringList{"taskkill", "/F", "/PID", "99"}), 10000);
+        QVERIFY2(ticks >= 20, qPrintable(QStringLiteral("only %1 ticks while the listing ran").arg(ticks)));
+    }
+
+    void listingOutlastingItsTimeEndsNothing_data()
+    {
+        QTest::addColumn<bool>("fromEventLoop");
+        QTest::newRow("waited for") << false;
+        QTest::newRow("watched from the event loop") << true;
+    }
+
+    void listingOutlastingItsTimeEndsNothing()
+    {
+        QFETCH(bool, fromEventLoop);
+        TestMachine machine;
+        writeListingTool(machine, 2);
+        machine.addRecorder(QStringLiteral("C:\\Windows\\System32\\taskkill"));
+        ExtractorCleanup cleanup(machine.launcher.get(), 300);
+        if (fromEventLoop)
+            cleanup.start();
+        else
+            cleanup.run();
+        // Long enough for the listing to have ended and printed its identifiers.
+        QTest::qWait(3000);
+        QCOMPARE(machine.recordedRuns().size(), 1);
+    }
+
+    void missingListingToolEndsNothing_data()
+    {
+        QTest::addColumn<bool>("fromEventLoop");
+        QTest::newRow("waited for") << false;
+        QTest::newRow("watched from the event loop") << true;
+    }
+
+    void missingListingToolEndsNothing()
+    {
+        QFETCH(bool, fromEventLoop);
+        TestMachine machine;
+        machine.addRecorder(QStringLiteral("C:\\Windows\\System32\\taskkill"));
+        ExtractorCleanup cleanup(machine.launcher.get(), ProcessStart::timeoutMs);
+        QElapsedTimer timer;
+        timer.start();
+        if (fromEventLoop) {
+            cleanup.start();
+            QTest::qWait(300);
+        } else {
+            cleanup.run();
+        }
+        QVERIFY(timer.elapsed() < 5000); // a failed start is not waited out
+        QVERIFY(machine.recordedRuns().isEmpty());
+    }
+
+private:
+    static QList<QStringList> sortedKills(QList<QStringList> runs)
+    {
+        if (runs.size() > 1)
+            std::sort(runs.begin() + 1, runs.end());
+        return runs;
+    }
+
+    // A TASKLIST on the simulated drive that records its arguments, waits `seconds`
+    // and then lists two processes.
+    static void writeListingTool(const TestMachine &machine, int seconds)
+    {
         const QString system32 = machine.drivePath + QStringLiteral("/Windows/System32/");
         QDir().mkpath(system32);
         QFile tasklist(system32 + QStringLiteral("TASKLIST"));
         QVERIFY(tasklist.open(QIODevice::WriteOnly));
         tasklist.write(QStringLiteral("#!/bin/sh\n"
                                       "{ printf '%s\\n' '---' TASKLIST; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; } >> '%1'\n"
+                                      "sleep %2\n"
                                       "printf '\\r\\nImage Name:   Extract.exe\\r\\nPID:          1234\\r\\n\\r\\nImage Name:   Extract.exe\\r\\nPID: 99\\r\\n'\n")
                            .arg(machine.recordPath)
+                           .arg(seconds)
                            .toUtf8());
         tasklist.close();
         tasklist.setPermissions(tasklist.permissions() | QFileDevice::ExeOwner);
-        machine.addRecorder(QStringLiteral("C:\\Windows\\System32\\taskkill"));
-
-        {
-            ExtractorCleanup cleanup(machine.launcher.get());
-            cleanup.run();
-            QTRY_COMPARE(machine.recordedRuns().size(), 3);
-        }
-        QList<QStringList> runs = machine.recordedRuns();
-        QCOMPARE(runs.at(0), (QStringList{"TASKLIST", "/FI", "WINDOWTITLE eq Chipset Driver Extractor", "/FO", "LIST"}));
-        // The kills run side by side, so they may be recorded in either order.
-        std::sort(runs.begin() + 1, runs.end());
-        QCOMPARE(runs.at(1), (QStringList{"taskkill", "/F", "/PID", "1234"}));
-        QCOMPARE(runs.at(2), (QStringList{"taskkill", "/F", "/PID", "99"}));
-    }
-
-    void missingListingToolEndsNothing()
-    {
-        TestMachine machine;
-        machine.addRecorder(QStringLiteral("C:\\Windows\\System32\\taskkill"));
-        ExtractorCleanup cleanup(machine.launcher.get());
-        QElapsedTimer timer;
-        timer.start();
-        cleanup.run();
-        QVERIFY(timer.elapsed() < 5000); // a failed start is not waited out
-        QVERIFY(machine.recordedRuns().isEmpty());
     }
 };
 

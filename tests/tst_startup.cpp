@@ -104,12 +104,12 @@ private:
     std::function<void()> m_onListing;
 };
 
-QStringList sceneWindowTitles()
+QStringList sceneWindowTitles(bool exposedOnly)
 {
     QStringList titles;
     const auto windows = QGuiApplication::topLevelWindows();
     for (QWindow *window : windows) {
-        if (window->isVisible())
+        if (window->isVisible() && (!exposedOnly || window->isExposed()))
             titles << window->title();
     }
     return titles;
@@ -126,6 +126,7 @@ private:
     {
         int exitCode = -1;
         QStringList windowsAtListing;
+        QStringList exposedAtListing;
         bool highDpiAtListing = false;
         bool iconAtListing = false;
         QString boxTitle;
@@ -144,7 +145,8 @@ private:
         FakeLock lock;
         lock.held = anotherCopyRuns;
         RecordingLauncher launcher(machine.launcher.get(), [&run, anotherCopyRuns] {
-            run.windowsAtListing = sceneWindowTitles();
+            run.windowsAtListing = sceneWindowTitles(false);
+            run.exposedAtListing = sceneWindowTitles(true);
             run.highDpiAtListing = QCoreApplication::testAttribute(Qt::AA_EnableHighDpiScaling);
             run.iconAtListing = !QGuiApplication::windowIcon().isNull();
             if (!anotherCopyRuns) {
@@ -192,8 +194,9 @@ private slots:
                              "acquire",
                              "start TASKLIST",
                          }));
-        // The scene is up before the extractor's window is closed.
+        // The scene is on the screen before the extractor's window is closed.
         QVERIFY(run.windowsAtListing.contains(QStringLiteral("CHIPSET DRIVER INSTALLER")));
+        QVERIFY(run.exposedAtListing.contains(QStringLiteral("CHIPSET DRIVER INSTALLER")));
         QVERIFY(run.highDpiAtListing);
         QVERIFY(run.iconAtListing);
         QCOMPARE(QQuickWindow::sceneGraphBackend(), QStringLiteral("software"));

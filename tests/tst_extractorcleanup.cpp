@@ -42,9 +42,7 @@ private slots:
 
     void listsThenKillsEachIdentifier_data()
     {
-        QTest::addColumn<bool>("fromEventLoop");
-        QTest::newRow("waited for") << false;
-        QTest::newRow("watched from the event loop") << true;
+        addWaysToRun();
     }
 
     void listsThenKillsEachIdentifier()
@@ -89,9 +87,7 @@ private slots:
 
     void listingOutlastingItsTimeEndsNothing_data()
     {
-        QTest::addColumn<bool>("fromEventLoop");
-        QTest::newRow("waited for") << false;
-        QTest::newRow("watched from the event loop") << true;
+        addWaysToRun();
     }
 
     void listingOutlastingItsTimeEndsNothing()
@@ -112,9 +108,7 @@ private slots:
 
     void missingListingToolEndsNothing_data()
     {
-        QTest::addColumn<bool>("fromEventLoop");
-        QTest::newRow("waited for") << false;
-        QTest::newRow("watched from the event loop") << true;
+        addWaysToRun();
     }
 
     void missingListingToolEndsNothing()
@@ -136,6 +130,14 @@ private slots:
     }
 
 private:
+    // The clean-up waited for (the second copy) and watched from the event loop (the first).
+    static void addWaysToRun()
+    {
+        QTest::addColumn<bool>("fromEventLoop");
+        QTest::newRow("waited for") << false;
+        QTest::newRow("watched from the event loop") << true;
+    }
+
     static QList<QStringList> sortedKills(QList<QStringList> runs)
     {
         if (runs.size() > 1)

@@ -13,6 +13,15 @@ SimulatedProcessRunner::SimulatedProcessRunner(QProcessRunner::ProgramResolver r
 {
 }
 
+SimulatedProcessRunner::~SimulatedProcessRunner()
+{
+    // The run ends with the runner, so it cannot report after this.
+    m_runner.kill();
+    m_runner.waitForFinished(1000);
+    if (!m_exitCodeFile.isEmpty())
+        QFile::remove(m_exitCodeFile);
+}
+
 void SimulatedProcessRunner::start(const QString &program, const QStringList &arguments)
 {
     if (m_runner.state() == QProcess::NotRunning) {

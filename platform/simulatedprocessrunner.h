@@ -8,6 +8,7 @@ class SimulatedProcessRunner final : public ProcessRunner
 {
 public:
     explicit SimulatedProcessRunner(QProcessRunner::ProgramResolver resolveProgram);
+    ~SimulatedProcessRunner() override;
     Q_DISABLE_COPY_MOVE(SimulatedProcessRunner)
 
     void start(const QString &program, const QStringList &arguments) override;
@@ -25,8 +26,7 @@ private:
 
     QProcessRunner m_runner;
     // The file a run may report its code in; it exists only while a run that
-    // wrote it has not been asked, so runners that live for the whole process
-    // leave nothing behind.
+    // wrote it has not been asked, and goes with the runner.
     QString m_exitCodeFile;
     mutable bool m_reportTaken = false;
     mutable int m_reportedExitCode = 0;

@@ -174,6 +174,27 @@ private slots:
         QCOMPARE(runner->exitCode(), 5);
     }
 
+    // A runner that goes without being asked (a kill, a listing) takes its report with it.
+    void unaskedReportGoesWithTheRunner()
+    {
+        QTemporaryDir drive;
+        QDir(drive.path()).mkpath(QStringLiteral("Tools"));
+        QFile file(drive.filePath(QStringLiteral("Tools/setup.exe")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\necho 3010 > \"$CHIPSET_INSTALLER_EXIT_CODE_FILE\"\n");
+        file.close();
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        const QStringList pattern{QStringLiteral("chipset-installer-exit-%1-*").arg(QCoreApplication::applicationPid())};
+
+        SimulatedProcessLauncher launcher{SimulatedDrive(drive.path())};
+        auto runner = launcher.createRunner();
+        runner->start(QStringLiteral("C:\\Tools\\setup.exe"), {});
+        QVERIFY(runner->waitForFinished(10000));
+        QCOMPARE(QDir::temp().entryList(pattern).size(), 1);
+        runner.reset();
+        QVERIFY(QDir::temp().entryList(pattern).isEmpty());
+    }
+
     void simulatedRestartOnlyReports()
     {
         SimulatedShutdown shutdown;

@@ -42,6 +42,12 @@ Rectangle {
         id: licenceText
     }
 
+    FontMetrics {
+        id: licenceFontMetrics
+
+        font: textLicenseContent.font
+    }
+
     Rectangle {
         id: recForLictab
 
@@ -101,6 +107,10 @@ Rectangle {
                     // created, and a layout of the long text at no width at all is thrown away.
                     text: width > 0 ? licenceText.strLicenseContent : ""
                     textFormat: Text.StyledText
+                    // Lines as far apart as in rich text: the font's line spacing (its leading
+                    // included), where styled text would leave the leading out.
+                    lineHeightMode: Text.FixedHeight
+                    lineHeight: licenceFontMetrics.lineSpacing
                     wrapMode: Text.WordWrap
                     horizontalAlignment: Text.AlignJustify
                     color: g_strTxtColor
@@ -131,6 +141,10 @@ Rectangle {
                     width: recLicAgrmtDiv.width * 0.94
                     text: width > 0 ? licenceText.strLicenseContent2 : ""
                     textFormat: Text.StyledText
+                    // Lines as far apart as in rich text: the font's line spacing (its leading
+                    // included), where styled text would leave the leading out.
+                    lineHeightMode: Text.FixedHeight
+                    lineHeight: licenceFontMetrics.lineSpacing
                     wrapMode: Text.WordWrap
                     horizontalAlignment: Text.AlignJustify
                     color: g_strTxtColor

@@ -168,6 +168,14 @@ SceneTestCase {
         verify(first.text.indexOf("<a href=") >= 0 && second.text.indexOf("<a href=") >= 0)
         compare(first.textFormat, Text.StyledText)
         verify(Qt.colorEqual(first.linkColor, "yellow"))
+        // Laid out as a rich-text document would be: lines as far apart, so just as tall.
+        var rich = Qt.createQmlObject("import QtQuick 2.15; Text { textFormat: Text.RichText; wrapMode: Text.WordWrap;"
+                                      + " horizontalAlignment: Text.AlignJustify }", first.parent)
+        rich.font = first.font
+        rich.width = first.width
+        rich.text = first.text
+        verify(Math.abs(rich.height - first.height) <= 2, "rich " + rich.height + ", styled " + first.height)
+        rich.destroy()
         compare(item("recHorizontalSeperator").y, first.y + first.height)
         compare(second.y, first.y + first.height + 1 + 10)
         // Whatever a link points at, the export-control site opens.

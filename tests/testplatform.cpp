@@ -65,6 +65,14 @@ void TestMachine::addRecorder(const QString &windowsPath, double sleepSeconds, i
     writeStandIn(windowsPath, sleepSeconds, exitCode, QString());
 }
 
+void TestMachine::addPrinter(const QString &windowsPath, const QByteArray &output, double sleepSeconds)
+{
+    // Single quotes keep every byte but the quote itself, which closes, is escaped and reopens.
+    QString quoted = QString::fromUtf8(output);
+    quoted.replace(QLatin1Char('\''), QLatin1String("'\\''"));
+    writeStandIn(windowsPath, sleepSeconds, 0, QStringLiteral("printf '%s' '%1'\n").arg(quoted));
+}
+
 void TestMachine::addRegistryWriter(const QString &windowsPath, const QString &registryLines, double sleepSeconds,
                                     int exitCode)
 {

@@ -82,6 +82,9 @@ public:
     // form) to the registry file, as the package records the outcome of its run.
     void addRegistryWriter(const QString &windowsPath, const QString &registryLines, double sleepSeconds = 0,
                            int exitCode = 0);
+    // The same stand-in, except that after its sleep it prints `output` on its
+    // standard output, as a system tool answers.
+    void addPrinter(const QString &windowsPath, const QByteArray &output, double sleepSeconds = 0);
     // Each run recorded by the stand-ins: program name, then its arguments.
     QList<QStringList> recordedRuns() const;
     QString setupProgramPath() const; // the stand-in path for the setup program

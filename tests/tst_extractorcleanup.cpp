@@ -147,21 +147,12 @@ private:
 
     // A TASKLIST on the simulated drive that records its arguments, waits `seconds`
     // and then lists two processes.
-    static void writeListingTool(const TestMachine &machine, int seconds)
+    static void writeListingTool(TestMachine &machine, int seconds)
     {
-        const QString system32 = machine.drivePath + QStringLiteral("/Windows/System32/");
-        QDir().mkpath(system32);
-        QFile tasklist(system32 + QStringLiteral("TASKLIST"));
-        QVERIFY(tasklist.open(QIODevice::WriteOnly));
-        tasklist.write(QStringLiteral("#!/bin/sh\n"
-                                      "{ printf '%s\\n' '---' TASKLIST; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; } >> '%1'\n"
-                                      "sleep %2\n"
-                                      "printf '\\r\\nImage Name:   Extract.exe\\r\\nPID:          1234\\r\\n\\r\\nImage Name:   Extract.exe\\r\\nPID: 99\\r\\n'\n")
-                           .arg(machine.recordPath)
-                           .arg(seconds)
-                           .toUtf8());
-        tasklist.close();
-        tasklist.setPermissions(tasklist.permissions() | QFileDevice::ExeOwner);
+        machine.addPrinter(QStringLiteral("C:\\Windows\\System32\\TASKLIST"),
+                           "\r\nImage Name:   Extract.exe\r\nPID:          1234\r\n"
+                           "\r\nImage Name:   Extract.exe\r\nPID: 99\r\n",
+                           seconds);
     }
 };
 

@@ -41,9 +41,9 @@ QImage loadIcon(const QUrlQuery &query, qreal dpr)
         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-// The blur of the scene's glow effect: `samples` / 2 taps on each side spread evenly over
-// `radius` pixels, weighted by a Gaussian of deviation (radius + 1) / 3.3333 taps. Here every
-// pixel within the radius is weighted, with the same curve.
+// The blur of Qt's Glow effect with these settings: `samples` / 2 taps on each side spread
+// evenly over `radius` pixels, weighted by a Gaussian of deviation (radius + 1) / 3.3333 taps.
+// Here every pixel within the radius is weighted, on the same curve.
 std::vector<float> gaussianKernel(int radius, int samples)
 {
     const int taps = std::max(1, samples / 2);
@@ -144,10 +144,10 @@ QImage IconEffectProvider::requestImage(const QString &id, QSize *size, const QS
     QImage result;
     QImage icon = loadIcon(query, dpr);
     if (!icon.isNull()) {
-        const QColor tint(query.queryItemValue(QStringLiteral("tint"), QUrl::FullyDecoded));
         if (kind == QLatin1String("tint")) {
             result = tinted(icon, QColor(query.queryItemValue(QStringLiteral("color"), QUrl::FullyDecoded)));
         } else if (kind == QLatin1String("glow")) {
+            const QColor tint(query.queryItemValue(QStringLiteral("tint"), QUrl::FullyDecoded));
             if (tint.isValid()) {
                 // The halo surrounds what is drawn: the icon with its tint over it.
                 QPainter painter(&icon);

@@ -14,33 +14,18 @@
 #include "commandshape.h"
 #include "driverinfo.h"
 #include "drivercatalogue.h"
+#include "fuzzsupport.h"
 #include "recordinglauncher.h"
 #include "regfileregistry.h"
 #include "testplatform.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 namespace {
 
-std::unique_ptr<QTemporaryDir> folder;
-QString registryPath;
+using FuzzSupport::fail;
 
-void discardMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-[[noreturn]] void fail(const QString &what)
-{
-    std::fprintf(stderr, "broken invariant: %s\n", what.toUtf8().constData());
-    std::abort();
-}
+std::unique_ptr<FuzzSupport::ScratchFile> registryFile;
 
 // The next line of `bytes` from `*pos`, without its newline.
 QString takeLine(const QByteArray &bytes, int *pos)
@@ -81,9 +66,8 @@ QStringList ticked(const QStringList &items, const QVector<qint32> &ticks)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qInstallMessageHandler(discardMessages);
-    folder = std::make_unique<QTemporaryDir>();
-    registryPath = folder->filePath(QStringLiteral("registry.reg"));
+    FuzzSupport::quietMessages();
+    registryFile = std::make_unique<FuzzSupport::ScratchFile>(QStringLiteral("registry.reg"));
     return 0;
 }
 
@@ -105,13 +89,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         arguments.list << argument;
     }
-    {
-        QFile file(registryPath);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(input.mid(pos)) != input.size() - pos)
-            fail(QStringLiteral("cannot write ") + registryPath);
-    }
+    registryFile->write(input.mid(pos));
 
-    RegFileRegistry registry(registryPath);
+    RegFileRegistry registry(registryFile->path());
     RecordingLauncher launcher;
     Platform platform;
     platform.registry = &registry;

@@ -4,31 +4,22 @@
 // Input: the listing's bytes, as TASKLIST /FO LIST would print them.
 
 #include "extractorcleanup.h"
+#include "fuzzsupport.h"
 
 #include <QString>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
-
-void discardMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
 
 [[noreturn]] void fail(const char *what, const QString &identifier)
 {
-    std::fprintf(stderr, "broken invariant: %s: \"%s\"\n", what, identifier.toUtf8().constData());
-    std::abort();
+    FuzzSupport::fail(QStringLiteral("%1: \"%2\"").arg(QLatin1String(what), identifier));
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qInstallMessageHandler(discardMessages);
+    FuzzSupport::quietMessages();
     return 0;
 }
 

@@ -9,26 +9,14 @@
 //   6 features, '|' between them           7 removal ticks, as line 2
 
 #include "commandshape.h"
+#include "fuzzsupport.h"
 #include "installcommand.h"
 
 #include <QVector>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
 
-void discardMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-[[noreturn]] void fail(const QString &what)
-{
-    std::fprintf(stderr, "broken invariant: %s\n", what.toUtf8().constData());
-    std::abort();
-}
+using FuzzSupport::fail;
 
 QStringList list(const QString &line)
 {
@@ -57,7 +45,7 @@ QStringList ticked(const QStringList &items, const QVector<qint32> &ticks)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qInstallMessageHandler(discardMessages);
+    FuzzSupport::quietMessages();
     return 0;
 }
 

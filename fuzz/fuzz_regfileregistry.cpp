@@ -4,38 +4,16 @@
 //
 // Input: the bytes of the registry file.
 
+#include "fuzzsupport.h"
 #include "regfileregistry.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 namespace {
 
-std::unique_ptr<QTemporaryDir> folder;
-QString filePath;
+using FuzzSupport::fail;
 
-void discardMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-[[noreturn]] void fail(const QString &what)
-{
-    std::fprintf(stderr, "broken invariant: %s\n", what.toUtf8().constData());
-    std::abort();
-}
-
-void writeFile(const char *data, qint64 size)
-{
-    QFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data, size) != size)
-        fail(QStringLiteral("cannot write ") + filePath);
-}
+std::unique_ptr<FuzzSupport::ScratchFile> registryFile;
 
 // Walks `key` and everything below it as the product-tree walk does. Each
 // text read parses the whole file again, so `textReads` bounds them; nullptr
@@ -96,16 +74,15 @@ const char *const Hives[] = {"HKLM", "HKEY_CURRENT_USER", "hkcr", "HKU", "HKCC"}
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qInstallMessageHandler(discardMessages);
-    folder = std::make_unique<QTemporaryDir>();
-    filePath = folder->filePath(QStringLiteral("registry.reg"));
+    FuzzSupport::quietMessages();
+    registryFile = std::make_unique<FuzzSupport::ScratchFile>(QStringLiteral("registry.reg"));
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    writeFile(reinterpret_cast<const char *>(data), qint64(size));
-    RegFileRegistry registry(filePath);
+    registryFile->write(QByteArray(reinterpret_cast<const char *>(data), int(size)));
+    RegFileRegistry registry(registryFile->path());
 
     // The product tree's own path, and a value in it, as the front-end reads them.
     registry.readText(QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers"),
@@ -124,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     // A key opened before the file changed still reads the tree it came from.
-    writeFile("", 0);
+    registryFile->write(QByteArray());
     if (keptResult == Registry::Success) {
         walk(registry, kept, QStringLiteral("HKLM"), nullptr);
         registry.closeKey(kept);

@@ -1,21 +1,21 @@
-#include "productionplatform.h"
+#include "app/productionplatform.h"
 
-#include "applicationarguments.h"
-#include "desktopurlopener.h"
-#include "processenvironment.h"
-#include "qtsysteminfo.h"
+#include "platform/qt/applicationarguments.h"
+#include "platform/qt/desktopurlopener.h"
+#include "platform/qt/processenvironment.h"
+#include "platform/qt/qtsysteminfo.h"
 
 #if defined(Q_OS_WIN)
-#include "qprocesslauncher.h"
-#include "windows/winmutexinstancelock.h"
-#include "windows/winregistry.h"
-#include "windows/winshutdown.h"
+#include "platform/qt/qprocesslauncher.h"
+#include "platform/windows/winmutexinstancelock.h"
+#include "platform/windows/winregistry.h"
+#include "platform/windows/winshutdown.h"
 #else
-#include "lockfileinstancelock.h"
-#include "regfileregistry.h"
-#include "simulateddrive.h"
-#include "simulatedprocesslauncher.h"
-#include "simulatedshutdown.h"
+#include "platform/simulated/lockfileinstancelock.h"
+#include "platform/simulated/regfileregistry.h"
+#include "platform/simulated/simulateddrive.h"
+#include "platform/simulated/simulatedprocesslauncher.h"
+#include "platform/simulated/simulatedshutdown.h"
 
 #include <QStandardPaths>
 #endif

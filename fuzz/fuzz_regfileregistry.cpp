@@ -5,7 +5,7 @@
 // Input: the bytes of the registry file.
 
 #include "fuzzsupport.h"
-#include "regfileregistry.h"
+#include "platform/simulated/regfileregistry.h"
 
 #include <memory>
 

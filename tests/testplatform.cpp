@@ -1,4 +1,4 @@
-#include "testplatform.h"
+#include "tests/testplatform.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "argumentsource.h"
-#include "environment.h"
-#include "instancelock.h"
-#include "platform.h"
-#include "regfileregistry.h"
-#include "shutdown.h"
-#include "simulateddrive.h"
-#include "simulatedprocesslauncher.h"
-#include "systeminfo.h"
-#include "urlopener.h"
+#include "platform/argumentsource.h"
+#include "platform/environment.h"
+#include "platform/instancelock.h"
+#include "platform/platform.h"
+#include "platform/simulated/regfileregistry.h"
+#include "platform/shutdown.h"
+#include "platform/simulated/simulateddrive.h"
+#include "platform/simulated/simulatedprocesslauncher.h"
+#include "platform/systeminfo.h"
+#include "platform/urlopener.h"
 
 #include <QHash>
 #include <QList>

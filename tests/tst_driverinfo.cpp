@@ -1,5 +1,5 @@
-#include "driverinfo.h"
-#include "testplatform.h"
+#include "backend/driverinfo.h"
+#include "tests/testplatform.h"
 
 #include <QProcess>
 #include <QtTest>

@@ -1,8 +1,8 @@
-#include "lockfileinstancelock.h"
-#include "processenvironment.h"
-#include "simulateddrive.h"
-#include "simulatedprocesslauncher.h"
-#include "simulatedshutdown.h"
+#include "platform/simulated/lockfileinstancelock.h"
+#include "platform/qt/processenvironment.h"
+#include "platform/simulated/simulateddrive.h"
+#include "platform/simulated/simulatedprocesslauncher.h"
+#include "platform/simulated/simulatedshutdown.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "regfileregistry.h"
+#include "platform/simulated/regfileregistry.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>

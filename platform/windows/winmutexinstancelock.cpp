@@ -1,6 +1,6 @@
-#include "winmutexinstancelock.h"
+#include "platform/windows/winmutexinstancelock.h"
 
-#include "win32mutex.h"
+#include "platform/windows/win32mutex.h"
 
 bool WinMutexInstanceLock::acquire()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../instancelock.h"
+#include "platform/instancelock.h"
 
 // The single-instance guard as the Windows named mutex of the installer.
 class WinMutexInstanceLock final : public InstanceLock

@@ -1,6 +1,6 @@
-#include "winshutdown.h"
+#include "platform/windows/winshutdown.h"
 
-#include "win32shutdown.h"
+#include "platform/windows/win32shutdown.h"
 
 bool WinShutdown::enableShutdownPrivilege()
 {

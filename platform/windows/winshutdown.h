@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../shutdown.h"
+#include "platform/shutdown.h"
 
 // The shutdown privilege and the restart, through the Win32 API.
 class WinShutdown final : public Shutdown

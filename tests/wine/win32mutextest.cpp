@@ -1,7 +1,7 @@
 // Starts copies of itself that take the installer's mutex: a copy started
 // while another holds it is a second copy, one started after it ended is not.
 #include "testreport.h"
-#include "win32mutex.h"
+#include "platform/windows/win32mutex.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

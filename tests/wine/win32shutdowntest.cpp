@@ -2,7 +2,7 @@
 // token can be in, and counts the process's open handles around each call.
 // Nothing here restarts anything.
 #include "testreport.h"
-#include "win32shutdown.h"
+#include "platform/windows/win32shutdown.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

@@ -7,9 +7,9 @@
 
 #if defined(Q_OS_WIN)
 #include "platform/qt/qprocesslauncher.h"
-#include "platform/windows/winmutexinstancelock.h"
+#include "platform/windows/win32mutex.h"
+#include "platform/windows/win32shutdown.h"
 #include "platform/windows/winregistry.h"
-#include "platform/windows/winshutdown.h"
 #else
 #include "platform/simulated/lockfileinstancelock.h"
 #include "platform/simulated/regfileregistry.h"
@@ -33,8 +33,8 @@ ProductionPlatform::ProductionPlatform()
 #if defined(Q_OS_WIN)
     m_registry = std::make_unique<WinRegistry>();
     m_launcher = std::make_unique<QProcessLauncher>();
-    m_shutdown = std::make_unique<WinShutdown>();
-    m_instanceLock = std::make_unique<WinMutexInstanceLock>();
+    m_shutdown = std::make_unique<Win32Shutdown>();
+    m_instanceLock = std::make_unique<Win32Mutex>();
 #else
     m_registry = std::make_unique<RegFileRegistry>(qEnvironmentVariable("CHIPSET_INSTALLER_REGISTRY"));
     m_launcher = std::make_unique<SimulatedProcessLauncher>(SimulatedDrive(qEnvironmentVariable("CHIPSET_INSTALLER_DRIVE")));

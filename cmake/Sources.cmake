@@ -34,9 +34,7 @@ set(PLATFORM_WINDOWS_SOURCES
     platform/windows/win32mutex.cpp
     platform/windows/win32registry.cpp
     platform/windows/win32shutdown.cpp
-    platform/windows/winmutexinstancelock.cpp
     platform/windows/winregistry.cpp
-    platform/windows/winshutdown.cpp
 )
 
 # Windows simulated on another system: a registry file, a folder for drive C:.

@@ -27,11 +27,13 @@ constexpr DWORD SecondCopy = 1;
 constexpr DWORD Inconsistent = 2;
 constexpr DWORD NotReleased = 3;
 
-// Takes the mutex twice; the answer must not change within one process.
+// Takes the mutex twice, through two locks; the answer must not change within one process.
 DWORD takeMutex()
 {
-    const bool first = Win32Mutex::acquire();
-    if (Win32Mutex::acquire() != first)
+    Win32Mutex lock;
+    Win32Mutex another;
+    const bool first = lock.acquire();
+    if (another.acquire() != first)
         return Inconsistent;
     return first ? FirstCopy : SecondCopy;
 }

@@ -111,7 +111,7 @@ int wmain()
         const std::string label = std::string(c.what) + ": ";
         report.check(setPrivilege(c.prepare), label + "prepare the token");
         const int before = openHandles();
-        const bool enabled = Win32Shutdown::enableShutdownPrivilege();
+        const bool enabled = Win32Shutdown().enableShutdownPrivilege();
         const int after = openHandles();
         report.check(enabled == c.expected, label + "answers " + (enabled ? "true" : "false"));
         report.check(after == before, label + "open handles " + std::to_string(before) + " before, "

@@ -37,11 +37,17 @@ set(PLATFORM_WINDOWS_SOURCES
     platform/windows/winregistry.cpp
 )
 
+# The registry file format, read and written; also built into the regfile tool.
+set(REGFILE_FORMAT_SOURCES
+    platform/simulated/regfileparser.cpp
+    platform/simulated/regfilewriter.cpp
+    platform/simulated/regkeynode.cpp
+)
+
 # Windows simulated on another system: a registry file, a folder for drive C:.
 set(PLATFORM_SIMULATED_SOURCES
-    platform/simulated/regfileparser.cpp
+    ${REGFILE_FORMAT_SOURCES}
     platform/simulated/regfileregistry.cpp
-    platform/simulated/regkeynode.cpp
     platform/simulated/simulateddrive.cpp
     platform/simulated/simulatedprocesslauncher.cpp
     platform/simulated/simulatedprocessrunner.cpp

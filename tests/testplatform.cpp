@@ -1,5 +1,7 @@
 #include "tests/testplatform.h"
 
+#include "platform/simulated/regfilewriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,10 +42,10 @@ void TestMachine::setArguments(const QStringList &list)
 
 void TestMachine::writeRegistry(const QString &body)
 {
-    QFile file(registryPath);
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write("Windows Registry Editor Version 5.00\r\n\r\n");
-    file.write(body.toUtf8());
+    const QString text = RegFileWriter::header() + QStringLiteral("\r\n\r\n") + body;
+    QString error;
+    if (!RegFileWriter::replaceFile(registryPath, RegFileWriter::encode(text, RegFileWriter::Encoding::Utf8), &error))
+        qFatal("cannot write the registry file: %s", qPrintable(error));
 }
 
 QString TestMachine::setupProgramPath() const
@@ -73,16 +75,14 @@ void TestMachine::addPrinter(const QString &windowsPath, const QByteArray &outpu
     writeStandIn(windowsPath, sleepSeconds, 0, QStringLiteral("printf '%s' '%1'\n").arg(quoted));
 }
 
-void TestMachine::addRegistryWriter(const QString &windowsPath, const QString &registryLines, double sleepSeconds,
-                                    int exitCode)
+void TestMachine::addRegistryWriter(const QString &windowsPath, const QString &keyPath, const QString &name,
+                                    const QString &text, double sleepSeconds, int exitCode)
 {
-    // Appended lines need the header that a fresh file would lack.
-    if (!QFileInfo::exists(registryPath))
-        writeRegistry(QString());
-    // A line break first, in case the file's last line has none.
-    const QString lines = QStringLiteral("\r\n") + registryLines;
-    writeStandIn(windowsPath, sleepSeconds, exitCode,
-                 QStringLiteral("printf '%s' %1 >> %2\n").arg(shellQuoted(lines), shellQuoted(registryPath)));
+    const QStringList words{QStringLiteral(REGFILE_TOOL), QStringLiteral("set"), registryPath, keyPath, name, text};
+    QString command;
+    for (const QString &word : words)
+        command += shellQuoted(word) + QLatin1Char(' ');
+    writeStandIn(windowsPath, sleepSeconds, exitCode, command + QLatin1Char('\n'));
 }
 
 void TestMachine::writeStandIn(const QString &windowsPath, double sleepSeconds, int exitCode, const QString &beforeExit)

@@ -78,10 +78,10 @@ public:
     // folder) that records its arguments, sleeps, then exits with `exitCode`.
     void addRecorder(const QString &windowsPath, double sleepSeconds = 0, int exitCode = 0);
     // The same stand-in, except that after its sleep, right before it exits, it
-    // appends `registryLines` (sections and values in the registry file's own
-    // form) to the registry file, as the package records the outcome of its run.
-    void addRegistryWriter(const QString &windowsPath, const QString &registryLines, double sleepSeconds = 0,
-                           int exitCode = 0);
+    // sets a string value in the registry file with the regfile tool, as the
+    // package records the outcome of its run.
+    void addRegistryWriter(const QString &windowsPath, const QString &keyPath, const QString &name,
+                           const QString &text, double sleepSeconds = 0, int exitCode = 0);
     // The same stand-in, except that after its sleep it prints `output` on its
     // standard output, as a system tool answers.
     void addPrinter(const QString &windowsPath, const QByteArray &output, double sleepSeconds = 0);

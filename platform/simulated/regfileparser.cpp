@@ -161,7 +161,8 @@ RegFileParser::RegFileParser(const QByteArray &fileBytes)
 {
     m_lines = decodeFile(fileBytes).split(QLatin1Char('\n'), Qt::KeepEmptyParts);
     // regedit refuses a file without its header, and so does this reader.
-    if (!isHeader(m_lines.first().trimmed()))
+    m_hasHeader = isHeader(m_lines.first().trimmed());
+    if (!m_hasHeader)
         return;
     m_next = 1;
     while (m_next < m_lines.size()) {

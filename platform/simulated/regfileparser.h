@@ -18,6 +18,9 @@ public:
 
     // Hives sit directly below the returned root, under their long names.
     std::shared_ptr<RegKeyNode> tree() const { return m_root; }
+    // False when the file does not start with a registry file's header; the
+    // tree is empty then.
+    bool hasHeader() const { return m_hasHeader; }
 
     // "HKLM\\A\\\\B\\" -> {"HKEY_LOCAL_MACHINE", "A", "B"}. Empty for an
     // unknown hive or a path deeper than the registry allows.
@@ -33,5 +36,6 @@ private:
     QStringList m_lines;
     int m_next = 0; // the line after the one being read
     std::shared_ptr<RegKeyNode> m_root;
+    bool m_hasHeader = false;
     RegKeyNode *m_current = nullptr; // the key of the last good section
 };

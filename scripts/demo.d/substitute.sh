@@ -8,8 +8,8 @@ set -f
 home=${CHIPSET_DEMO_HOME:?substitute programs run inside the demo machine only}
 registry=${CHIPSET_INSTALLER_REGISTRY:?}
 drive=${CHIPSET_INSTALLER_DRIVE:?}
-# shellcheck source=regfile.sh
-. "$home/lib/regfile.sh"
+# The registry file is read and changed with the front-end's own reader and writer.
+regfile=$home/lib/regfile
 
 wow_root='HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432Node\ZYM'
 native_root='HKEY_LOCAL_MACHINE\SOFTWARE\ZYM'

@@ -102,8 +102,7 @@ int main(int argc, char **argv)
         return keys(file, keyPath);
 
     if (command == QLatin1String("set")) {
-        const QByteArray text = RegFileWriter::encode(arguments.at(4), RegFileWriter::Encoding::Utf16Le);
-        file.key(keyPath)->setValue(arguments.at(3), RegKeyNode::RegSz, text.mid(2) + QByteArray(2, '\0'));
+        file.key(keyPath)->setValue(arguments.at(3), RegKeyNode::RegSz, RegFileWriter::stringData(arguments.at(4)));
     } else if (command == QLatin1String("set-dword")) {
         bool ok = false;
         const quint32 number = arguments.at(4).toUInt(&ok, 0);
@@ -113,12 +112,13 @@ int main(int argc, char **argv)
         qToLittleEndian(number, data.data());
         file.key(keyPath)->setValue(arguments.at(3), RegKeyNode::RegDword, data);
     } else if (command == QLatin1String("delete")) {
-        const QStringList names = RegFileParser::keyPath(keyPath);
-        RegKeyNode *key = file.tree().descendant(names);
+        RegKeyNode *key = file.tree().descendant(RegFileParser::keyPath(keyPath));
         if (!key || !key->value(arguments.at(3)))
             return Done;
         key->removeValue(arguments.at(3));
     } else {
+        if (!findKey(file, keyPath))
+            return Done;
         file.removeKey(keyPath);
     }
     if (!file.save(&error))

@@ -178,5 +178,10 @@ QString RegFileWriter::valueLine(const QString &name, quint32 type, const QByteA
 
 QString RegFileWriter::stringValueLine(const QString &name, const QString &text)
 {
-    return valueLine(name, RegKeyNode::RegSz, encode(text, Encoding::Utf16Le).mid(2) + QByteArray(2, '\0'));
+    return valueLine(name, RegKeyNode::RegSz, stringData(text));
+}
+
+QByteArray RegFileWriter::stringData(const QString &text)
+{
+    return encode(text, Encoding::Utf16Le).mid(2) + QByteArray(2, '\0');
 }

@@ -56,6 +56,8 @@ public:
     static QString valueLine(const QString &name, quint32 type, const QByteArray &data,
                              const QString &lineEnd = QStringLiteral("\r\n"));
     static QString stringValueLine(const QString &name, const QString &text);
+    // REG_SZ data as the registry stores it: UTF-16LE and a terminating NUL.
+    static QByteArray stringData(const QString &text);
 
 private:
     const QString m_filePath;

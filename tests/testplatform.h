@@ -63,8 +63,8 @@ public:
 
 // A simulated machine in a temporary folder: a registry file, a drive C: and
 // an application folder with "..\Packages" beside it. Programs started on it
-// are real processes; the stand-ins written by `addRecorder` note the
-// arguments they receive, one per line, in a record file.
+// are real processes; the stand-ins written by `addRecorder` note each start
+// and its arguments in a record file, as the demo's stand-ins do.
 class TestMachine
 {
 public:

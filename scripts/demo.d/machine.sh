@@ -12,7 +12,7 @@
 #   DIR/runtime/       a private XDG_RUNTIME_DIR, so the single-instance lock is the demo's own
 #   DIR/tmp/           a private TMPDIR: the front-end's process runners keep a folder each there
 #                      for exit codes, and do not remove it when the run ends
-#   DIR/record.txt     every start of a substitute, with its arguments
+#   DIR/record.txt     every start of a substitute, with its arguments (platform/simulated/standin.sh)
 #   DIR/package.txt    what the simulated package did
 
 demo_product_code='{5A3C1E2B-7D4F-4E8A-9B61-2C0F3D8E7A15}'
@@ -60,7 +60,7 @@ demo_machine() {
 
     mkdir -p "$dir"/{C/Windows/System32,C/Users/demo,media/Setup/Bin,media/Setup/Packages,bin,lib,runtime,tmp}
     chmod 700 "$dir/runtime"
-    cp "$lib/substitute.sh" "$dir/lib/"
+    cp "$lib/substitute.sh" "$lib/../../platform/simulated/standin.sh" "$dir/lib/"
     cp "$regfile" "$dir/lib/regfile"
 
     if [ -n "$source_registry" ]; then

@@ -1,6 +1,6 @@
-#include "extractorcleanup.h"
+#include "app/extractorcleanup.h"
 
-#include "processlauncher.h"
+#include "platform/processlauncher.h"
 
 #include <QRegularExpression>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "iconeffectprovider.h"
+#include "app/iconeffectprovider.h"
 
 #include <QColor>
 #include <QPainter>

@@ -1,13 +1,13 @@
-#include "installerapp.h"
+#include "app/installerapp.h"
 
-#include "customsettings.h"
-#include "driverinfo.h"
-#include "environment.h"
-#include "extractorcleanup.h"
-#include "iconeffectprovider.h"
-#include "instancelock.h"
-#include "processstart.h"
-#include "registry.h"
+#include "backend/customsettings.h"
+#include "backend/driverinfo.h"
+#include "platform/environment.h"
+#include "app/extractorcleanup.h"
+#include "app/iconeffectprovider.h"
+#include "platform/instancelock.h"
+#include "backend/processstart.h"
+#include "platform/registry.h"
 
 #include <QApplication>
 #include <QDebug>

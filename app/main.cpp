@@ -1,5 +1,5 @@
-#include "installerapp.h"
-#include "productionplatform.h"
+#include "app/installerapp.h"
+#include "app/productionplatform.h"
 
 int main(int argc, char *argv[])
 {

@@ -1,22 +1,22 @@
-#include "productionplatform.h"
+#include "app/productionplatform.h"
 
-#include "applicationarguments.h"
-#include "desktopurlopener.h"
-#include "processenvironment.h"
-#include "qtsysteminfo.h"
+#include "platform/qt/applicationarguments.h"
+#include "platform/qt/desktopurlopener.h"
+#include "platform/qt/processenvironment.h"
+#include "platform/qt/qtsysteminfo.h"
 
 #if defined(Q_OS_WIN)
-#include "qprocesslauncher.h"
-#include "windows/winmutexinstancelock.h"
-#include "windows/winregistry.h"
-#include "windows/winshutdown.h"
+#include "platform/qt/qprocesslauncher.h"
+#include "platform/windows/win32mutex.h"
+#include "platform/windows/win32shutdown.h"
+#include "platform/windows/winregistry.h"
 #else
-#include "lockfileinstancelock.h"
-#include "packageregistry.h"
-#include "regfileregistry.h"
-#include "simulateddrive.h"
-#include "simulatedprocesslauncher.h"
-#include "simulatedshutdown.h"
+#include "backend/packageregistry.h"
+#include "platform/simulated/lockfileinstancelock.h"
+#include "platform/simulated/regfileregistry.h"
+#include "platform/simulated/simulateddrive.h"
+#include "platform/simulated/simulatedprocesslauncher.h"
+#include "platform/simulated/simulatedshutdown.h"
 
 #include <QDebug>
 #include <QStandardPaths>
@@ -35,8 +35,8 @@ ProductionPlatform::ProductionPlatform()
 #if defined(Q_OS_WIN)
     m_registry = std::make_unique<WinRegistry>();
     m_launcher = std::make_unique<QProcessLauncher>();
-    m_shutdown = std::make_unique<WinShutdown>();
-    m_instanceLock = std::make_unique<WinMutexInstanceLock>();
+    m_shutdown = std::make_unique<Win32Shutdown>();
+    m_instanceLock = std::make_unique<Win32Mutex>();
 #else
     auto registry = std::make_unique<RegFileRegistry>(qEnvironmentVariable("CHIPSET_INSTALLER_REGISTRY"));
     // Whoever prepared the file learns at once why the front-end offers what it offers.

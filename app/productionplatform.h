@@ -1,6 +1,6 @@
 #pragma once
 
-#include "installerapp.h"
+#include "app/installerapp.h"
 
 #include <memory>
 

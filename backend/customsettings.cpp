@@ -1,12 +1,12 @@
-#include "customsettings.h"
+#include "backend/customsettings.h"
 
-#include "argumentsource.h"
-#include "environment.h"
-#include "processlauncher.h"
-#include "processstart.h"
-#include "raidlaunchtable.h"
-#include "shutdown.h"
-#include "urlopener.h"
+#include "platform/argumentsource.h"
+#include "platform/environment.h"
+#include "platform/processlauncher.h"
+#include "backend/processstart.h"
+#include "backend/raidlaunchtable.h"
+#include "platform/shutdown.h"
+#include "platform/urlopener.h"
 
 #include <QCursor>
 #include <QDebug>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "packageregistry.h"
-#include "platform.h"
+#include "backend/packageregistry.h"
+#include "platform/platform.h"
 
 #include <QObject>
 #include <QString>

@@ -1,11 +1,11 @@
-#include "driverinfo.h"
+#include "backend/driverinfo.h"
 
-#include "argumentsource.h"
-#include "drivercatalogue.h"
-#include "installcommand.h"
-#include "processlauncher.h"
-#include "processstart.h"
-#include "registry.h"
+#include "platform/argumentsource.h"
+#include "backend/drivercatalogue.h"
+#include "backend/installcommand.h"
+#include "platform/processlauncher.h"
+#include "backend/processstart.h"
+#include "platform/registry.h"
 
 #include <QDebug>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "hkey.h"
-#include "installoutcome.h"
-#include "packageregistry.h"
-#include "platform.h"
+#include "platform/hkey.h"
+#include "backend/installoutcome.h"
+#include "backend/packageregistry.h"
+#include "platform/platform.h"
 
 #include <QMap>
 #include <QObject>

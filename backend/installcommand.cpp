@@ -1,6 +1,6 @@
-#include "installcommand.h"
+#include "backend/installcommand.h"
 
-#include "drivercatalogue.h"
+#include "backend/drivercatalogue.h"
 
 #include <QDebug>
 

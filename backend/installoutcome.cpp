@@ -1,4 +1,4 @@
-#include "installoutcome.h"
+#include "backend/installoutcome.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
-#include "packageregistry.h"
+#include "backend/packageregistry.h"
 
-#include "registry.h"
-#include "systeminfo.h"
+#include "platform/registry.h"
+#include "platform/systeminfo.h"
 
 #include <QDebug>
 

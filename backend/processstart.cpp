@@ -1,6 +1,6 @@
-#include "processstart.h"
+#include "backend/processstart.h"
 
-#include "processrunner.h"
+#include "platform/processrunner.h"
 
 #include <QProcess>
 

@@ -1,4 +1,4 @@
-#include "raidlaunchtable.h"
+#include "backend/raidlaunchtable.h"
 
 namespace {
 

@@ -1,10 +1,14 @@
-# Sources of the core library. Seam implementations are chosen by platform:
-# Windows gets the real system, everything else the simulated one.
-set(CORE_SOURCES
+# Sources of the core library, listed per folder. The seam implementations are
+# chosen by platform: Windows gets the real system, everything else the
+# simulated one; app/productionplatform.cpp picks among what is compiled here.
+set(APP_CORE_SOURCES
     app/extractorcleanup.cpp
     app/iconeffectprovider.cpp
     app/installerapp.cpp
     app/productionplatform.cpp
+)
+
+set(BACKEND_SOURCES
     backend/customsettings.cpp
     backend/driverinfo.cpp
     backend/packageregistry.cpp
@@ -13,26 +17,47 @@ set(CORE_SOURCES
     backend/installoutcome.cpp
     backend/drivercatalogue.cpp
     backend/raidlaunchtable.cpp
-    platform/qprocessrunner.cpp
-    platform/qprocesslauncher.cpp
-    platform/processenvironment.cpp
-    platform/qtsysteminfo.cpp
-    platform/desktopurlopener.cpp
-    platform/applicationarguments.cpp
 )
 
+# Qt's portable implementations, used on every system.
+set(PLATFORM_QT_SOURCES
+    platform/qt/qprocessrunner.cpp
+    platform/qt/qprocesslauncher.cpp
+    platform/qt/processenvironment.cpp
+    platform/qt/qtsysteminfo.cpp
+    platform/qt/desktopurlopener.cpp
+    platform/qt/applicationarguments.cpp
+)
+
+# The real Windows.
+set(PLATFORM_WINDOWS_SOURCES
+    platform/windows/win32mutex.cpp
+    platform/windows/win32registry.cpp
+    platform/windows/win32shutdown.cpp
+    platform/windows/winregistry.cpp
+)
+
+# The registry file format, read and written; also built into the regfile tool.
+set(REGFILE_FORMAT_SOURCES
+    platform/simulated/regfileparser.cpp
+    platform/simulated/regfilewriter.cpp
+    platform/simulated/regkeynode.cpp
+)
+
+# Windows simulated on another system: a registry file, a folder for drive C:.
+set(PLATFORM_SIMULATED_SOURCES
+    ${REGFILE_FORMAT_SOURCES}
+    platform/simulated/regfileregistry.cpp
+    platform/simulated/simulateddrive.cpp
+    platform/simulated/simulatedprocesslauncher.cpp
+    platform/simulated/simulatedprocessrunner.cpp
+    platform/simulated/simulatedshutdown.cpp
+    platform/simulated/lockfileinstancelock.cpp
+)
+
+set(CORE_SOURCES ${APP_CORE_SOURCES} ${BACKEND_SOURCES} ${PLATFORM_QT_SOURCES})
 if(WIN32)
-    file(GLOB WINDOWS_SEAM_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../platform/windows/*.cpp)
-    list(APPEND CORE_SOURCES ${WINDOWS_SEAM_SOURCES})
+    list(APPEND CORE_SOURCES ${PLATFORM_WINDOWS_SOURCES})
 else()
-    list(APPEND CORE_SOURCES
-        platform/regfileparser.cpp
-        platform/regfileregistry.cpp
-        platform/regkeynode.cpp
-        platform/simulateddrive.cpp
-        platform/simulatedprocesslauncher.cpp
-        platform/simulatedprocessrunner.cpp
-        platform/simulatedshutdown.cpp
-        platform/lockfileinstancelock.cpp
-    )
+    list(APPEND CORE_SOURCES ${PLATFORM_SIMULATED_SOURCES})
 endif()

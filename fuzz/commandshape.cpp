@@ -1,6 +1,6 @@
 #include "commandshape.h"
 
-#include "drivercatalogue.h"
+#include "backend/drivercatalogue.h"
 
 namespace {
 

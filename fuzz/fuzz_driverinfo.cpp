@@ -12,12 +12,12 @@
 //   everything after that empty line is the registry file.
 
 #include "commandshape.h"
-#include "driverinfo.h"
-#include "drivercatalogue.h"
+#include "backend/driverinfo.h"
+#include "backend/drivercatalogue.h"
 #include "fuzzsupport.h"
 #include "recordinglauncher.h"
-#include "regfileregistry.h"
-#include "testplatform.h"
+#include "platform/simulated/regfileregistry.h"
+#include "tests/testplatform.h"
 
 #include <memory>
 

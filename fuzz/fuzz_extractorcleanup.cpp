@@ -3,7 +3,7 @@
 //
 // Input: the listing's bytes, as TASKLIST /FO LIST would print them.
 
-#include "extractorcleanup.h"
+#include "app/extractorcleanup.h"
 #include "fuzzsupport.h"
 
 #include <QString>

@@ -10,7 +10,7 @@
 
 #include "commandshape.h"
 #include "fuzzsupport.h"
-#include "installcommand.h"
+#include "backend/installcommand.h"
 
 #include <QVector>
 

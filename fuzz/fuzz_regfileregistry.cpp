@@ -1,11 +1,15 @@
 // The registry file is read from whatever bytes it holds: every key found can
 // be walked the way the product-tree walk does it, every value found can be
-// read, and an open key outlives a rewrite of the file.
+// read, an open key outlives a rewrite of the file, and the tree written out
+// by the writer reads back as the same tree.
 //
 // Input: the bytes of the registry file.
 
 #include "fuzzsupport.h"
-#include "regfileregistry.h"
+#include "platform/simulated/regfileparser.h"
+#include "platform/simulated/regfileregistry.h"
+#include "platform/simulated/regfilewriter.h"
+#include "platform/simulated/regkeynode.h"
 
 #include <memory>
 
@@ -68,6 +72,24 @@ void walk(RegFileRegistry &registry, HKEY key, const QString &path, int *textRea
         fail(QStringLiteral("enumKey past the subkeys did not end: ") + path);
 }
 
+// Same names, values and order all the way down.
+bool sameTree(const RegKeyNode &a, const RegKeyNode &b)
+{
+    if (a.name() != b.name() || a.valueCount() != b.valueCount() || a.subKeyCount() != b.subKeyCount())
+        return false;
+    for (int i = 0; i < a.valueCount(); ++i) {
+        const RegKeyNode::Value &x = a.valueAt(i);
+        const RegKeyNode::Value &y = b.valueAt(i);
+        if (x.name != y.name || x.type != y.type || x.data != y.data)
+            return false;
+    }
+    for (int i = 0; i < a.subKeyCount(); ++i) {
+        if (!sameTree(*a.subKeyAt(i), *b.subKeyAt(i)))
+            return false;
+    }
+    return true;
+}
+
 const char *const Hives[] = {"HKLM", "HKEY_CURRENT_USER", "hkcr", "HKU", "HKCC"};
 
 } // namespace
@@ -81,7 +103,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    registryFile->write(QByteArray(reinterpret_cast<const char *>(data), int(size)));
+    const QByteArray input(reinterpret_cast<const char *>(data), int(size));
+    registryFile->write(input);
     RegFileRegistry registry(registryFile->path());
 
     // The product tree's own path, and a value in it, as the front-end reads them.
@@ -109,5 +132,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (registry.queryInfo(kept, &info) == Registry::Success)
             fail(QStringLiteral("a closed key still answers"));
     }
+
+    // Written out and read back, the tree is the same, and so is its file.
+    const RegFileParser parsed(input);
+    const QByteArray written = RegFileWriter::fileBytes(*parsed.tree());
+    const RegFileParser reread(written);
+    if (!sameTree(*parsed.tree(), *reread.tree()))
+        fail(QStringLiteral("the written file reads back as another tree"));
+    if (RegFileWriter::fileBytes(*reread.tree()) != written)
+        fail(QStringLiteral("writing the tree read back gives another file"));
     return 0;
 }

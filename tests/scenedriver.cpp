@@ -1,11 +1,11 @@
-#include "scenedriver.h"
+#include "tests/scenedriver.h"
 
-#include "customsettings.h"
-#include "driverinfo.h"
-#include "iconeffectprovider.h"
-#include "installerapp.h"
-#include "packageregistry.h"
-#include "testplatform.h"
+#include "backend/customsettings.h"
+#include "backend/driverinfo.h"
+#include "app/iconeffectprovider.h"
+#include "app/installerapp.h"
+#include "backend/packageregistry.h"
+#include "tests/testplatform.h"
 
 #include <QDesktopServices>
 #include <QProcess>

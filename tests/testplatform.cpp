@@ -1,8 +1,11 @@
-#include "testplatform.h"
+#include "tests/testplatform.h"
+
+#include "platform/simulated/regfilewriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 TestMachine::TestMachine()
 {
@@ -40,10 +43,10 @@ void TestMachine::setArguments(const QStringList &list)
 
 void TestMachine::writeRegistry(const QString &body)
 {
-    QFile file(registryPath);
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write("Windows Registry Editor Version 5.00\r\n\r\n");
-    file.write(body.toUtf8());
+    const QString text = RegFileWriter::header() + QStringLiteral("\r\n\r\n") + body;
+    QString error;
+    if (!RegFileWriter::replaceFile(registryPath, RegFileWriter::encode(text, RegFileWriter::Encoding::Utf8), &error))
+        qFatal("cannot write the registry file: %s", qPrintable(error));
 }
 
 QString TestMachine::setupProgramPath() const
@@ -73,16 +76,14 @@ void TestMachine::addPrinter(const QString &windowsPath, const QByteArray &outpu
     writeStandIn(windowsPath, sleepSeconds, 0, QStringLiteral("printf '%s' '%1'\n").arg(quoted));
 }
 
-void TestMachine::addRegistryWriter(const QString &windowsPath, const QString &registryLines, double sleepSeconds,
-                                    int exitCode)
+void TestMachine::addRegistryWriter(const QString &windowsPath, const QString &keyPath, const QString &name,
+                                    const QString &text, double sleepSeconds, int exitCode)
 {
-    // Appended lines need the header that a fresh file would lack.
-    if (!QFileInfo::exists(registryPath))
-        writeRegistry(QString());
-    // A line break first, in case the file's last line has none.
-    const QString lines = QStringLiteral("\r\n") + registryLines;
-    writeStandIn(windowsPath, sleepSeconds, exitCode,
-                 QStringLiteral("printf '%s' %1 >> %2\n").arg(shellQuoted(lines), shellQuoted(registryPath)));
+    const QStringList words{QStringLiteral(REGFILE_TOOL), QStringLiteral("set"), registryPath, keyPath, name, text};
+    QString command;
+    for (const QString &word : words)
+        command += shellQuoted(word) + QLatin1Char(' ');
+    writeStandIn(windowsPath, sleepSeconds, exitCode, command + QLatin1Char('\n'));
 }
 
 void TestMachine::writeStandIn(const QString &windowsPath, double sleepSeconds, int exitCode, const QString &beforeExit)
@@ -96,21 +97,18 @@ void TestMachine::writeStandIn(const QString &windowsPath, double sleepSeconds, 
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile script(path);
     script.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    // One write per record, so that stand-ins running side by side never interleave their lines.
-    script.write(QStringLiteral("#!/bin/sh\n"
-                                "record=$(printf '%s\\n' '---' \"$(basename \"$0\")\"; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done)\n"
-                                "printf '%s\\n' \"$record\" >> '%1'\n"
-                                "sleep %2\n")
-                     .arg(recordPath)
+    // The record and the exit code go the way the demo's stand-ins hand them back.
+    script.write(QStringLiteral("#!/bin/bash\n"
+                                "standin_name=$(basename \"$0\")\n"
+                                "standin_record=%1\n"
+                                ". %2\n"
+                                "standin_started \"$@\"\n"
+                                "sleep %3\n")
+                     .arg(shellQuoted(recordPath), shellQuoted(QStringLiteral(STANDIN_LIBRARY)))
                      .arg(sleepSeconds)
                      .toUtf8());
     script.write(beforeExit.toUtf8());
-    // Windows codes do not fit a POSIX status: report them the simulated way.
-    script.write(QStringLiteral("[ -n \"$CHIPSET_INSTALLER_EXIT_CODE_FILE\" ] && echo %1 > \"$CHIPSET_INSTALLER_EXIT_CODE_FILE\"\n"
-                                "exit %2\n")
-                     .arg(exitCode)
-                     .arg(exitCode & 0xff)
-                     .toUtf8());
+    script.write(QStringLiteral("standin_exit %1\n").arg(exitCode).toUtf8());
     script.close();
     script.setPermissions(script.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
 }
@@ -120,15 +118,36 @@ QList<QStringList> TestMachine::recordedRuns() const
     QFile file(recordPath);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QList<QStringList> runs;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    // "HH:MM:SS NAME [ARG] [ARG]...", a "]" in an argument doubled; a line that
+    // does not start with the time goes on the one before (an argument held a
+    // line break).
+    static const QRegularExpression start(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d "));
+    QStringList records;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString &line : lines) {
-        if (line == QLatin1String("---"))
-            runs.append(QStringList());
-        else if (!runs.isEmpty() && runs.last().isEmpty())
-            runs.last().append(line);
-        else if (!runs.isEmpty() && line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')))
-            runs.last().append(line.mid(1, line.size() - 2));
+        if (start.match(line).hasMatch() || records.isEmpty())
+            records.append(line.mid(9));
+        else
+            records.last() += QLatin1Char('\n') + line;
+    }
+    QList<QStringList> runs;
+    for (const QString &record : qAsConst(records)) {
+        int pos = record.indexOf(QLatin1String(" ["));
+        QStringList run{record.left(pos < 0 ? record.size() : pos)};
+        while (pos >= 0 && pos + 1 < record.size() && record.at(pos + 1) == QLatin1Char('[')) {
+            QString argument;
+            int i = pos + 2;
+            for (; i < record.size(); ++i) {
+                if (record.at(i) == QLatin1Char(']') && record.mid(i + 1, 1) != QLatin1String("]"))
+                    break;
+                argument += record.at(i);
+                if (record.at(i) == QLatin1Char(']'))
+                    ++i;
+            }
+            run.append(argument);
+            pos = i + 1;
+        }
+        runs.append(run);
     }
     return runs;
 }

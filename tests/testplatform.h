@@ -1,15 +1,15 @@
 #pragma once
 
-#include "argumentsource.h"
-#include "environment.h"
-#include "instancelock.h"
-#include "platform.h"
-#include "regfileregistry.h"
-#include "shutdown.h"
-#include "simulateddrive.h"
-#include "simulatedprocesslauncher.h"
-#include "systeminfo.h"
-#include "urlopener.h"
+#include "platform/argumentsource.h"
+#include "platform/environment.h"
+#include "platform/instancelock.h"
+#include "platform/platform.h"
+#include "platform/simulated/regfileregistry.h"
+#include "platform/shutdown.h"
+#include "platform/simulated/simulateddrive.h"
+#include "platform/simulated/simulatedprocesslauncher.h"
+#include "platform/systeminfo.h"
+#include "platform/urlopener.h"
 
 #include <QHash>
 #include <QList>
@@ -63,8 +63,8 @@ public:
 
 // A simulated machine in a temporary folder: a registry file, a drive C: and
 // an application folder with "..\Packages" beside it. Programs started on it
-// are real processes; the stand-ins written by `addRecorder` note the
-// arguments they receive, one per line, in a record file.
+// are real processes; the stand-ins written by `addRecorder` note each start
+// and its arguments in a record file, as the demo's stand-ins do.
 class TestMachine
 {
 public:
@@ -78,10 +78,10 @@ public:
     // folder) that records its arguments, sleeps, then exits with `exitCode`.
     void addRecorder(const QString &windowsPath, double sleepSeconds = 0, int exitCode = 0);
     // The same stand-in, except that after its sleep, right before it exits, it
-    // appends `registryLines` (sections and values in the registry file's own
-    // form) to the registry file, as the package records the outcome of its run.
-    void addRegistryWriter(const QString &windowsPath, const QString &registryLines, double sleepSeconds = 0,
-                           int exitCode = 0);
+    // sets a string value in the registry file with the regfile tool, as the
+    // package records the outcome of its run.
+    void addRegistryWriter(const QString &windowsPath, const QString &keyPath, const QString &name,
+                           const QString &text, double sleepSeconds = 0, int exitCode = 0);
     // The same stand-in, except that after its sleep it prints `output` on its
     // standard output, as a system tool answers.
     void addPrinter(const QString &windowsPath, const QByteArray &output, double sleepSeconds = 0);

@@ -1,6 +1,6 @@
-#include "customsettings.h"
-#include "driverinfo.h"
-#include "testplatform.h"
+#include "backend/customsettings.h"
+#include "backend/driverinfo.h"
+#include "tests/testplatform.h"
 
 #include <QMetaMethod>
 #include <QQmlContext>

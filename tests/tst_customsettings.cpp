@@ -1,6 +1,6 @@
-#include "customsettings.h"
-#include "raidlaunchtable.h"
-#include "testplatform.h"
+#include "backend/customsettings.h"
+#include "backend/raidlaunchtable.h"
+#include "tests/testplatform.h"
 
 #include <QtTest>
 

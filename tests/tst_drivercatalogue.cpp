@@ -1,4 +1,4 @@
-#include "drivercatalogue.h"
+#include "backend/drivercatalogue.h"
 
 #include <QtTest>
 

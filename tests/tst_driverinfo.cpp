@@ -1,5 +1,6 @@
-#include "driverinfo.h"
-#include "testplatform.h"
+#include "backend/driverinfo.h"
+#include "platform/simulated/regfilewriter.h"
+#include "tests/testplatform.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -18,12 +19,9 @@ const QString kMsiExec = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
 // One key of a .reg file below HKEY_LOCAL_MACHINE; values as name, text pairs.
 QString regKey(const QString &path, const QStringList &nameTextPairs = {})
 {
-    QString text = QStringLiteral("[HKEY_LOCAL_MACHINE\\") + path + QStringLiteral("]\r\n");
-    for (int i = 0; i + 1 < nameTextPairs.size(); i += 2) {
-        QString data = nameTextPairs.at(i + 1);
-        data.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
-        text += QLatin1Char('"') + nameTextPairs.at(i) + QStringLiteral("\"=\"") + data + QStringLiteral("\"\r\n");
-    }
+    QString text = RegFileWriter::sectionLine({QStringLiteral("HKEY_LOCAL_MACHINE"), path}) + QStringLiteral("\r\n");
+    for (int i = 0; i + 1 < nameTextPairs.size(); i += 2)
+        text += RegFileWriter::stringValueLine(nameTextPairs.at(i), nameTextPairs.at(i + 1)) + QStringLiteral("\r\n");
     return text + QStringLiteral("\r\n");
 }
 

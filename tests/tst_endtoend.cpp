@@ -1,6 +1,6 @@
-#include "scenedriver.h"
-#include "testplatform.h"
-#include "warningrecorder.h"
+#include "tests/scenedriver.h"
+#include "tests/testplatform.h"
+#include "tests/warningrecorder.h"
 
 #include <QQuickItem>
 #include <QtTest>
@@ -19,7 +19,6 @@ const QString kExtractProgram =
     QStringLiteral("C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\ZYM_Chipset_Drivers.exe");
 const QString kMsiExec = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
 const QString kIoDriverSection = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
-const QString kRestartFlag = kIoDriverSection + QStringLiteral("\"REBOOTSTATUS\"=\"YES\"\r\n");
 const QString kProductCode = QStringLiteral("{4D2E1C3B-5A6F-4789-8ABC-DEF012345678}");
 const QStringList kFourDrivers{"/SETZYM_RAID", "/SETRAIDMAVEL", "/SETPCI", "/SETGPIO2"};
 const QStringList kExtractRun{"ZYM_Chipset_Drivers.exe", "/S", "/v EXTRACTONLY=1 /qr"};
@@ -177,7 +176,9 @@ private slots:
                                   : QString());
         // The flag appears only as the setup program ends, as the package writes it.
         if (restartFlagged)
-            machine.addRegistryWriter(kSetupProgram, kRestartFlag, kInstallerSeconds);
+            machine.addRegistryWriter(kSetupProgram,
+                                      QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers"),
+                                      QStringLiteral("REBOOTSTATUS"), QStringLiteral("YES"), kInstallerSeconds);
         else
             machine.addRecorder(kSetupProgram, kInstallerSeconds);
         // There to be found, so that an extraction on leaving would be recorded.

@@ -1,6 +1,6 @@
-#include "extractorcleanup.h"
-#include "processstart.h"
-#include "testplatform.h"
+#include "app/extractorcleanup.h"
+#include "backend/processstart.h"
+#include "tests/testplatform.h"
 
 #include <QFile>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "installcommand.h"
+#include "backend/installcommand.h"
 
 #include <QProcess>
 #include <QtTest>

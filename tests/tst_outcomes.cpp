@@ -1,6 +1,6 @@
-#include "scenedriver.h"
-#include "testplatform.h"
-#include "warningrecorder.h"
+#include "tests/scenedriver.h"
+#include "tests/testplatform.h"
+#include "tests/warningrecorder.h"
 
 #include <QFile>
 #include <QtTest>

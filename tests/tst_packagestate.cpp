@@ -1,5 +1,5 @@
-#include "customsettings.h"
-#include "testplatform.h"
+#include "backend/customsettings.h"
+#include "tests/testplatform.h"
 
 #include <QtTest>
 

@@ -1,8 +1,9 @@
-#include "lockfileinstancelock.h"
-#include "processenvironment.h"
-#include "simulateddrive.h"
-#include "simulatedprocesslauncher.h"
-#include "simulatedshutdown.h"
+#include "platform/simulated/lockfileinstancelock.h"
+#include "platform/qt/processenvironment.h"
+#include "platform/simulated/simulateddrive.h"
+#include "platform/simulated/simulatedprocesslauncher.h"
+#include "platform/simulated/simulatedshutdown.h"
+#include "tests/testplatform.h"
 
 #include <QFile>
 #include <QProcess>
@@ -140,6 +141,20 @@ private slots:
         QTest::newRow("nothing reported: the status") << "exit 3" << 3 << false;
         QTest::newRow("junk reported: the status") << "echo soon > \"$CHIPSET_INSTALLER_EXIT_CODE_FILE\"; exit 4" << 4 << false;
         QTest::newRow("a crash is not overruled") << "echo 0 > \"$CHIPSET_INSTALLER_EXIT_CODE_FILE\"; kill -9 $$" << 9 << true;
+    }
+
+    // The stand-ins' shared record keeps every argument as received, and their
+    // exit code comes back whole.
+    void standInRecordsWhatItReceived()
+    {
+        TestMachine machine;
+        machine.addRecorder(QStringLiteral("C:\\Tools\\set up.exe"), 0, 3010);
+        const QStringList arguments{"a b", "", "x]", "] [y]]", "line\nbreak", R"(C:\P "q")", "%1 $HOME"};
+        auto runner = machine.launcher->createRunner();
+        runner->start(QStringLiteral("C:\\Tools\\set up.exe"), arguments);
+        QVERIFY(runner->waitForFinished(10000));
+        QCOMPARE(runner->exitCode(), 3010);
+        QCOMPARE(machine.recordedRuns(), QList<QStringList>{QStringList{"set up.exe"} + arguments});
     }
 
     void reportedExitCodes()

@@ -1,4 +1,5 @@
-#include "regfileregistry.h"
+#include "platform/simulated/regfileregistry.h"
+#include "platform/simulated/regfilewriter.h"
 
 #include <QRandomGenerator>
 #include <QDateTime>
@@ -15,17 +16,14 @@ enum Encoding { Utf8Lf, Utf8BomCrLf, Utf16LeBomCrLf };
 QByteArray encode(const QStringList &lines, Encoding encoding)
 {
     const QString text = lines.join(encoding == Utf8Lf ? QStringLiteral("\n") : QStringLiteral("\r\n"));
-    if (encoding != Utf16LeBomCrLf)
-        return (encoding == Utf8BomCrLf ? QByteArray("\xef\xbb\xbf") : QByteArray()) + text.toUtf8();
-    QByteArray bytes("\xff\xfe");
-    for (const QChar c : text)
-        bytes.append(char(c.unicode() & 0xff)).append(char(c.unicode() >> 8));
-    return bytes;
+    return RegFileWriter::encode(text, encoding == Utf8Lf ? RegFileWriter::Encoding::Utf8
+                                     : encoding == Utf8BomCrLf ? RegFileWriter::Encoding::Utf8WithBom
+                                                               : RegFileWriter::Encoding::Utf16Le);
 }
 
 QStringList reg(const QStringList &lines)
 {
-    return QStringList{QStringLiteral("Windows Registry Editor Version 5.00"), QString()} + lines;
+    return QStringList{RegFileWriter::header(), QString()} + lines;
 }
 
 QByteArray utf16z(const QString &text)
@@ -150,6 +148,9 @@ void TestRegFileRegistry::readText_data()
         {"REGEDIT4 header", QStringList{"REGEDIT4", k, R"("V"="1")"}, kp, "V", "1"},
         {"no header no registry", QStringList{"Windows Registry Editor", k, R"("V"="1")"}, kp, "V", QString()},
         {"non-ASCII names and text", reg({"[HKLM\\Größe]", R"("Ñame"="東京 €")"}), "HKLM\\größe", "ñame", "東京 €"},
+        {"quotes and backslashes in names", reg({"[HKLM\\a\"b]", R"("\"n\\"="v")"}), "HKLM\\a\"b", R"("n\)", "v"},
+        {"long binary over continuation lines", reg({k, R"("B"=hex:)" + QString("ab,").repeated(99) + "ab"}), kp, "B",
+         QString("ab").repeated(100)},
     };
     const struct {
         const char *row;
@@ -174,6 +175,19 @@ void TestRegFileRegistry::readText()
     const QString text = RegFileRegistry(write(file)).readText(keyPath, name);
     QCOMPARE(text.isNull(), expected.isNull());
     QCOMPARE(text, expected);
+
+    // Rewritten by the writer, the file still reads the same and keeps its encoding.
+    RegFileWriter writer(m_path);
+    QString error;
+    if (!writer.load(&error))
+        return;
+    QVERIFY2(writer.save(&error), qPrintable(error));
+    QFile rewritten(m_path);
+    QVERIFY(rewritten.open(QIODevice::ReadOnly));
+    const QByteArray start = rewritten.read(3);
+    QCOMPARE(start.startsWith("\xff\xfe"), file.startsWith("\xff\xfe"));
+    QCOMPARE(start.startsWith("\xef\xbb\xbf"), file.startsWith("\xef\xbb\xbf"));
+    QCOMPARE(RegFileRegistry(m_path).readText(keyPath, name), text);
 }
 
 void TestRegFileRegistry::rereadsFileButKeysKeepTheirTree()

@@ -1,6 +1,6 @@
-#include "installerapp.h"
-#include "instancelock.h"
-#include "testplatform.h"
+#include "app/installerapp.h"
+#include "platform/instancelock.h"
+#include "tests/testplatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "warningrecorder.h"
+#include "tests/warningrecorder.h"
 
 namespace {
 QtMessageHandler s_previous = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../hkey.h"
+#include "platform/hkey.h"
 
 #include <optional>
 #include <string>

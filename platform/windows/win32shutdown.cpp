@@ -1,4 +1,4 @@
-#include "win32shutdown.h"
+#include "platform/windows/win32shutdown.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

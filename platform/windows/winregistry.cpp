@@ -1,6 +1,6 @@
-#include "winregistry.h"
+#include "platform/windows/winregistry.h"
 
-#include "win32registry.h"
+#include "platform/windows/win32registry.h"
 
 #include <string>
 #include <vector>

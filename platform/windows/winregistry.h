@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../registry.h"
+#include "platform/registry.h"
 
 // The machine's registry, read through the Win32 API.
 class WinRegistry final : public Registry

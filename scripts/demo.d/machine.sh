@@ -12,69 +12,61 @@
 #   DIR/runtime/       a private XDG_RUNTIME_DIR, so the single-instance lock is the demo's own
 #   DIR/tmp/           a private TMPDIR: the front-end's process runners keep a folder each there
 #                      for exit codes, and do not remove it when the run ends
-#   DIR/record.txt     every start of a substitute, with its arguments
+#   DIR/record.txt     every start of a substitute, with its arguments (platform/simulated/standin.sh)
 #   DIR/package.txt    what the simulated package did
 
 demo_product_code='{5A3C1E2B-7D4F-4E8A-9B61-2C0F3D8E7A15}'
 
-# _demo_product NAME SWITCH VERSION: one product key below the maker key.
-_demo_product() {
-    echo "[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\$1]"
-    echo "\"prdtcmd\"=\"$2\""
-    echo "\"ProductVersion\"=\"$3\""
-    echo '"Publisher"="ZYM"'
-    echo
-}
-
-# demo_registry: the registry text (UTF-8, CRLF) of a machine with an earlier release of the
-# package installed: the package and IO-driver keys in both views, one product key per driver.
+# demo_registry REGFILE FILE: writes the registry of a machine with an earlier release of the
+# package installed, with the regfile tool: the package and IO-driver keys in both views, one
+# product key per driver.
 demo_registry() {
-    local root features='Drivers,raid,ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS'
-    {
-        echo 'Windows Registry Editor Version 5.00'
-        echo
-        for root in 'HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432Node\ZYM' 'HKEY_LOCAL_MACHINE\SOFTWARE\ZYM'; do
-            echo "[$root]"
-            echo
-            echo "[$root\\ZYM_Chipset_Drivers]"
-            echo '"InstallationPath"="C:\\Program Files (x86)\\ZYM\\Chipset_Drivers\\"'
-            echo "\"DeployedFeatures\"=\"$features\""
-            echo '"iamlaunchedfrom"="D:\\Setup\\Packages\\ZYM_Chipset_Drivers.exe"'
-            echo '"ProductVersion"="21.4.0.2"'
-            echo "\"ProductCode\"=\"$demo_product_code\""
-            echo '"InstallDate"=dword:0134d6a1'
-            echo
-            echo "[$root\\ZYM_Chipset_IODrivers]"
-            echo '"InstallationPath"="C:\\Program Files (x86)\\ZYM\\Chipset_Drivers\\IODrivers\\"'
-            echo "\"DeployedFeatures\"=\"$features\""
-            echo '"REBOOTSTATUS"="NO"'
-            echo
-            # Below them, in the 32-bit view only, the products, in the order reg export lists keys.
-            [ "$root" = 'HKEY_LOCAL_MACHINE\SOFTWARE\ZYM' ] && continue
-            _demo_product ZYM_GPIO2_Driver /SETGPIO2 2.2.0.120
-            _demo_product ZYM_PCI_Driver /SETPCI 1.0.0.71
-            _demo_product ZYM_RAID_Driver /SETZYM_RAID 9.2.0.60
-            _demo_product ZYM_RAIDMavel2_Utility /SETRAIDMAVEL 9.2.0.60
-            _demo_product ZYM_SMBus_Driver /SETSMBUS 5.12.0.31
-        done
-    } | sed 's/$/\r/'
+    local regfile=$1 file=$2 root key switch version features='Drivers,raid,ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS'
+    for root in 'HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432Node\ZYM' 'HKEY_LOCAL_MACHINE\SOFTWARE\ZYM'; do
+        key="$root\\ZYM_Chipset_Drivers"
+        "$regfile" set "$file" "$key" InstallationPath 'C:\Program Files (x86)\ZYM\Chipset_Drivers\'
+        "$regfile" set "$file" "$key" DeployedFeatures "$features"
+        "$regfile" set "$file" "$key" iamlaunchedfrom 'D:\Setup\Packages\ZYM_Chipset_Drivers.exe'
+        "$regfile" set "$file" "$key" ProductVersion 21.4.0.2
+        "$regfile" set "$file" "$key" ProductCode "$demo_product_code"
+        "$regfile" set-dword "$file" "$key" InstallDate 0x0134d6a1
+        key="$root\\ZYM_Chipset_IODrivers"
+        "$regfile" set "$file" "$key" InstallationPath 'C:\Program Files (x86)\ZYM\Chipset_Drivers\IODrivers\'
+        "$regfile" set "$file" "$key" DeployedFeatures "$features"
+        "$regfile" set "$file" "$key" REBOOTSTATUS NO
+    done
+    # Below them, in the 32-bit view only, the products: key name, component switch, version.
+    while read -r key switch version; do
+        key="HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\$key"
+        "$regfile" set "$file" "$key" prdtcmd "$switch"
+        "$regfile" set "$file" "$key" ProductVersion "$version"
+        "$regfile" set "$file" "$key" Publisher ZYM
+    done <<'EOF'
+ZYM_GPIO2_Driver /SETGPIO2 2.2.0.120
+ZYM_PCI_Driver /SETPCI 1.0.0.71
+ZYM_RAID_Driver /SETZYM_RAID 9.2.0.60
+ZYM_RAIDMavel2_Utility /SETRAIDMAVEL 9.2.0.60
+ZYM_SMBus_Driver /SETSMBUS 5.12.0.31
+EOF
 }
 
-# demo_machine DIR BINARY [REGISTRY]: lays the machine out in DIR (which must be empty or new),
-# with a copy of the front-end BINARY and either the demo registry or a copy of REGISTRY, a file
-# from `reg export`. The copy keeps the user's file untouched when the package rewrites it.
+# demo_machine DIR BINARY REGFILE [REGISTRY]: lays the machine out in DIR (which must be empty or
+# new), with a copy of the front-end BINARY, the regfile tool REGFILE that the stand-ins change the
+# registry with, and either the demo registry or a copy of REGISTRY, a file from `reg export`. The
+# copy keeps the user's file untouched when the package rewrites it.
 demo_machine() {
-    local dir=$1 binary=$2 source_registry=${3:-} lib
+    local dir=$1 binary=$2 regfile=$3 source_registry=${4:-} lib
     lib=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
     mkdir -p "$dir"/{C/Windows/System32,C/Users/demo,media/Setup/Bin,media/Setup/Packages,bin,lib,runtime,tmp}
     chmod 700 "$dir/runtime"
-    cp "$lib/regfile.sh" "$lib/substitute.sh" "$dir/lib/"
+    cp "$lib/substitute.sh" "$lib/../../platform/simulated/standin.sh" "$dir/lib/"
+    cp "$regfile" "$dir/lib/regfile"
 
     if [ -n "$source_registry" ]; then
         cp "$source_registry" "$dir/registry.reg"
     else
-        demo_registry | reg_encode utf16 > "$dir/registry.reg"
+        demo_registry "$dir/lib/regfile" "$dir/registry.reg"
     fi
 
     # applicationDirPath() follows symbolic links to the real file, so the front-end is copied:

@@ -8,8 +8,8 @@ set -f
 home=${CHIPSET_DEMO_HOME:?substitute programs run inside the demo machine only}
 registry=${CHIPSET_INSTALLER_REGISTRY:?}
 drive=${CHIPSET_INSTALLER_DRIVE:?}
-# shellcheck source=regfile.sh
-. "$home/lib/regfile.sh"
+# The registry file is read and changed with the front-end's own reader and writer.
+regfile=$home/lib/regfile
 
 wow_root='HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432Node\ZYM'
 native_root='HKEY_LOCAL_MACHINE\SOFTWARE\ZYM'
@@ -34,15 +34,11 @@ mkdir -p "$home/running"
 echo "$self" > "$home/running/$$"
 trap 'rm -f "$home/running/$$"' EXIT
 
-# record ARGS...: one line for this start: the time, the program and each argument in brackets.
-record() {
-    local line argument
-    line="$(date +%H:%M:%S) $self"
-    for argument in "$@"; do
-        line+=" [$argument]"
-    done
-    printf '%s\n' "$line" >> "$home/record.txt"
-}
+# Every start is recorded, and the exit code handed back, as the tests' stand-ins do it.
+standin_name=$self
+standin_record=$home/record.txt
+# shellcheck source=../../platform/simulated/standin.sh
+. "$home/lib/standin.sh"
 
 # did TEXT...: one line of what the simulated package did.
 did() {
@@ -67,12 +63,8 @@ succeeds() {
     esac
 }
 
-# finish CODE: ends the run with a Windows exit code. A POSIX exit status keeps eight bits only,
-# so the code also goes to the file the front-end names in CHIPSET_INSTALLER_EXIT_CODE_FILE.
+# finish CODE: notes the end, then ends the run with the Windows exit code CODE.
 finish() {
-    if [ -n "${CHIPSET_INSTALLER_EXIT_CODE_FILE:-}" ]; then
-        echo "$1" > "$CHIPSET_INSTALLER_EXIT_CODE_FILE"
-    fi
     did "exit $1"
-    exit $(($1 % 256))
+    standin_exit "$1"
 }

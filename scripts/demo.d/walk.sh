@@ -27,14 +27,28 @@ walk_fail() {
 }
 
 # walk_display: starts a virtual display of $screen pixels and points DISPLAY at it. The display
-# number comes from the server itself, so walks running side by side never collide. Composite
-# gives the window the translucent visual it asks for. Fails when the display that answers is not
-# the one just started (another program's server can take over a display's socket file).
+# number comes from the server itself, so walks running side by side never collide, unless
+# CHIPSET_DEMO_DISPLAY names the one to use (on a machine where display numbers are handed out).
+# Composite gives the window the translucent visual it asks for. Fails when the display that
+# answers is not the one just started (another program's server can take over a display's socket
+# file).
 walk_display() {
     local i
-    Xvfb -displayfd 3 -screen 0 "${screen}x24" +extension Composite -nolisten tcp \
-        3> "$dir/display" > "$dir/xvfb.log" 2>&1 &
-    xvfb_pid=$!
+    if [ -n "${CHIPSET_DEMO_DISPLAY:-}" ]; then
+        Xvfb ":$CHIPSET_DEMO_DISPLAY" -screen 0 "${screen}x24" +extension Composite -nolisten tcp \
+            > "$dir/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        echo "$CHIPSET_DEMO_DISPLAY" > "$dir/display"
+        for i in $(seq 100); do
+            [ -e "/tmp/.X11-unix/X$CHIPSET_DEMO_DISPLAY" ] && break
+            kill -0 "$xvfb_pid" 2>/dev/null || return 1
+            sleep 0.1
+        done
+    else
+        Xvfb -displayfd 3 -screen 0 "${screen}x24" +extension Composite -nolisten tcp \
+            3> "$dir/display" > "$dir/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+    fi
     for i in $(seq 100); do
         [ -s "$dir/display" ] && break
         kill -0 "$xvfb_pid" 2>/dev/null || return 1
@@ -69,18 +83,8 @@ walk_stop() {
 # the front-end ends before showing it, which it does when it cannot reach the display.
 walk_start() {
     local i geometry
-    # A log viewer opened during the walk sits over the window, inside the screenshots.
-    local logical_w logical_h expected_w expected_h
-    logical_w=$(awk -v w="$screen_w" -v s="${scale:-1}" 'BEGIN { printf "%d", w / s }')
-    logical_h=$(awk -v h="$screen_h" -v s="${scale:-1}" 'BEGIN { printf "%d", h / s }')
-    expected_w=650; [ "$logical_w" -gt 1400 ] && expected_w=950; [ "$logical_w" -lt 801 ] && expected_w=800
-    expected_h=393; [ "$logical_h" -gt 1000 ] && expected_h=540
-    expected_w=$(awk -v w="$expected_w" -v s="${scale:-1}" 'BEGIN { printf "%d", w * s }')
-    expected_h=$(awk -v h="$expected_h" -v s="${scale:-1}" 'BEGIN { printf "%d", h * s }')
-    viewer_geometry="$((expected_w * 8 / 10))x$((expected_h * 6 / 10))+$((expected_w / 10))+$((expected_h * 3 / 10))"
-
-    env "${demo_env[@]}" QT_QPA_PLATFORM=xcb ${screen_dpi:+QT_FONT_DPI=$screen_dpi} \
-        CHIPSET_DEMO_VIEWER_GEOMETRY="$viewer_geometry" CHIPSET_DEMO_REAL_OPENER= \
+    rm -f "$dir/viewer-geometry"
+    env "${demo_env[@]}" QT_QPA_PLATFORM=xcb ${screen_dpi:+QT_FONT_DPI=$screen_dpi} CHIPSET_DEMO_REAL_OPENER= \
         "$app" "${app_args[@]}" > "$dir/frontend.log" 2>&1 &
     app_pid=$!
     window=
@@ -100,6 +104,10 @@ walk_start() {
     win_w=$(sed -n 's/^WIDTH=//p' <<< "$geometry")
     win_h=$(sed -n 's/^HEIGHT=//p' <<< "$geometry")
     echo "$win_x $win_y $win_w $win_h" > "$shots/window-geometry"
+    # A log viewer opened during the walk sits over the window as it was placed, inside the
+    # screenshots; the desktop opener's stand-in reads where.
+    echo "$((win_w * 8 / 10))x$((win_h * 6 / 10))+$((win_x + win_w / 10))+$((win_y + win_h * 3 / 10))" \
+        > "$dir/viewer-geometry"
     # Bars are a tenth of the window height less 2 (unscaled), as the scene computes them.
     bar=$(awk -v h="$win_h" -v s="${scale:-1}" 'BEGIN { t = int(h / s * 0.1 - 2); printf "%d", t }')
     walk_focus

@@ -1,6 +1,6 @@
 #include "fakedriverinfo.h"
 
-#include "installoutcome.h"
+#include "backend/installoutcome.h"
 
 #include "calllog.h"
 

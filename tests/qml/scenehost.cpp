@@ -1,7 +1,7 @@
 #include "scenehost.h"
 
 #include "calllog.h"
-#include "iconeffectprovider.h"
+#include "app/iconeffectprovider.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "calllog.h"
 #include "fakecustomsettings.h"
 #include "fakedriverinfo.h"
-#include "iconeffectprovider.h"
+#include "app/iconeffectprovider.h"
 #include "scenehost.h"
 
 #include <QQmlContext>

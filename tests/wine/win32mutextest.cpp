@@ -1,7 +1,7 @@
 // Starts copies of itself that take the installer's mutex: a copy started
 // while another holds it is a second copy, one started after it ended is not.
 #include "testreport.h"
-#include "win32mutex.h"
+#include "platform/windows/win32mutex.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -27,11 +27,13 @@ constexpr DWORD SecondCopy = 1;
 constexpr DWORD Inconsistent = 2;
 constexpr DWORD NotReleased = 3;
 
-// Takes the mutex twice; the answer must not change within one process.
+// Takes the mutex twice, through two locks; the answer must not change within one process.
 DWORD takeMutex()
 {
-    const bool first = Win32Mutex::acquire();
-    if (Win32Mutex::acquire() != first)
+    Win32Mutex lock;
+    Win32Mutex another;
+    const bool first = lock.acquire();
+    if (another.acquire() != first)
         return Inconsistent;
     return first ? FirstCopy : SecondCopy;
 }

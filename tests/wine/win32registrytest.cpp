@@ -2,7 +2,7 @@
 // Win32Registry against it, and writes what it read to an expectations file
 // so that the registry-file reader can be held to the same answers.
 #include "testreport.h"
-#include "win32registry.h"
+#include "platform/windows/win32registry.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

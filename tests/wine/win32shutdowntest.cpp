@@ -2,7 +2,7 @@
 // token can be in, and counts the process's open handles around each call.
 // Nothing here restarts anything.
 #include "testreport.h"
-#include "win32shutdown.h"
+#include "platform/windows/win32shutdown.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -111,7 +111,7 @@ int wmain()
         const std::string label = std::string(c.what) + ": ";
         report.check(setPrivilege(c.prepare), label + "prepare the token");
         const int before = openHandles();
-        const bool enabled = Win32Shutdown::enableShutdownPrivilege();
+        const bool enabled = Win32Shutdown().enableShutdownPrivilege();
         const int after = openHandles();
         report.check(enabled == c.expected, label + "answers " + (enabled ? "true" : "false"));
         report.check(after == before, label + "open handles " + std::to_string(before) + " before, "

@@ -1,4 +1,4 @@
-#include "simulatedshutdown.h"
+#include "platform/simulated/simulatedshutdown.h"
 
 #include <QDebug>
 

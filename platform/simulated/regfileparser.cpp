@@ -1,6 +1,6 @@
-#include "regfileparser.h"
+#include "platform/simulated/regfileparser.h"
 
-#include "regkeynode.h"
+#include "platform/simulated/regkeynode.h"
 
 #include <QTextCodec>
 

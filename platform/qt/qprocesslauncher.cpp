@@ -1,4 +1,4 @@
-#include "qprocesslauncher.h"
+#include "platform/qt/qprocesslauncher.h"
 
 QProcessLauncher::QProcessLauncher(QProcessRunner::ProgramResolver resolveProgram)
     : m_resolveProgram(std::move(resolveProgram))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "systeminfo.h"
+#include "platform/systeminfo.h"
 
 // The running system as QSysInfo reports it.
 class QtSystemInfo final : public SystemInfo

@@ -28,6 +28,8 @@ public:
     // Hives sit directly below the returned root, under their long names.
     std::shared_ptr<RegKeyNode> tree() const { return m_root; }
     Problem problem() const { return m_problem; }
+    // False when nothing of the file was read; the tree is empty then.
+    bool hasHeader() const { return m_problem == NoProblem; }
 
     // "HKLM\\A\\\\B\\" -> {"HKEY_LOCAL_MACHINE", "A", "B"}. Empty for an
     // unknown hive or a path deeper than the registry allows.

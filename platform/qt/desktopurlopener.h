@@ -1,6 +1,6 @@
 #pragma once
 
-#include "urlopener.h"
+#include "platform/urlopener.h"
 
 // Opens files and links with the desktop's default handler.
 class DesktopUrlOpener final : public UrlOpener

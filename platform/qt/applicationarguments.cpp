@@ -1,4 +1,4 @@
-#include "applicationarguments.h"
+#include "platform/qt/applicationarguments.h"
 
 #include <QCoreApplication>
 

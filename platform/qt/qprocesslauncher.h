@@ -1,7 +1,7 @@
 #pragma once
 
-#include "processlauncher.h"
-#include "qprocessrunner.h"
+#include "platform/processlauncher.h"
+#include "platform/qt/qprocessrunner.h"
 
 // Makes QProcess-backed runners that share one program resolver.
 class QProcessLauncher final : public ProcessLauncher

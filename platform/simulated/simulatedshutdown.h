@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shutdown.h"
+#include "platform/shutdown.h"
 
 // Stands in for the Windows shutdown calls: the privilege is always granted
 // and a restart request is only reported, never carried out.

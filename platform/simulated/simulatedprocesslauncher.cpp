@@ -1,6 +1,6 @@
-#include "simulatedprocesslauncher.h"
+#include "platform/simulated/simulatedprocesslauncher.h"
 
-#include "simulatedprocessrunner.h"
+#include "platform/simulated/simulatedprocessrunner.h"
 
 const char *const SimulatedProcessLauncher::exitCodeFileVariable = "CHIPSET_INSTALLER_EXIT_CODE_FILE";
 

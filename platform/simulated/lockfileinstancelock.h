@@ -1,6 +1,6 @@
 #pragma once
 
-#include "instancelock.h"
+#include "platform/instancelock.h"
 
 #include <QLockFile>
 #include <QString>

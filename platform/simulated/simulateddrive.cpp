@@ -1,4 +1,4 @@
-#include "simulateddrive.h"
+#include "platform/simulated/simulateddrive.h"
 
 #include <QDir>
 #include <QFileInfo>

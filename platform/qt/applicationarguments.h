@@ -1,6 +1,6 @@
 #pragma once
 
-#include "argumentsource.h"
+#include "platform/argumentsource.h"
 
 // The argument list and folder as the application object gives them.
 class ApplicationArguments final : public ArgumentSource

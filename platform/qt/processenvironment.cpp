@@ -1,4 +1,4 @@
-#include "processenvironment.h"
+#include "platform/qt/processenvironment.h"
 
 ProcessEnvironment::ProcessEnvironment(const QProcessEnvironment &environment)
     : m_environment(environment)

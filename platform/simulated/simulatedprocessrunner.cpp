@@ -1,6 +1,6 @@
-#include "simulatedprocessrunner.h"
+#include "platform/simulated/simulatedprocessrunner.h"
 
-#include "simulatedprocesslauncher.h"
+#include "platform/simulated/simulatedprocesslauncher.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>

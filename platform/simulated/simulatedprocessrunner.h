@@ -1,6 +1,6 @@
 #pragma once
 
-#include "qprocessrunner.h"
+#include "platform/qt/qprocessrunner.h"
 
 // A QProcessRunner whose program may report a Windows exit code through a
 // file of its own (see SimulatedProcessLauncher).

@@ -1,4 +1,4 @@
-#include "qprocessrunner.h"
+#include "platform/qt/qprocessrunner.h"
 
 QProcessRunner::QProcessRunner(ProgramResolver resolveProgram)
     : m_resolveProgram(std::move(resolveProgram))

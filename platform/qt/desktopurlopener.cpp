@@ -1,4 +1,4 @@
-#include "desktopurlopener.h"
+#include "platform/qt/desktopurlopener.h"
 
 #include <QDesktopServices>
 

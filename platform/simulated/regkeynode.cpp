@@ -1,4 +1,4 @@
-#include "regkeynode.h"
+#include "platform/simulated/regkeynode.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "processlauncher.h"
-#include "simulateddrive.h"
+#include "platform/processlauncher.h"
+#include "platform/simulated/simulateddrive.h"
 
 // Starts programs on the simulated system: Windows paths go to their
 // stand-ins on the simulated drive, and since a POSIX exit status keeps only

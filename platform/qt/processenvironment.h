@@ -1,6 +1,6 @@
 #pragma once
 
-#include "environment.h"
+#include "platform/environment.h"
 
 #include <QProcessEnvironment>
 

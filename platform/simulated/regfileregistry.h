@@ -1,7 +1,7 @@
 #pragma once
 
-#include "registry.h"
-#include "regfileparser.h"
+#include "platform/registry.h"
+#include "platform/simulated/regfileparser.h"
 
 #include <QMutex>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "regfileregistry.h"
+#include "platform/simulated/regfileregistry.h"
 
-#include "regfileparser.h"
-#include "regkeynode.h"
+#include "platform/simulated/regfileparser.h"
+#include "platform/simulated/regkeynode.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "lockfileinstancelock.h"
+#include "platform/simulated/lockfileinstancelock.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "qtsysteminfo.h"
+#include "platform/qt/qtsysteminfo.h"
 
 #include <QSysInfo>
 

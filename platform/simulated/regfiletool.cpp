@@ -1,0 +1,127 @@
+// regfile: reads and changes a registry file as `reg export` writes it, for the
+// stand-in programs of the simulated machine, which change the registry as the
+// real package does. Every change rewrites the file in one rename.
+#include "platform/simulated/regfileparser.h"
+#include "platform/simulated/regfilewriter.h"
+#include "platform/simulated/regkeynode.h"
+
+#include <QtEndian>
+
+#include <cstdio>
+
+namespace {
+
+const char Usage[] =
+    "usage: regfile get FILE KEY NAME          print a value (text, or a dword as a decimal number)\n"
+    "       regfile set FILE KEY NAME TEXT     set a string value, making the key as needed\n"
+    "       regfile set-dword FILE KEY NAME N  set a dword value (decimal, or hex with 0x)\n"
+    "       regfile delete FILE KEY NAME       remove a value\n"
+    "       regfile delete-key FILE KEY        remove a key and everything below it\n"
+    "       regfile keys FILE KEY              print the names of a key's subkeys, one a line\n"
+    "KEY is a path such as HKEY_LOCAL_MACHINE\\SOFTWARE\\ZYM (or HKLM\\...); NAME \"\" is the\n"
+    "default value. Exit status: 0 done, 1 key or value missing, 2 bad arguments or file.\n";
+
+enum Status { Done = 0, Missing = 1, Failed = 2 };
+
+void print(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "regfile: %s\n", message.toUtf8().constData());
+    return Failed;
+}
+
+const RegKeyNode *findKey(RegFileWriter &file, const QString &keyPath)
+{
+    const QStringList names = RegFileParser::keyPath(keyPath);
+    return names.isEmpty() ? nullptr : file.tree().descendant(names);
+}
+
+int get(RegFileWriter &file, const QString &keyPath, const QString &name)
+{
+    const RegKeyNode *key = findKey(file, keyPath);
+    const RegKeyNode::Value *value = key ? key->value(name) : nullptr;
+    if (!value)
+        return Missing;
+    QByteArray data = value->data;
+    if (value->type == RegKeyNode::RegSz) {
+        if (data.endsWith(QByteArray(2, '\0')))
+            data.chop(2);
+        print(RegFileParser::fromUtf16Le(data));
+    } else if (value->type == RegKeyNode::RegDword && data.size() == 4) {
+        print(QString::number(qFromLittleEndian<quint32>(data.constData())));
+    } else {
+        // Other data as the file writes it, after the "@=".
+        print(RegFileWriter::valueLine(QString(), value->type, data, QStringLiteral("\n")).mid(2));
+    }
+    return Done;
+}
+
+int keys(RegFileWriter &file, const QString &keyPath)
+{
+    const RegKeyNode *key = findKey(file, keyPath);
+    if (!key)
+        return Missing;
+    for (int i = 0; i < key->subKeyCount(); ++i)
+        print(key->subKeyAt(i)->name());
+    return Done;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromUtf8(argv[i]);
+    const QString command = arguments.value(0);
+    const int wanted = command == QLatin1String("get") || command == QLatin1String("delete") ? 4
+        : command == QLatin1String("set") || command == QLatin1String("set-dword")         ? 5
+        : command == QLatin1String("delete-key") || command == QLatin1String("keys")       ? 3
+                                                                                            : -1;
+    if (wanted < 0 || arguments.size() != wanted) {
+        std::fputs(Usage, stderr);
+        return Failed;
+    }
+    const QString keyPath = arguments.at(2);
+    if (RegFileParser::keyPath(keyPath).isEmpty())
+        return fail(QStringLiteral("not a key path: ") + keyPath);
+
+    RegFileWriter file(arguments.at(1));
+    QString error;
+    if (!file.load(&error))
+        return fail(arguments.at(1) + QStringLiteral(": ") + error);
+
+    if (command == QLatin1String("get"))
+        return get(file, keyPath, arguments.at(3));
+    if (command == QLatin1String("keys"))
+        return keys(file, keyPath);
+
+    if (command == QLatin1String("set")) {
+        file.key(keyPath)->setValue(arguments.at(3), RegKeyNode::RegSz, RegFileWriter::stringData(arguments.at(4)));
+    } else if (command == QLatin1String("set-dword")) {
+        bool ok = false;
+        const quint32 number = arguments.at(4).toUInt(&ok, 0);
+        if (!ok)
+            return fail(QStringLiteral("not a 32-bit number: ") + arguments.at(4));
+        QByteArray data(4, '\0');
+        qToLittleEndian(number, data.data());
+        file.key(keyPath)->setValue(arguments.at(3), RegKeyNode::RegDword, data);
+    } else if (command == QLatin1String("delete")) {
+        RegKeyNode *key = file.tree().descendant(RegFileParser::keyPath(keyPath));
+        if (!key || !key->value(arguments.at(3)))
+            return Done;
+        key->removeValue(arguments.at(3));
+    } else {
+        if (!findKey(file, keyPath))
+            return Done;
+        file.removeKey(keyPath);
+    }
+    if (!file.save(&error))
+        return fail(arguments.at(1) + QStringLiteral(": ") + error);
+    return Done;
+}

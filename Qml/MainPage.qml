@@ -27,145 +27,21 @@ Rectangle {
             flickableForGrid.contentY = tileY + tile.height - flickableForGrid.height
     }
 
-    function scrollLicense(delta) {
-        var maxY = Math.max(0, flickableForLicense.contentHeight - flickableForLicense.height)
-        flickableForLicense.contentY = Math.max(0, Math.min(maxY, flickableForLicense.contentY + delta))
-    }
-
     onButttonCheckedChanged: function(index, state) {
         vButtonsState[index] = state
         bValidCheckedButton = vButtonsState.indexOf(true) !== -1
         console.debug("bValidCheckedButton", bValidCheckedButton)
     }
 
-    LicenceText {
-        id: licenceText
-    }
-
-    FontMetrics {
-        id: licenceFontMetrics
-
-        font: textLicenseContent.font
-    }
-
-    Rectangle {
+    LicenceSection {
         id: recForLictab
 
         objectName: "recForLictab"
         anchors.fill: parent
-        color: g_strTransparentColor
         visible: g_iSectionNumber === 1
-
-        Rectangle {
-            id: recLicAgrmtDiv
-
-            objectName: "recLicAgrmtDiv"
-            y: 20
-            width: parent.width
-            height: parent.height * 0.9
-            color: g_strTransparentColor
-
-            Flickable {
-                id: flickableForLicense
-
-                objectName: "flickableForLicense"
-                anchors.fill: parent
-                flickableDirection: Flickable.VerticalFlick
-                boundsBehavior: Flickable.StopAtBounds
-                clip: true
-                contentWidth: width
-                contentHeight: textLicenseContent2.y + textLicenseContent2.height
-                // The keyboard starts here in install mode: the licence comes before agreeing.
-                focus: g_bDriversAreCompatible
-                activeFocusOnTab: true
-                Accessible.role: Accessible.Document
-                Accessible.name: qsTr("License Agreement")
-                Keys.onUpPressed: recPage.scrollLicense(-20)
-                Keys.onDownPressed: recPage.scrollLicense(20)
-                Keys.onPressed: function(event) {
-                    if (event.key === Qt.Key_PageUp)
-                        recPage.scrollLicense(-height)
-                    else if (event.key === Qt.Key_PageDown)
-                        recPage.scrollLicense(height)
-                    else
-                        return
-                    event.accepted = true
-                }
-
-                ScrollBar.vertical: ScrollBar {
-                    policy: flickableForLicense.contentHeight > flickableForLicense.height
-                            ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
-                }
-
-                Text {
-                    id: textLicenseContent
-
-                    objectName: "textLicenseContent"
-                    x: 20
-                    width: recLicAgrmtDiv.width * 0.94
-                    // Laid out once, at its final width: the page has no width yet when this is
-                    // created, and a layout of the long text at no width at all is thrown away.
-                    text: width > 0 ? licenceText.strLicenseContent : ""
-                    textFormat: Text.StyledText
-                    // Lines as far apart as in rich text: the font's line spacing (its leading
-                    // included), where styled text would leave the leading out.
-                    lineHeightMode: Text.FixedHeight
-                    lineHeight: licenceFontMetrics.lineSpacing
-                    wrapMode: Text.WordWrap
-                    horizontalAlignment: Text.AlignJustify
-                    color: g_strTxtColor
-                    linkColor: "yellow"
-                    font.pixelSize: 11
-                    font.bold: true
-                    onLinkActivated: Qt.openUrlExternally(recPage.strExportControlUrl)
-                }
-
-                Rectangle {
-                    id: recHorizontalSeperator
-
-                    objectName: "recHorizontalSeperator"
-                    anchors.top: textLicenseContent.bottom
-                    x: 20
-                    width: recLicAgrmtDiv.width * 0.94
-                    height: 1
-                    color: g_strTxtColor
-                }
-
-                Text {
-                    id: textLicenseContent2
-
-                    objectName: "textLicenseContent2"
-                    anchors.top: recHorizontalSeperator.bottom
-                    anchors.topMargin: 10
-                    x: 20
-                    width: recLicAgrmtDiv.width * 0.94
-                    text: width > 0 ? licenceText.strLicenseContent2 : ""
-                    textFormat: Text.StyledText
-                    // Lines as far apart as in rich text: the font's line spacing (its leading
-                    // included), where styled text would leave the leading out.
-                    lineHeightMode: Text.FixedHeight
-                    lineHeight: licenceFontMetrics.lineSpacing
-                    wrapMode: Text.WordWrap
-                    horizontalAlignment: Text.AlignJustify
-                    color: g_strTxtColor
-                    linkColor: "yellow"
-                    font.pixelSize: 11
-                    font.bold: true
-                    onLinkActivated: Qt.openUrlExternally(recPage.strExportControlUrl)
-                }
-            }
-
-            // Shows where the keyboard is while the licence scrolls with the arrow keys.
-            Rectangle {
-                id: recLicenseFocusFrame
-
-                anchors.fill: parent
-                color: "transparent"
-                border.width: 1
-                border.color: g_strLightColor
-                visible: flickableForLicense.activeFocus
-            }
-        }
+        // The keyboard starts here in install mode: the licence comes before agreeing.
+        bFirstFocus: g_bDriversAreCompatible
+        strLinkUrl: recPage.strExportControlUrl
     }
 
     Rectangle {

@@ -33,9 +33,7 @@ SceneTestCase {
         reachStage(data.stage)
         callLog.clear()
         clickCentre(item("recAppClose"))
-        compare(callLog.entries, data.extracts ? ["qtInterface.getCommandLineArguments()",
-                                                  "qtInterface.toExtractFiles()", "Qt.quit()"]
-                                               : ["qtInterface.getCommandLineArguments()", "Qt.quit()"])
+        compare(callLog.entries, data.extracts ? ["qtInterface.toExtractFiles()", "Qt.quit()"] : ["Qt.quit()"])
     }
 
     function test_closeDisabledWhilePolling_data() {

@@ -49,7 +49,7 @@ Rectangle {
 
         objectName: "recDriverContent"
         anchors.fill: parent
-        color: g_strTransparentColor
+        color: Theme.strTransparentColor
         visible: g_iSectionNumber === 2
 
         Flickable {
@@ -152,7 +152,7 @@ Rectangle {
             anchors.bottom: parent.bottom
             width: parent.width
             height: g_ititlebar_size
-            color: g_strTranslucentColor
+            color: Theme.strTranslucentColor
             visible: recPage.bUninstallMode && qtInterface1.getNumberOfUninstallableDrivers() < 1
 
             Text {
@@ -161,7 +161,7 @@ Rectangle {
                 objectName: "textWarning"
                 anchors.centerIn: parent
                 text: qsTr("No uninstallable drivers found")
-                color: g_strRedColor
+                color: Theme.strRedColor
                 font.pixelSize: 11
                 font.bold: true
             }
@@ -173,7 +173,7 @@ Rectangle {
 
         objectName: "recForSystemUpdate"
         anchors.fill: parent
-        color: g_strTransparentColor
+        color: Theme.strTransparentColor
         visible: g_iSectionNumber === 3
 
         CNText {
@@ -182,7 +182,7 @@ Rectangle {
             objectName: "textSystemUpdate"
             anchors.fill: parent
             strText: qsTr("System configuration is not compatible for RAID drivers or applications installation.")
-            strTextColor: g_strTxtColor
+            strTextColor: Theme.strTxtColor
             iTextSize: 12
             bBoldText: true
         }

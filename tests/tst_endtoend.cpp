@@ -220,13 +220,18 @@ private slots:
         QTest::addColumn<Input>("input");
         QTest::addColumn<int>("untickedTile");
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
 
+        // An earlier install's restart flag is set throughout: only the removal's own exit code
+        // may offer a restart.
         for (Input input : {Input::Mouse, Input::Keyboard}) {
             const QString by = QStringLiteral(", by ") + inputName(input);
             QTest::newRow(qPrintable(QStringLiteral("every tile ticked removes all") + by))
-                << input << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"};
+                << input << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"} << 0;
             QTest::newRow(qPrintable(QStringLiteral("one tile unticked removes the others") + by))
-                << input << 1 << QStringList{"/i", kProductCode, "REMOVE=PCI,CIR", "/qn"};
+                << input << 1 << QStringList{"/i", kProductCode, "REMOVE=PCI,CIR", "/qn"} << 0;
+            QTest::newRow(qPrintable(QStringLiteral("3010 offers a restart beside Finish") + by))
+                << input << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"} << 3010;
         }
     }
 
@@ -235,11 +240,12 @@ private slots:
         QFETCH(Input, input);
         QFETCH(int, untickedTile);
         QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
 
         TestMachine machine;
         machine.setArguments({QStringLiteral("/U"), kProductCode});
-        machine.writeRegistry(kIoDriverSection + QStringLiteral("\"DeployedFeatures\"=\"PCI,GPIO2,SMBUS,CIR\"\r\n"));
-        machine.addRecorder(kMsiExec, kInstallerSeconds);
+        machine.writeRegistry(kRestartFlag + QStringLiteral("\"DeployedFeatures\"=\"PCI,GPIO2,SMBUS,CIR\"\r\n"));
+        machine.addRecorder(kMsiExec, kInstallerSeconds, exitCode);
         // There to be found, so that an extraction on leaving would be recorded.
         machine.addRecorder(kExtractProgram);
 
@@ -265,6 +271,10 @@ private slots:
         QVERIFY(scene.value(QStringLiteral("recAppClose"), "enabled").toBool());
         // No installation log after a removal.
         QVERIFY(!scene.isShown(QStringLiteral("recViewLog")));
+        const bool restart = exitCode == 3010;
+        QCOMPARE(scene.isShown(QStringLiteral("recUninstallRestartButton")), restart);
+        QCOMPARE(scene.item(QStringLiteral("recFinishButton"))->width(),
+                 scene.item(QStringLiteral("recUninstallFooter"))->width() / (restart ? 2 : 1));
         QCOMPARE(machine.recordedRuns(), QList<QStringList>{QStringList{"MsiExec.exe"} + arguments});
 
         STEP(activate(scene, input, QStringLiteral("recFinishButton")));

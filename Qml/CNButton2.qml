@@ -56,6 +56,9 @@ Rectangle {
         font.pixelSize: Theme.iTileLabelSize
         font.bold: true
         wrapMode: Text.Wrap
+        // Two lines fit the tile; the tooltip and the accessible name keep the whole name.
+        maximumLineCount: 2
+        elide: Text.ElideRight
     }
 
     Text {

@@ -11,6 +11,12 @@ Rectangle {
 
     signal buttonClicked()
 
+    // Qt hands keys to a hidden item that keeps the focus: a hidden or disabled button never acts.
+    function click() {
+        if (visible && enabled)
+            buttonClicked()
+    }
+
     color: bHighlighted ? Theme.strGreenColor : Theme.strBlackColor
     border.width: 2
     border.color: Theme.strBlackColor
@@ -19,10 +25,10 @@ Rectangle {
     Accessible.name: strText
     Accessible.description: strToolTip
     Accessible.ignored: !visible || opacity === 0
-    Accessible.onPressAction: buttonClicked()
-    Keys.onReturnPressed: buttonClicked()
-    Keys.onEnterPressed: buttonClicked()
-    Keys.onSpacePressed: buttonClicked()
+    Accessible.onPressAction: click()
+    Keys.onReturnPressed: click()
+    Keys.onEnterPressed: click()
+    Keys.onSpacePressed: click()
     onActiveFocusChanged: bHighlighted = activeFocus
 
     Text {
@@ -44,6 +50,6 @@ Rectangle {
         strToolTip: recFooterButton.strToolTip
         onEntered: recFooterButton.bHighlighted = true
         onExited: recFooterButton.bHighlighted = false
-        onClicked: recFooterButton.buttonClicked()
+        onClicked: recFooterButton.click()
     }
 }

@@ -45,7 +45,7 @@ Rectangle {
         Accessible.role: Accessible.CheckBox
         Accessible.checkable: true
         Accessible.checked: checkboxAgree.bChecked
-        Accessible.onToggleAction: mainFooter.agreeClicked()
+        Accessible.onToggleAction: click()
         onButtonClicked: mainFooter.agreeClicked()
 
         Row {
@@ -92,7 +92,12 @@ Rectangle {
         activeFocusOnTab: mainFooter.bAgreed
         strText: qsTr("Install")
         strToolTip: qsTr("Installs the Application")
-        onButtonClicked: mainFooter.installClicked()
+        // A second click or key of the agree gesture must not land here: Install acts only once
+        // it has slid into place.
+        onButtonClicked: {
+            if (x === 0)
+                mainFooter.installClicked()
+        }
 
         Behavior on x {
             NumberAnimation { duration: 1000 }

@@ -9,6 +9,12 @@ Rectangle {
 
     signal activated()
 
+    // Never from a hidden bar that kept the focus.
+    function activate() {
+        if (visible && enabled)
+            activated()
+    }
+
     height: bShown ? iShownHeight : 0
     color: Theme.strBlackColor
     border.width: activeFocus ? 1 : 0
@@ -16,10 +22,10 @@ Rectangle {
     activeFocusOnTab: true
     Accessible.role: Accessible.Button
     Accessible.name: textViewLog.text
-    Accessible.onPressAction: activated()
-    Keys.onReturnPressed: activated()
-    Keys.onEnterPressed: activated()
-    Keys.onSpacePressed: activated()
+    Accessible.onPressAction: activate()
+    Keys.onReturnPressed: activate()
+    Keys.onEnterPressed: activate()
+    Keys.onSpacePressed: activate()
 
     Behavior on height {
         NumberAnimation { duration: Theme.iBarChangeMs; easing.type: Easing.Linear }
@@ -43,6 +49,6 @@ Rectangle {
         objectName: "mouseAreaViewLog"
         anchors.fill: parent
         strToolTip: qsTr("View Installation Log")
-        onClicked: recViewLog.activated()
+        onClicked: recViewLog.activate()
     }
 }

@@ -15,6 +15,9 @@ Rectangle {
     property var vButtonsState: new Array(iDriverCount).fill(true)
     readonly property int iTileWidth: appWidth >= 800 ? 280 : (appWidth >= 600 ? 300 : 240)
     readonly property string strExportControlUrl: "https://www.bis.doc.gov/"
+    // The tiles keep clear of the always-shown scroll bar, so it covers no version label.
+    readonly property int iGridWidth: flickableForGrid.width
+                                      - (scrollBarGrid.policy === ScrollBar.AlwaysOn ? scrollBarGrid.width : 0)
 
     signal butttonCheckedChanged(int index, bool state)
 
@@ -64,6 +67,9 @@ Rectangle {
             contentHeight: recPage.bUninstallMode ? gridForUninstall.height : grid.height
 
             ScrollBar.vertical: ScrollBar {
+                id: scrollBarGrid
+
+                objectName: "scrollBarGrid"
                 policy: flickableForGrid.contentHeight > flickableForGrid.height
                         ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
             }
@@ -72,7 +78,7 @@ Rectangle {
                 id: grid
 
                 objectName: "grid"
-                width: flickableForGrid.width
+                width: recPage.iGridWidth
                 columns: 3
                 columnSpacing: 5
                 rowSpacing: 5
@@ -113,7 +119,7 @@ Rectangle {
                 id: gridForUninstall
 
                 objectName: "gridForUninstall"
-                width: flickableForGrid.width
+                width: recPage.iGridWidth
                 columns: 3
                 columnSpacing: 5
                 rowSpacing: 5

@@ -50,7 +50,8 @@ Rectangle {
         objectName: "recMainPage"
         y: recContent.iBarHeight
         width: parent.width
-        height: parent.height - recContent.iBarHeight
+        // Ends above the status strip while that shows, so that no tile hides under it.
+        height: (recProgressBar.visible ? recProgressBar.y : parent.height) - recContent.iBarHeight
         color: Theme.strTranslucentColor
         enabled: !recContent.bRunStarted
         opacity: enabled ? 1 : 0

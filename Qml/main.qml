@@ -157,7 +157,12 @@ ApplicationWindow {
 
         objectName: "baseToolTip"
         windowDPI: registerWindow.mainWindowDPI
-        onVisibleChanged: place()
+        onVisibleChanged: {
+            place()
+            // A window manager may have raised the main window above it since it was last shown.
+            if (visible)
+                raise()
+        }
 
         Connections {
             target: TooltipService

@@ -33,6 +33,8 @@ ApplicationWindow {
     property bool bValidCheckedButton: true
     // Not while an installer is being watched: its end must be seen.
     readonly property bool bMayClose: !recInstall.timerBusy.running && !recInstall.timerUninstallBusy.running
+    // Set once leaving has begun, so that a repeated close request extracts nothing more.
+    property bool bLeaving: false
 
     readonly property string g_strLightColor: Theme.strLightColor
     readonly property string g_strBlackColor: Theme.strBlackColor
@@ -57,10 +59,12 @@ ApplicationWindow {
         return counts
     }
 
-    // Leaving before an installer has run leaves the extracted package behind.
+    // The title bar's Close and a close request from outside the window (its manager, Alt+F4)
+    // both end here. Leaving before an installer has run leaves the extracted package behind.
     function leave() {
-        if (!bMayClose)
+        if (!bMayClose || bLeaving)
             return
+        bLeaving = true
         if ((!bUninstallMode && g_bExtractNow && g_bEnableInstallButton) || g_iSectionNumber === 3)
             qtInterface.toExtractFiles()
         Qt.quit()
@@ -73,6 +77,11 @@ ApplicationWindow {
     visible: true
     flags: Qt.FramelessWindowHint | Qt.Window
     color: g_strTransparentColor
+    // The window stays; leave() quits when the run allows it.
+    onClosing: function(close) {
+        close.accepted = false
+        leave()
+    }
 
     header: Rectangle {
         id: recMainHeader

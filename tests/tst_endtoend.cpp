@@ -13,7 +13,8 @@
 
 namespace {
 
-enum class Input { Mouse, Keyboard };
+// A window close request is what a window manager, Alt+F4 or the taskbar sends.
+enum class Input { Mouse, Keyboard, CloseRequest };
 
 const QString kSetupProgram = QStringLiteral("..\\Packages\\ZYM_Chipset_Drivers.exe");
 const QString kExtractProgram =
@@ -31,6 +32,8 @@ constexpr int kCompletionTimeoutMs = 15000;
 
 QString inputName(Input input)
 {
+    if (input == Input::CloseRequest)
+        return QStringLiteral("a window close request");
     return input == Input::Mouse ? QStringLiteral("mouse") : QStringLiteral("keyboard");
 }
 
@@ -434,7 +437,7 @@ private slots:
         QTest::addColumn<QString>("stage");
         QTest::addColumn<bool>("extracts");
 
-        for (Input input : {Input::Mouse, Input::Keyboard}) {
+        for (Input input : {Input::Mouse, Input::Keyboard, Input::CloseRequest}) {
             const QString by = QStringLiteral(", by ") + inputName(input);
             QTest::newRow(qPrintable(QStringLiteral("licence extracts") + by)) << input << "install" << "licence" << true;
             QTest::newRow(qPrintable(QStringLiteral("agreed, not installed, extracts") + by))
@@ -446,6 +449,9 @@ private slots:
             QTest::newRow(qPrintable(QStringLiteral("nothing offered extracts") + by))
                 << input << "notice" << "start" << true;
         }
+        // The title bar's Close is disabled then, which install() checks.
+        QTest::newRow("refused while the installer runs, by a window close request")
+            << Input::CloseRequest << "install" << "installing" << false;
     }
 
     void titleBarClose()
@@ -467,13 +473,29 @@ private slots:
 
         SceneDriver scene(machine);
         STEP(start(scene));
+        const Input steps = input == Input::CloseRequest ? Input::Mouse : input;
         if (stage != QLatin1String("licence") && stage != QLatin1String("start"))
-            STEP(agree(scene, input));
+            STEP(agree(scene, steps));
         if (stage == QLatin1String("installed"))
-            STEP(install(scene, input));
+            STEP(install(scene, steps));
+        if (stage == QLatin1String("installing")) {
+            STEP(activate(scene, steps, QStringLiteral("recInstallButton")));
+            QTRY_VERIFY(scene.isShown(QStringLiteral("recIndicator")));
+            QVERIFY(!scene.window()->close());
+            QVERIFY(scene.window()->isVisible());
+            QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Successfully Installed"),
+                                      kCompletionTimeoutMs);
+            QCOMPARE(scene.quitRequests(), 0);
+        }
         const QList<QStringList> before = machine.recordedRuns();
 
-        STEP(activate(scene, input, QStringLiteral("recAppClose")));
+        if (input == Input::CloseRequest)
+            scene.window()->close();
+        else
+            STEP(activate(scene, input, QStringLiteral("recAppClose")));
+        QCOMPARE(scene.quitRequests(), 1);
+        // A repeated request changes nothing.
+        scene.window()->close();
         QCOMPARE(scene.quitRequests(), 1);
         QVERIFY(scene.waitForPrograms());
         QCOMPARE(machine.recordedRuns(), extracts ? before + QList<QStringList>{kExtractRun} : before);

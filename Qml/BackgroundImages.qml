@@ -4,15 +4,19 @@ import QtQuick 2.15
 Rectangle {
     id: recBackgroundImages
 
-    color: g_strTransparentColor
+    // The box the watermark is fitted into, keeping its aspect.
+    property real rMaxWidth: width
+    property real rMaxHeight: height
+
+    color: Theme.strTransparentColor
 
     Image {
         id: imageWatermark
 
         objectName: "imageWatermark"
         anchors.centerIn: parent
-        width: appWidth / 4
-        height: appHeight / 3
+        width: recBackgroundImages.rMaxWidth
+        height: recBackgroundImages.rMaxHeight
         sourceSize.width: width
         sourceSize.height: height
         source: "qrc:/img/systemTray_white.ico"

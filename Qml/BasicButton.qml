@@ -55,7 +55,7 @@ FocusScope {
 
         objectName: "recFocusHover"
         anchors.fill: parent
-        color: g_strHoverColor
+        color: Theme.strHoverColor
         visible: rootItem.isBtnKeyHover
     }
 
@@ -95,12 +95,13 @@ FocusScope {
             opacity: 0.5
         }
 
-        MouseArea {
+        TooltipArea {
             id: mouseAreaButton
 
             objectName: "mouseAreaButton"
             anchors.fill: parent
             hoverEnabled: rootItem.enabled
+            strToolTip: rootItem.tooltip
             onClicked: function(mouse) {
                 if (rootItem.focusOnMouseClick)
                     rootItem.forceActiveFocus()
@@ -118,16 +119,12 @@ FocusScope {
             }
             onEntered: {
                 rootItem.isButtonEntered = !rootItem.isButtonPressed
-                baseToolTip.tooltip = rootItem.tooltip
-                baseToolTip.showtt()
                 rootItem.buttonEntered()
             }
             onExited: {
                 rootItem.isButtonEntered = false
                 rootItem.buttonExited()
-                baseToolTip.hidett()
             }
-            onCanceled: baseToolTip.hidett()
         }
     }
 }

@@ -8,7 +8,7 @@ Rectangle {
     property string strTextColor
     property string strToolTip: strText
     property int iTextSize
-    property string strRecColor: g_strBlackColor
+    property string strRecColor: Theme.strBlackColor
 
     signal buttonClicked()
 
@@ -17,7 +17,7 @@ Rectangle {
         buttonClicked()
     }
 
-    color: activeFocus ? g_strHoverColor : g_strBlackColor
+    color: activeFocus ? Theme.strHoverColor : Theme.strBlackColor
     radius: 1
     border.width: 1
     border.color: strRecColor
@@ -35,7 +35,7 @@ Rectangle {
 
         objectName: "recHover"
         anchors.fill: parent
-        color: g_strHoverColor
+        color: Theme.strHoverColor
         border.width: 2
         border.color: recCNButton.strRecColor
         visible: mouseAreaCNButton.containsMouse
@@ -53,17 +53,12 @@ Rectangle {
         font.bold: true
     }
 
-    MouseArea {
+    TooltipArea {
         id: mouseAreaCNButton
 
         objectName: "mouseAreaCNButton"
         anchors.fill: parent
-        hoverEnabled: true
-        onEntered: {
-            baseToolTip.tooltip = recCNButton.strToolTip
-            baseToolTip.showtt()
-        }
-        onExited: baseToolTip.hidett()
+        strToolTip: recCNButton.strToolTip
         onClicked: recCNButton.click()
     }
 }

@@ -5,7 +5,7 @@ import QtQuick 2.15
 Rectangle {
     id: recForTile
 
-    property string strTileColor: "#BB696969"
+    property string strTileColor: Theme.strTileColor
     property string strDriverName
     property string strDriverVersion
     property string strToolTip
@@ -20,7 +20,7 @@ Rectangle {
         buttonClicked()
     }
 
-    color: bHighlighted ? g_strHoverColor : strTileColor
+    color: bHighlighted ? Theme.strHoverColor : strTileColor
     activeFocusOnTab: true
     Accessible.role: Accessible.CheckBox
     Accessible.name: strDriverName
@@ -52,10 +52,13 @@ Rectangle {
         y: 7
         width: recForTile.width * 0.8
         text: recForTile.strDriverName
-        color: g_strTxtColor
-        font.pixelSize: 10
+        color: Theme.strTxtColor
+        font.pixelSize: Theme.iTileLabelSize
         font.bold: true
         wrapMode: Text.Wrap
+        // Two lines fit the tile; the tooltip and the accessible name keep the whole name.
+        maximumLineCount: 2
+        elide: Text.ElideRight
     }
 
     Text {
@@ -67,26 +70,19 @@ Rectangle {
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 7
         text: recForTile.strDriverVersion
-        color: g_strTxtColor
-        font.pixelSize: 10
+        color: Theme.strTxtColor
+        font.pixelSize: Theme.iTileLabelSize
         font.bold: true
     }
 
-    MouseArea {
+    TooltipArea {
         id: mouseAreaTile
 
         objectName: "mouseAreaTile"
         anchors.fill: parent
-        hoverEnabled: true
-        onEntered: {
-            recForTile.bHighlighted = true
-            baseToolTip.tooltip = recForTile.strToolTip
-            baseToolTip.showtt()
-        }
-        onExited: {
-            recForTile.bHighlighted = false
-            baseToolTip.hidett()
-        }
+        strToolTip: recForTile.strToolTip
+        onEntered: recForTile.bHighlighted = true
+        onExited: recForTile.bHighlighted = false
         onClicked: recForTile.toggle()
     }
 }

@@ -9,7 +9,7 @@ Rectangle {
     property int iTextSize
     property bool bBoldText: false
 
-    color: g_strTransparentColor
+    color: Theme.strTransparentColor
 
     Text {
         id: textLabel

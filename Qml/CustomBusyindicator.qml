@@ -1,14 +1,14 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 
-// A translucent cover with a ring of green dots that turns while bRunning is set.
+// A translucent cover with a ring of green dots that turns while its user sets bRunning.
 Rectangle {
     id: recBusyIndicatorForInstall
 
-    property bool bRunning: g_bBusyindicator
+    property bool bRunning: false
 
     anchors.fill: parent
-    color: g_strTranslucentColor
+    color: Theme.strTranslucentColor
 
     BusyIndicator {
         id: busyIndicator
@@ -60,7 +60,7 @@ Rectangle {
                         width: 15
                         height: 15
                         radius: 7
-                        color: g_strGreenColor
+                        color: Theme.strGreenColor
                         transform: [
                             Translate {
                                 y: -(Math.min(itemSpinner.width, itemSpinner.height) / 2 - 5)

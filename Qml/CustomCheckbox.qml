@@ -8,9 +8,9 @@ Rectangle {
 
     width: 16
     height: 16
-    color: g_strTransparentColor
+    color: Theme.strTransparentColor
     border.width: 1
-    border.color: g_strLightColor
+    border.color: Theme.strLightColor
 
     Image {
         id: imageCheck

@@ -3,6 +3,4 @@ import QtQuick 2.15
 // The busy cover of an uninstall.
 CustomBusyindicator {
     id: recBusyIndicatorForUninstall
-
-    bRunning: g_bUninstallBusyIndicator
 }

@@ -7,16 +7,13 @@ Rectangle {
     id: recHeader
 
     readonly property string strHomePageUrl: "https://www.zym.example/"
+    property string strTitle
+    // Off while an installer is being watched: no leaving then.
+    property bool bCloseEnabled: true
 
-    // Leaving before an installer has run leaves the extracted package behind.
-    function closeInstaller() {
-        if ((!qtInterface.getCommandLineArguments() && g_bExtractNow && g_bEnableInstallButton)
-                || g_iSectionNumber === 3)
-            qtInterface.toExtractFiles()
-        Qt.quit()
-    }
+    signal closeClicked()
 
-    color: g_strTransparentColor
+    color: Theme.strTransparentColor
 
     SmallIconButton {
         id: logoButton
@@ -50,8 +47,8 @@ Rectangle {
         objectName: "recKaltoText"
         anchors.left: logoButton.right
         width: recHeader.width - 80 - 40 - 40
-        height: g_ititlebar_size
-        color: g_strBlackColor
+        height: recHeader.height
+        color: Theme.strBlackColor
 
         Text {
             id: textTitle
@@ -59,8 +56,8 @@ Rectangle {
             objectName: "textTitle"
             anchors.left: parent.left
             anchors.verticalCenter: parent.verticalCenter
-            text: registerWindow.title
-            color: g_strLightColor
+            text: recHeader.strTitle
+            color: Theme.strLightColor
             font.pixelSize: 11
             font.letterSpacing: 5
         }
@@ -82,7 +79,7 @@ Rectangle {
         tooltip: qsTr("Minimize")
         isBtnHover: isButtonEntered
         isBtnKeyHover: activeFocus
-        onButtonClicked: registerWindow.visibility = Window.Minimized
+        onButtonClicked: Window.window.visibility = Window.Minimized
     }
 
     SmallIconButton {
@@ -92,8 +89,7 @@ Rectangle {
         anchors.right: parent.right
         width: 40
         height: parent.height
-        // No leaving while an installer is being watched.
-        enabled: !recInstall.timerBusy.running && !recInstall.timerUninstallBusy.running
+        enabled: recHeader.bCloseEnabled
         icon: "qrc:/img/close.png"
         iconWidth: 48
         iconHeight: 20
@@ -103,6 +99,6 @@ Rectangle {
         tooltip: qsTr("Close")
         isBtnHover: isButtonEntered
         isBtnKeyHover: activeFocus
-        onButtonClicked: recHeader.closeInstaller()
+        onButtonClicked: recHeader.closeClicked()
     }
 }

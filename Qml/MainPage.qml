@@ -15,6 +15,9 @@ Rectangle {
     property var vButtonsState: new Array(iDriverCount).fill(true)
     readonly property int iTileWidth: appWidth >= 800 ? 280 : (appWidth >= 600 ? 300 : 240)
     readonly property string strExportControlUrl: "https://www.bis.doc.gov/"
+    // The tiles keep clear of the always-shown scroll bar, so it covers no version label.
+    readonly property int iGridWidth: flickableForGrid.width
+                                      - (scrollBarGrid.policy === ScrollBar.AlwaysOn ? scrollBarGrid.width : 0)
 
     signal butttonCheckedChanged(int index, bool state)
 
@@ -27,145 +30,21 @@ Rectangle {
             flickableForGrid.contentY = tileY + tile.height - flickableForGrid.height
     }
 
-    function scrollLicense(delta) {
-        var maxY = Math.max(0, flickableForLicense.contentHeight - flickableForLicense.height)
-        flickableForLicense.contentY = Math.max(0, Math.min(maxY, flickableForLicense.contentY + delta))
-    }
-
     onButttonCheckedChanged: function(index, state) {
         vButtonsState[index] = state
         bValidCheckedButton = vButtonsState.indexOf(true) !== -1
         console.debug("bValidCheckedButton", bValidCheckedButton)
     }
 
-    LicenceText {
-        id: licenceText
-    }
-
-    FontMetrics {
-        id: licenceFontMetrics
-
-        font: textLicenseContent.font
-    }
-
-    Rectangle {
+    LicenceSection {
         id: recForLictab
 
         objectName: "recForLictab"
         anchors.fill: parent
-        color: g_strTransparentColor
         visible: g_iSectionNumber === 1
-
-        Rectangle {
-            id: recLicAgrmtDiv
-
-            objectName: "recLicAgrmtDiv"
-            y: 20
-            width: parent.width
-            height: parent.height * 0.9
-            color: g_strTransparentColor
-
-            Flickable {
-                id: flickableForLicense
-
-                objectName: "flickableForLicense"
-                anchors.fill: parent
-                flickableDirection: Flickable.VerticalFlick
-                boundsBehavior: Flickable.StopAtBounds
-                clip: true
-                contentWidth: width
-                contentHeight: textLicenseContent2.y + textLicenseContent2.height
-                // The keyboard starts here in install mode: the licence comes before agreeing.
-                focus: g_bDriversAreCompatible
-                activeFocusOnTab: true
-                Accessible.role: Accessible.Document
-                Accessible.name: qsTr("License Agreement")
-                Keys.onUpPressed: recPage.scrollLicense(-20)
-                Keys.onDownPressed: recPage.scrollLicense(20)
-                Keys.onPressed: function(event) {
-                    if (event.key === Qt.Key_PageUp)
-                        recPage.scrollLicense(-height)
-                    else if (event.key === Qt.Key_PageDown)
-                        recPage.scrollLicense(height)
-                    else
-                        return
-                    event.accepted = true
-                }
-
-                ScrollBar.vertical: ScrollBar {
-                    policy: flickableForLicense.contentHeight > flickableForLicense.height
-                            ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
-                }
-
-                Text {
-                    id: textLicenseContent
-
-                    objectName: "textLicenseContent"
-                    x: 20
-                    width: recLicAgrmtDiv.width * 0.94
-                    // Laid out once, at its final width: the page has no width yet when this is
-                    // created, and a layout of the long text at no width at all is thrown away.
-                    text: width > 0 ? licenceText.strLicenseContent : ""
-                    textFormat: Text.StyledText
-                    // Lines as far apart as in rich text: the font's line spacing (its leading
-                    // included), where styled text would leave the leading out.
-                    lineHeightMode: Text.FixedHeight
-                    lineHeight: licenceFontMetrics.lineSpacing
-                    wrapMode: Text.WordWrap
-                    horizontalAlignment: Text.AlignJustify
-                    color: g_strTxtColor
-                    linkColor: "yellow"
-                    font.pixelSize: 11
-                    font.bold: true
-                    onLinkActivated: Qt.openUrlExternally(recPage.strExportControlUrl)
-                }
-
-                Rectangle {
-                    id: recHorizontalSeperator
-
-                    objectName: "recHorizontalSeperator"
-                    anchors.top: textLicenseContent.bottom
-                    x: 20
-                    width: recLicAgrmtDiv.width * 0.94
-                    height: 1
-                    color: g_strTxtColor
-                }
-
-                Text {
-                    id: textLicenseContent2
-
-                    objectName: "textLicenseContent2"
-                    anchors.top: recHorizontalSeperator.bottom
-                    anchors.topMargin: 10
-                    x: 20
-                    width: recLicAgrmtDiv.width * 0.94
-                    text: width > 0 ? licenceText.strLicenseContent2 : ""
-                    textFormat: Text.StyledText
-                    // Lines as far apart as in rich text: the font's line spacing (its leading
-                    // included), where styled text would leave the leading out.
-                    lineHeightMode: Text.FixedHeight
-                    lineHeight: licenceFontMetrics.lineSpacing
-                    wrapMode: Text.WordWrap
-                    horizontalAlignment: Text.AlignJustify
-                    color: g_strTxtColor
-                    linkColor: "yellow"
-                    font.pixelSize: 11
-                    font.bold: true
-                    onLinkActivated: Qt.openUrlExternally(recPage.strExportControlUrl)
-                }
-            }
-
-            // Shows where the keyboard is while the licence scrolls with the arrow keys.
-            Rectangle {
-                id: recLicenseFocusFrame
-
-                anchors.fill: parent
-                color: "transparent"
-                border.width: 1
-                border.color: g_strLightColor
-                visible: flickableForLicense.activeFocus
-            }
-        }
+        // The keyboard starts here in install mode: the licence comes before agreeing.
+        bFirstFocus: g_bDriversAreCompatible
+        strLinkUrl: recPage.strExportControlUrl
     }
 
     Rectangle {
@@ -173,7 +52,7 @@ Rectangle {
 
         objectName: "recDriverContent"
         anchors.fill: parent
-        color: g_strTransparentColor
+        color: Theme.strTransparentColor
         visible: g_iSectionNumber === 2
 
         Flickable {
@@ -188,6 +67,9 @@ Rectangle {
             contentHeight: recPage.bUninstallMode ? gridForUninstall.height : grid.height
 
             ScrollBar.vertical: ScrollBar {
+                id: scrollBarGrid
+
+                objectName: "scrollBarGrid"
                 policy: flickableForGrid.contentHeight > flickableForGrid.height
                         ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
             }
@@ -196,7 +78,7 @@ Rectangle {
                 id: grid
 
                 objectName: "grid"
-                width: flickableForGrid.width
+                width: recPage.iGridWidth
                 columns: 3
                 columnSpacing: 5
                 rowSpacing: 5
@@ -237,7 +119,7 @@ Rectangle {
                 id: gridForUninstall
 
                 objectName: "gridForUninstall"
-                width: flickableForGrid.width
+                width: recPage.iGridWidth
                 columns: 3
                 columnSpacing: 5
                 rowSpacing: 5
@@ -276,7 +158,7 @@ Rectangle {
             anchors.bottom: parent.bottom
             width: parent.width
             height: g_ititlebar_size
-            color: g_strTranslucentColor
+            color: Theme.strTranslucentColor
             visible: recPage.bUninstallMode && qtInterface1.getNumberOfUninstallableDrivers() < 1
 
             Text {
@@ -285,7 +167,7 @@ Rectangle {
                 objectName: "textWarning"
                 anchors.centerIn: parent
                 text: qsTr("No uninstallable drivers found")
-                color: g_strRedColor
+                color: Theme.strRedColor
                 font.pixelSize: 11
                 font.bold: true
             }
@@ -297,7 +179,7 @@ Rectangle {
 
         objectName: "recForSystemUpdate"
         anchors.fill: parent
-        color: g_strTransparentColor
+        color: Theme.strTransparentColor
         visible: g_iSectionNumber === 3
 
         CNText {
@@ -306,7 +188,7 @@ Rectangle {
             objectName: "textSystemUpdate"
             anchors.fill: parent
             strText: qsTr("System configuration is not compatible for RAID drivers or applications installation.")
-            strTextColor: g_strTxtColor
+            strTextColor: Theme.strTxtColor
             iTextSize: 12
             bBoldText: true
         }

@@ -49,7 +49,7 @@ BasicButton {
 
         objectName: "recHoverFill"
         anchors.fill: parent
-        color: g_strHoverColor
+        color: Theme.strHoverColor
         visible: smallIconButton.isBtnHover
     }
 

@@ -21,26 +21,29 @@ ApplicationWindow {
     readonly property bool g_bEnableInstallButton: oDriverCounts.iInstallable >= 1
     readonly property bool g_bEnableUninstallButton: oDriverCounts.iUninstallable >= 1
     readonly property bool g_bDriversAreCompatible: !bUninstallMode && g_bEnableInstallButton
-    property bool g_bExtractNow: true
-    property bool g_binstallBtnIndicator: false
-    property bool g_bInstallVariable: true
-    property bool g_bindicatorToInstall: false
-    property bool g_bindicatorForProgressRec: true
-    property bool g_bBusyindicator: false
-    property bool g_bUninstallBusyIndicator: false
+    // The run's flags, as the install page's table of run states sets them.
+    readonly property bool g_bExtractNow: recInstall.g_bExtractNow
+    readonly property bool g_binstallBtnIndicator: recInstall.g_binstallBtnIndicator
+    readonly property bool g_bInstallVariable: recInstall.g_bInstallVariable
+    readonly property bool g_bindicatorToInstall: recInstall.g_bindicatorToInstall
+    readonly property bool g_bindicatorForProgressRec: recInstall.g_bindicatorForProgressRec
+    readonly property bool g_bBusyindicator: recInstall.g_bBusyindicator
+    readonly property bool g_bUninstallBusyIndicator: recInstall.g_bUninstallBusyIndicator
+    property alias g_iSectionNumber: recInstall.g_iSectionNumber
     property bool bValidCheckedButton: true
+    // Not while an installer is being watched: its end must be seen.
+    readonly property bool bMayClose: !recInstall.timerBusy.running && !recInstall.timerUninstallBusy.running
+    // Set once leaving has begun, so that a repeated close request extracts nothing more.
+    property bool bLeaving: false
 
-    // Chosen once here; from then on only the tabs and the agree bar assign it.
-    property int g_iSectionNumber: bUninstallMode ? 2 : (g_bEnableInstallButton ? 1 : 3)
-
-    readonly property string g_strLightColor: "#f8ffffff"
-    readonly property string g_strBlackColor: "#000000"
-    readonly property string g_strTxtColor: "#ffffff"
-    readonly property string g_strTransparentColor: "transparent"
-    readonly property string g_strGreenColor: "#228B22"
-    readonly property string g_strRedColor: "#cc0000"
-    readonly property string g_strTranslucentColor: "#BB0A0A0A"
-    readonly property string g_strHoverColor: "#696969"
+    readonly property string g_strLightColor: Theme.strLightColor
+    readonly property string g_strBlackColor: Theme.strBlackColor
+    readonly property string g_strTxtColor: Theme.strTxtColor
+    readonly property string g_strTransparentColor: Theme.strTransparentColor
+    readonly property string g_strGreenColor: Theme.strGreenColor
+    readonly property string g_strRedColor: Theme.strRedColor
+    readonly property string g_strTranslucentColor: Theme.strTranslucentColor
+    readonly property string g_strHoverColor: Theme.strHoverColor
 
     // Counting a driver list hands the backend's one tick list to it, so the list that this
     // run offers is counted last; the page counts that list again when it builds its tiles.
@@ -56,6 +59,17 @@ ApplicationWindow {
         return counts
     }
 
+    // The title bar's Close and a close request from outside the window (its manager, Alt+F4)
+    // both end here. Leaving before an installer has run leaves the extracted package behind.
+    function leave() {
+        if (!bMayClose || bLeaving)
+            return
+        bLeaving = true
+        if ((!bUninstallMode && g_bExtractNow && g_bEnableInstallButton) || g_iSectionNumber === 3)
+            qtInterface.toExtractFiles()
+        Qt.quit()
+    }
+
     objectName: "registerWindow"
     title: qsTr("CHIPSET DRIVER INSTALLER")
     width: appWidth
@@ -63,6 +77,11 @@ ApplicationWindow {
     visible: true
     flags: Qt.FramelessWindowHint | Qt.Window
     color: g_strTransparentColor
+    // The window stays; leave() quits when the run allows it.
+    onClosing: function(close) {
+        close.accepted = false
+        leave()
+    }
 
     header: Rectangle {
         id: recMainHeader
@@ -111,6 +130,9 @@ ApplicationWindow {
 
             objectName: "recTitleBar"
             anchors.fill: parent
+            strTitle: registerWindow.title
+            bCloseEnabled: registerWindow.bMayClose
+            onCloseClicked: registerWindow.leave()
         }
     }
 
@@ -144,7 +166,25 @@ ApplicationWindow {
 
         objectName: "baseToolTip"
         windowDPI: registerWindow.mainWindowDPI
-        onVisibleChanged: place()
+        onVisibleChanged: {
+            place()
+            // A window manager may have raised the main window above it since it was last shown.
+            if (visible)
+                raise()
+        }
+
+        Connections {
+            target: TooltipService
+
+            function onShowRequested(strText) {
+                baseToolTip.tooltip = strText
+                baseToolTip.showtt()
+            }
+
+            function onHideRequested() {
+                baseToolTip.hidett()
+            }
+        }
 
         Timer {
             id: bttTimer

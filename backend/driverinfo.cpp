@@ -272,7 +272,9 @@ InstallOutcome DriverInfo::outcome()
 {
     const bool crashed = m_processInstall->exitStatus() == QProcess::CrashExit;
     const int exitCode = m_processInstall->exitCode();
-    return InstallOutcome::classify(exitCode, crashed, isRestartRequired(), m_bLastRunRemoval);
+    // The restart flag is the install's: a removal's exit code alone says whether it needs one.
+    const bool restartFlagged = !m_bLastRunRemoval && isRestartRequired();
+    return InstallOutcome::classify(exitCode, crashed, restartFlagged, m_bLastRunRemoval);
 }
 
 int DriverInfo::getExitCode()

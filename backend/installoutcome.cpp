@@ -61,7 +61,8 @@ InstallOutcome InstallOutcome::classify(int exitCode, bool crashed, bool restart
     if (text.contains(QLatin1String("%1")))
         text = text.arg(exitCode);
     outcome.statusText = text;
-    outcome.restartOffered = row.restart == Restart::Always || (row.restart == Restart::AsFlagged && restartFlagged);
+    outcome.restartOffered = row.restart == Restart::Always
+        || (row.restart == Restart::AsFlagged && restartFlagged && !removal);
     outcome.retryOffered = row.retry;
     return outcome;
 }

@@ -13,7 +13,8 @@ public:
     // the user may change the choice and start again.
     bool retryOffered = false;
 
-    // `restartFlagged` is the package's own restart flag, which only counts
-    // for a plain success; `removal` selects the uninstall wording.
+    // `restartFlagged` is the package's own restart flag, which the package
+    // writes when it installs: it counts for a plain successful install only,
+    // never for a removal. `removal` also selects the uninstall wording.
     static InstallOutcome classify(int exitCode, bool crashed, bool restartFlagged, bool removal);
 };

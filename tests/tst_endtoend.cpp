@@ -3,6 +3,7 @@
 #include "tests/warningrecorder.h"
 
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QtTest>
 
 // The whole application, end to end: the real backend objects and the
@@ -12,7 +13,8 @@
 
 namespace {
 
-enum class Input { Mouse, Keyboard };
+// A window close request is what a window manager, Alt+F4 or the taskbar sends.
+enum class Input { Mouse, Keyboard, CloseRequest };
 
 const QString kSetupProgram = QStringLiteral("..\\Packages\\ZYM_Chipset_Drivers.exe");
 const QString kExtractProgram =
@@ -29,6 +31,8 @@ constexpr int kCompletionTimeoutMs = 15000;
 
 QString inputName(Input input)
 {
+    if (input == Input::CloseRequest)
+        return QStringLiteral("a window close request");
     return input == Input::Mouse ? QStringLiteral("mouse") : QStringLiteral("keyboard");
 }
 
@@ -221,13 +225,18 @@ private slots:
         QTest::addColumn<Input>("input");
         QTest::addColumn<int>("untickedTile");
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
 
+        // An earlier install's restart flag is set throughout: only the removal's own exit code
+        // may offer a restart.
         for (Input input : {Input::Mouse, Input::Keyboard}) {
             const QString by = QStringLiteral(", by ") + inputName(input);
             QTest::newRow(qPrintable(QStringLiteral("every tile ticked removes all") + by))
-                << input << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"};
+                << input << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"} << 0;
             QTest::newRow(qPrintable(QStringLiteral("one tile unticked removes the others") + by))
-                << input << 1 << QStringList{"/i", kProductCode, "REMOVE=PCI,CIR", "/qn"};
+                << input << 1 << QStringList{"/i", kProductCode, "REMOVE=PCI,CIR", "/qn"} << 0;
+            QTest::newRow(qPrintable(QStringLiteral("3010 offers a restart beside Finish") + by))
+                << input << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"} << 3010;
         }
     }
 
@@ -236,11 +245,12 @@ private slots:
         QFETCH(Input, input);
         QFETCH(int, untickedTile);
         QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
 
         TestMachine machine;
         machine.setArguments({QStringLiteral("/U"), kProductCode});
-        machine.writeRegistry(kIoDriverSection + QStringLiteral("\"DeployedFeatures\"=\"PCI,GPIO2,SMBUS,CIR\"\r\n"));
-        machine.addRecorder(kMsiExec, kInstallerSeconds);
+        machine.writeRegistry(kRestartFlag + QStringLiteral("\"DeployedFeatures\"=\"PCI,GPIO2,SMBUS,CIR\"\r\n"));
+        machine.addRecorder(kMsiExec, kInstallerSeconds, exitCode);
         // There to be found, so that an extraction on leaving would be recorded.
         machine.addRecorder(kExtractProgram);
 
@@ -266,6 +276,10 @@ private slots:
         QVERIFY(scene.value(QStringLiteral("recAppClose"), "enabled").toBool());
         // No installation log after a removal.
         QVERIFY(!scene.isShown(QStringLiteral("recViewLog")));
+        const bool restart = exitCode == 3010;
+        QCOMPARE(scene.isShown(QStringLiteral("recUninstallRestartButton")), restart);
+        QCOMPARE(scene.item(QStringLiteral("recFinishButton"))->width(),
+                 scene.item(QStringLiteral("recUninstallFooter"))->width() / (restart ? 2 : 1));
         QCOMPARE(machine.recordedRuns(), QList<QStringList>{QStringList{"MsiExec.exe"} + arguments});
 
         STEP(activate(scene, input, QStringLiteral("recFinishButton")));
@@ -305,6 +319,118 @@ private slots:
         QCOMPARE(machine.recordedRuns(), QList<QStringList>{kExtractRun});
     }
 
+    // A repeated agree gesture agrees once and shows the drivers; Install acts only once it has
+    // slid in.
+    void agreeOnce_data()
+    {
+        QTest::addColumn<Input>("input");
+        QTest::newRow("double-click") << Input::Mouse;
+        QTest::newRow("double Space") << Input::Keyboard;
+    }
+
+    void agreeOnce()
+    {
+        QFETCH(Input, input);
+
+        TestMachine machine;
+        prepareInstallMode(machine);
+        machine.addRecorder(kSetupProgram, kInstallerSeconds);
+        SceneDriver scene(machine);
+        STEP(start(scene));
+        if (input == Input::Mouse) {
+            // At the right end of the bar, where Install comes in first; 150 ms apart, as a hand
+            // double-clicks.
+            const QQuickItem *bar = scene.item(QStringLiteral("recAcceptButton"));
+            const QPoint point = bar->mapToScene(QPointF(bar->width() - 2, bar->height() / 2)).toPoint();
+            QTest::mouseClick(scene.window(), Qt::LeftButton, Qt::KeyboardModifiers(), point);
+            QTest::mouseClick(scene.window(), Qt::LeftButton, Qt::KeyboardModifiers(), point, 150);
+        } else {
+            QVERIFY(scene.tabTo(QStringLiteral("recAcceptButton")));
+            scene.key(Qt::Key_Space);
+            scene.key(Qt::Key_Space);
+        }
+        QTRY_COMPARE(scene.value(QStringLiteral("recInstallButton"), "x").toReal(), 0.0);
+        QVERIFY(scene.isShown(QStringLiteral("recDriverContent")));
+        QVERIFY(!scene.isShown(QStringLiteral("recProgressBar")));
+        QVERIFY(machine.recordedRuns().isEmpty());
+
+        STEP(activate(scene, input, QStringLiteral("recInstallButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Successfully Installed"), kCompletionTimeoutMs);
+        QCOMPARE(machine.recordedRuns().size(), 1);
+    }
+
+    // Keys pressed while an installer runs act on nothing, not even on a hidden button that holds
+    // the keyboard: no second run, no quit, and the outcome is shown when the run ends.
+    void keysDuringRun_data()
+    {
+        QTest::addColumn<bool>("removal");
+        QTest::addColumn<QStringList>("hiddenButtons");
+        QTest::newRow("install") << false
+                                 << QStringList{"recAcceptButton", "recExitAndRestart", "recExitWithoutRestart",
+                                                "recViewLog", "recCloseButton"};
+        QTest::newRow("removal") << true
+                                 << QStringList{"recFinishButton", "recUninstallRestartButton", "recCloseButton"};
+    }
+
+    void keysDuringRun()
+    {
+        QFETCH(bool, removal);
+        QFETCH(QStringList, hiddenButtons);
+
+        TestMachine machine;
+        if (removal) {
+            machine.setArguments({QStringLiteral("/U"), kProductCode});
+            machine.writeRegistry(kIoDriverSection + QStringLiteral("\"DeployedFeatures\"=\"PCI,CIR\"\r\n"));
+            machine.addRecorder(kMsiExec, kInstallerSeconds);
+        } else {
+            prepareInstallMode(machine);
+            machine.addRecorder(kSetupProgram, kInstallerSeconds);
+        }
+        machine.addRecorder(kExtractProgram);
+        SceneDriver scene(machine);
+        STEP(start(scene));
+        if (!removal)
+            STEP(agree(scene, Input::Keyboard));
+        STEP(activate(scene, Input::Keyboard, QString::fromLatin1(removal ? "recUninstallButton" : "recInstallButton")));
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter})
+            QTest::keyClick(scene.window(), key, Qt::KeyboardModifiers(), 150);
+        for (const QString &name : hiddenButtons) {
+            scene.item(name)->forceActiveFocus();
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter})
+                scene.key(key);
+        }
+        QCOMPARE(scene.quitRequests(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(),
+                                  QString::fromLatin1(removal ? "Successfully Uninstalled" : "Successfully Installed"),
+                                  kCompletionTimeoutMs);
+        QCOMPARE(scene.quitRequests(), 0);
+        QVERIFY(machine.urlOpener.opened.isEmpty());
+        QVERIFY(scene.waitForPrograms());
+        QCOMPARE(machine.recordedRuns().size(), 1);
+        // The keyboard is on the button that ends the run.
+        QCOMPARE(scene.focusedName(), QString::fromLatin1(removal ? "recFinishButton" : "recExitWithoutRestart"));
+        scene.key(Qt::Key_Return);
+        QCOMPARE(scene.quitRequests(), 1);
+    }
+
+    // A name too long for its tile ends in an ellipsis after two lines; the whole name stays the
+    // tile's accessible name.
+    void longRemovalName()
+    {
+        const QString key = QStringLiteral("LEGACY_STORAGE_CONTROLLER_FILTER_FOR_OLDER_CHIPSETS_AND_EMBEDDED_BOARDS");
+        TestMachine machine;
+        machine.setArguments({QStringLiteral("/U"), kProductCode});
+        machine.writeRegistry(kIoDriverSection + QStringLiteral("\"DeployedFeatures\"=\"PCI,%1\"\r\n").arg(key));
+        SceneDriver scene(machine);
+        STEP(start(scene));
+        QQuickItem *tile = scene.item(QStringLiteral("driverTile1"));
+        QVERIFY(tile);
+        const QQuickItem *name = tile->findChild<QQuickItem *>(QStringLiteral("textDriverName"));
+        QVERIFY(name->property("truncated").toBool());
+        QVERIFY(name->y() + name->height() <= tile->height());
+        QCOMPARE(tile->property("strDriverName").toString(), QStringLiteral("ZYM %1 Driver").arg(key));
+    }
+
     void titleBarClose_data()
     {
         QTest::addColumn<Input>("input");
@@ -312,7 +438,7 @@ private slots:
         QTest::addColumn<QString>("stage");
         QTest::addColumn<bool>("extracts");
 
-        for (Input input : {Input::Mouse, Input::Keyboard}) {
+        for (Input input : {Input::Mouse, Input::Keyboard, Input::CloseRequest}) {
             const QString by = QStringLiteral(", by ") + inputName(input);
             QTest::newRow(qPrintable(QStringLiteral("licence extracts") + by)) << input << "install" << "licence" << true;
             QTest::newRow(qPrintable(QStringLiteral("agreed, not installed, extracts") + by))
@@ -324,6 +450,9 @@ private slots:
             QTest::newRow(qPrintable(QStringLiteral("nothing offered extracts") + by))
                 << input << "notice" << "start" << true;
         }
+        // The title bar's Close is disabled then, which install() checks.
+        QTest::newRow("refused while the installer runs, by a window close request")
+            << Input::CloseRequest << "install" << "installing" << false;
     }
 
     void titleBarClose()
@@ -345,13 +474,29 @@ private slots:
 
         SceneDriver scene(machine);
         STEP(start(scene));
+        const Input steps = input == Input::CloseRequest ? Input::Mouse : input;
         if (stage != QLatin1String("licence") && stage != QLatin1String("start"))
-            STEP(agree(scene, input));
+            STEP(agree(scene, steps));
         if (stage == QLatin1String("installed"))
-            STEP(install(scene, input));
+            STEP(install(scene, steps));
+        if (stage == QLatin1String("installing")) {
+            STEP(activate(scene, steps, QStringLiteral("recInstallButton")));
+            QTRY_VERIFY(scene.isShown(QStringLiteral("recIndicator")));
+            QVERIFY(!scene.window()->close());
+            QVERIFY(scene.window()->isVisible());
+            QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Successfully Installed"),
+                                      kCompletionTimeoutMs);
+            QCOMPARE(scene.quitRequests(), 0);
+        }
         const QList<QStringList> before = machine.recordedRuns();
 
-        STEP(activate(scene, input, QStringLiteral("recAppClose")));
+        if (input == Input::CloseRequest)
+            scene.window()->close();
+        else
+            STEP(activate(scene, input, QStringLiteral("recAppClose")));
+        QCOMPARE(scene.quitRequests(), 1);
+        // A repeated request changes nothing.
+        scene.window()->close();
         QCOMPARE(scene.quitRequests(), 1);
         QVERIFY(scene.waitForPrograms());
         QCOMPARE(machine.recordedRuns(), extracts ? before + QList<QStringList>{kExtractRun} : before);

@@ -20,7 +20,8 @@ private slots:
 
         QTest::newRow("0, not flagged") << 0 << false << false << false << "Successfully Installed" << false << false;
         QTest::newRow("0, flagged") << 0 << false << true << false << "Successfully Installed" << true << false;
-        QTest::newRow("0, removal") << 0 << false << false << true << "Successfully Uninstalled" << false << false;
+        QTest::newRow("0, removal, install flag set") << 0 << false << true << true << "Successfully Uninstalled" << false
+                                                      << false;
         QTest::newRow("3010 whatever the flag") << 3010 << false << false << false << "Successfully Installed" << true << false;
         QTest::newRow("3011") << 3011 << false << false << false << "Successfully Installed" << true << false;
         QTest::newRow("3010, removal") << 3010 << false << false << true << "Successfully Uninstalled" << true << false;

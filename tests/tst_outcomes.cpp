@@ -3,6 +3,7 @@
 #include "tests/warningrecorder.h"
 
 #include <QFile>
+#include <QQuickItem>
 #include <QtTest>
 
 // What the real application shows once its installer has ended, for the
@@ -105,6 +106,41 @@ private slots:
             QCOMPARE(machine.shutdown.restarts.size(), restart ? 1 : 0);
         }
         QTRY_COMPARE(scene.quitRequests(), 1);
+        QVERIFY(scene.waitForPrograms());
+    }
+
+    // After a cancelled run the tiles come back above the status strip: every one can be reached
+    // and seen whole, none sits under the scroll bar, and a click on the strip ticks nothing.
+    void cancelledRunKeepsTilesInReach()
+    {
+        TestMachine machine;
+        QStringList switches;
+        for (int i = 0; i < 9; ++i)
+            switches << QStringLiteral("/SETPCI") << QStringLiteral("/SETGPIO2") << QStringLiteral("/SETCIR");
+        machine.setArguments(switches);
+        machine.addRecorder(setupProgram, 0.3, 1602);
+        SceneDriver scene(machine);
+        QVERIFY(scene.start());
+        agreeAndInstall(scene);
+        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Installation cancelled"), 15000);
+        const QQuickItem *strip = scene.item(QStringLiteral("recProgressBar"));
+        QTRY_COMPARE(strip->height(), scene.item(QStringLiteral("recMainHeader"))->height());
+        const qreal stripTop = strip->mapToScene(QPointF()).y();
+        const QQuickItem *scrollBar = scene.item(QStringLiteral("scrollBarGrid"));
+        QVERIFY(scrollBar && scrollBar->isVisible());
+        const qreal scrollBarLeft = scrollBar->mapToScene(QPointF()).x();
+
+        for (int i = 0; i < switches.size(); ++i) {
+            const QString name = QStringLiteral("driverTile%1").arg(i);
+            QVERIFY2(scene.tabTo(name, 60), qPrintable(name));
+            const QQuickItem *tile = scene.item(name);
+            QVERIFY2(tile->mapToScene(QPointF(0, tile->height())).y() <= stripTop, qPrintable(name));
+            const QQuickItem *version = tile->findChild<QQuickItem *>(QStringLiteral("textDriverVersion"));
+            QVERIFY2(version->mapToScene(QPointF(version->width(), 0)).x() <= scrollBarLeft, qPrintable(name));
+        }
+        QVERIFY(scene.click(QStringLiteral("recProgressBar")));
+        for (int i = 0; i < switches.size(); ++i)
+            QVERIFY(scene.value(QStringLiteral("driverTile%1").arg(i), "bCheckboxChecked").toBool());
         QVERIFY(scene.waitForPrograms());
     }
 

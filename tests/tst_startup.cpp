@@ -151,7 +151,14 @@ private:
                 run.pixelRatioAtListing = QGuiApplication::topLevelWindows().constFirst()->devicePixelRatio();
             run.iconAtListing = !QGuiApplication::windowIcon().isNull();
             if (!anotherCopyRuns) {
-                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+                // Closed from outside the window, as a window manager or Alt+F4 closes it.
+                QTimer::singleShot(0, qApp, [] {
+                    const auto windows = QGuiApplication::topLevelWindows();
+                    for (QWindow *window : windows) {
+                        if (window->title() == QLatin1String("CHIPSET DRIVER INSTALLER"))
+                            window->close();
+                    }
+                });
                 return;
             }
             // Dismiss the message box once it shows, as a user would.
@@ -194,6 +201,9 @@ private slots:
                              "closeKey",
                              "acquire",
                              "start TASKLIST",
+                             // Closed before agreeing: the package is extracted once.
+                             "start C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\"
+                             "ZYM_Chipset_Drivers.exe",
                          }));
         // The scene is on the screen before the extractor's window is closed.
         QVERIFY(run.windowsAtListing.contains(QStringLiteral("CHIPSET DRIVER INSTALLER")));

@@ -33,30 +33,7 @@ SceneTestCase {
         reachStage(data.stage)
         callLog.clear()
         clickCentre(item("recAppClose"))
-        compare(callLog.entries, data.extracts ? ["qtInterface.getCommandLineArguments()",
-                                                  "qtInterface.toExtractFiles()", "Qt.quit()"]
-                                               : ["qtInterface.getCommandLineArguments()", "Qt.quit()"])
-    }
-
-    function test_closeDisabledWhilePolling_data() {
-        return [
-            { tag: "install", mode: "install", button: "recInstallButton" },
-            { tag: "uninstall", mode: "uninstall", button: "recUninstallButton" }
-        ]
-    }
-
-    function test_closeDisabledWhilePolling(data) {
-        loadScene(data.mode)
-        if (data.mode === "install")
-            agree()
-        clickCentre(item(data.button))
-        var close = item("recAppClose")
-        verify(!close.enabled)
-        callLog.clear()
-        mouseClick(close, close.width / 2, close.height / 2)
-        compare(callLog.count("Qt.quit()"), 0, "a disabled Close ignores the pointer")
-        qtInterface1.fakeRunning = 0
-        tryCompare(close, "enabled", true, 1500)
+        compare(callLog.entries, data.extracts ? ["qtInterface.toExtractFiles()", "Qt.quit()"] : ["Qt.quit()"])
     }
 
     function test_minimize() {

@@ -1,20 +1,11 @@
 import QtQuick 2.15
 import QtQuick.Controls 1.4
 import QtTest 1.15
+import "../../Qml"
 
-// The shared widgets on their own, with the window-wide names they read provided here.
+// The shared widgets on their own: they read only the theme and their own properties.
 SceneTestCase {
     id: widgetTest
-
-    readonly property string g_strLightColor: "#f8ffffff"
-    readonly property string g_strBlackColor: "#000000"
-    readonly property string g_strTxtColor: "#ffffff"
-    readonly property string g_strTransparentColor: "transparent"
-    readonly property string g_strGreenColor: "#228B22"
-    readonly property string g_strTranslucentColor: "#BB0A0A0A"
-    readonly property string g_strHoverColor: "#696969"
-    property bool g_bBusyindicator: false
-    property bool g_bUninstallBusyIndicator: false
 
     function create(fileName, properties) {
         var component = Qt.createComponent(sceneHost.sceneFileUrl(fileName))
@@ -29,14 +20,11 @@ SceneTestCase {
     height: 400
     visible: true
 
-    QtObject {
-        id: baseToolTip
+    SignalSpy {
+        id: tooltipSpy
 
-        property string tooltip
-        property int iShown: 0
-
-        function showtt() { ++iShown }
-        function hidett() {}
+        target: TooltipService
+        signalName: "showRequested"
     }
 
     ExclusiveGroup {
@@ -51,8 +39,7 @@ SceneTestCase {
 
     function init() {
         clickSpy.clear()
-        g_bBusyindicator = false
-        g_bUninstallBusyIndicator = false
+        tooltipSpy.clear()
     }
 
     function test_basicButtonChecked_data() {
@@ -80,7 +67,8 @@ SceneTestCase {
                                                  focusOnMouseClick: false })
         mouseMove(button, 10, 10)
         verify(button.isButtonEntered && button.isButtonHover)
-        compare(baseToolTip.tooltip, "Minimize")
+        compare(tooltipSpy.count, 1)
+        compare(tooltipSpy.signalArguments[0][0], "Minimize")
         mousePress(button, 10, 10)
         verify(button.isButtonPressed && !button.isButtonHover)
         mouseRelease(button, 10, 10)
@@ -110,7 +98,7 @@ SceneTestCase {
         mouseClick(tab, 10, 10)
         verify(tab.activeFocus)
         compare(clickSpy.count, 1)
-        verify(Qt.colorEqual(tab.color, g_strHoverColor))
+        verify(Qt.colorEqual(tab.color, Theme.strHoverColor))
     }
 
     // Hover and focus share one look; the latest of them decides it.
@@ -118,17 +106,17 @@ SceneTestCase {
         var tile = create("CNButton2.qml", { width: 200, height: 50, strDriverName: "ZYM PCI Device Driver" })
         var other = create("CNButton2.qml", { y: 100, width: 200, height: 50 })
         mouseMove(tile, 100, 25)
-        verify(Qt.colorEqual(tile.color, g_strHoverColor))
+        verify(Qt.colorEqual(tile.color, Theme.strHoverColor))
         tile.forceActiveFocus()
-        verify(Qt.colorEqual(tile.color, g_strHoverColor))
+        verify(Qt.colorEqual(tile.color, Theme.strHoverColor))
         other.forceActiveFocus()
         verify(Qt.colorEqual(tile.color, tile.strTileColor), "focus leaving restores the tile colour")
     }
 
     function test_busyIndicator_data() {
         return [
-            { tag: "install", file: "CustomBusyindicator.qml", flag: "g_bBusyindicator" },
-            { tag: "uninstall", file: "CustomUninstallBusyIndicator.qml", flag: "g_bUninstallBusyIndicator" }
+            { tag: "install", file: "CustomBusyindicator.qml" },
+            { tag: "uninstall", file: "CustomUninstallBusyIndicator.qml" }
         ]
     }
 
@@ -138,7 +126,7 @@ SceneTestCase {
         var indicator = findChild(cover, "busyIndicator")
         var spinner = findChild(cover, "itemSpinner")
         verify(!indicator.visible)
-        widgetTest[data.flag] = true
+        cover.bRunning = true
         verify(indicator.visible && indicator.running)
         compare([indicator.width, indicator.height], [100, 100])
         var centre = spinner.mapToItem(indicator, 50, 50)
@@ -151,9 +139,9 @@ SceneTestCase {
         for (var i = 0; i < 8; ++i) {
             var dot = findChild(spinner, "dot" + i)
             compare([dot.width, dot.height, dot.radius], [15, 15, 7])
-            verify(Qt.colorEqual(dot.color, g_strGreenColor))
+            verify(Qt.colorEqual(dot.color, Theme.strGreenColor))
         }
-        widgetTest[data.flag] = false
+        cover.bRunning = false
         verify(!indicator.visible && !turning.running)
     }
 }

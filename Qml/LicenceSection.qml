@@ -1,0 +1,138 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+
+// The licence section: both agreements in one scrolling area that the arrow and page keys move.
+Rectangle {
+    id: recLicenceSection
+
+    // Takes the keyboard when the window opens.
+    property bool bFirstFocus: false
+    property string strLinkUrl
+
+    function scrollLicense(delta) {
+        var maxY = Math.max(0, flickableForLicense.contentHeight - flickableForLicense.height)
+        flickableForLicense.contentY = Math.max(0, Math.min(maxY, flickableForLicense.contentY + delta))
+    }
+
+    color: Theme.strTransparentColor
+
+    LicenceText {
+        id: licenceText
+    }
+
+    FontMetrics {
+        id: licenceFontMetrics
+
+        font: textLicenseContent.font
+    }
+
+    Rectangle {
+        id: recLicAgrmtDiv
+
+        objectName: "recLicAgrmtDiv"
+        y: 20
+        width: parent.width
+        height: parent.height * 0.9
+        color: Theme.strTransparentColor
+
+        Flickable {
+            id: flickableForLicense
+
+            objectName: "flickableForLicense"
+            anchors.fill: parent
+            flickableDirection: Flickable.VerticalFlick
+            boundsBehavior: Flickable.StopAtBounds
+            clip: true
+            contentWidth: width
+            contentHeight: textLicenseContent2.y + textLicenseContent2.height
+            focus: recLicenceSection.bFirstFocus
+            activeFocusOnTab: true
+            Accessible.role: Accessible.Document
+            Accessible.name: qsTr("License Agreement")
+            Keys.onUpPressed: recLicenceSection.scrollLicense(-20)
+            Keys.onDownPressed: recLicenceSection.scrollLicense(20)
+            Keys.onPressed: function(event) {
+                if (event.key === Qt.Key_PageUp)
+                    recLicenceSection.scrollLicense(-height)
+                else if (event.key === Qt.Key_PageDown)
+                    recLicenceSection.scrollLicense(height)
+                else
+                    return
+                event.accepted = true
+            }
+
+            ScrollBar.vertical: ScrollBar {
+                policy: flickableForLicense.contentHeight > flickableForLicense.height
+                        ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+            }
+
+            Text {
+                id: textLicenseContent
+
+                objectName: "textLicenseContent"
+                x: 20
+                width: recLicAgrmtDiv.width * 0.94
+                // Laid out once, at its final width: the page has no width yet when this is
+                // created, and a layout of the long text at no width at all is thrown away.
+                text: width > 0 ? licenceText.strLicenseContent : ""
+                textFormat: Text.StyledText
+                // Lines as far apart as in rich text: the font's line spacing (its leading
+                // included), where styled text would leave the leading out.
+                lineHeightMode: Text.FixedHeight
+                lineHeight: licenceFontMetrics.lineSpacing
+                wrapMode: Text.WordWrap
+                horizontalAlignment: Text.AlignJustify
+                color: Theme.strTxtColor
+                linkColor: "yellow"
+                font.pixelSize: 11
+                font.bold: true
+                onLinkActivated: Qt.openUrlExternally(recLicenceSection.strLinkUrl)
+            }
+
+            Rectangle {
+                id: recHorizontalSeperator
+
+                objectName: "recHorizontalSeperator"
+                anchors.top: textLicenseContent.bottom
+                x: 20
+                width: recLicAgrmtDiv.width * 0.94
+                height: 1
+                color: Theme.strTxtColor
+            }
+
+            Text {
+                id: textLicenseContent2
+
+                objectName: "textLicenseContent2"
+                anchors.top: recHorizontalSeperator.bottom
+                anchors.topMargin: 10
+                x: 20
+                width: recLicAgrmtDiv.width * 0.94
+                text: width > 0 ? licenceText.strLicenseContent2 : ""
+                textFormat: Text.StyledText
+                // Lines as far apart as in rich text: the font's line spacing (its leading
+                // included), where styled text would leave the leading out.
+                lineHeightMode: Text.FixedHeight
+                lineHeight: licenceFontMetrics.lineSpacing
+                wrapMode: Text.WordWrap
+                horizontalAlignment: Text.AlignJustify
+                color: Theme.strTxtColor
+                linkColor: "yellow"
+                font.pixelSize: 11
+                font.bold: true
+                onLinkActivated: Qt.openUrlExternally(recLicenceSection.strLinkUrl)
+            }
+        }
+
+        // Shows where the keyboard is while the licence scrolls with the arrow keys.
+        Rectangle {
+            id: recLicenseFocusFrame
+
+            anchors.fill: parent
+            color: "transparent"
+            border.width: 1
+            border.color: Theme.strLightColor
+            visible: flickableForLicense.activeFocus
+        }
+    }
+}

@@ -1,0 +1,69 @@
+import QtQuick 2.15
+
+// The removal mode's bottom bar: Uninstall, then Finish with the restart offer beside it when
+// the removal asks for one.
+Rectangle {
+    id: recUninstallFooter
+
+    // This run removes drivers: the bar is shown and the keyboard starts on Uninstall.
+    property bool bActive: false
+    property bool bUninstallEnabled: false
+    property bool bFinished: false
+    property bool bRestartOffered: false
+    readonly property alias uninstallButton: recUninstallButton
+
+    signal uninstallClicked()
+    signal restartClicked()
+    signal finishClicked()
+
+    // Hands the keyboard to the first button that ends the run.
+    function focusClosingButtons() {
+        if (bRestartOffered)
+            recUninstallRestartButton.forceActiveFocus()
+        else
+            recFinishButton.forceActiveFocus()
+    }
+
+    visible: bActive
+    color: Theme.strBlackColor
+
+    FooterButton {
+        id: recUninstallButton
+
+        objectName: "recUninstallButton"
+        anchors.fill: parent
+        // The keyboard starts on the run's one action.
+        focus: recUninstallFooter.bActive
+        visible: !recUninstallFooter.bFinished
+        enabled: recUninstallFooter.bUninstallEnabled
+        opacity: enabled ? 1 : 0.7
+        strText: qsTr("Uninstall")
+        strToolTip: qsTr("Uninstalls the Application")
+        onButtonClicked: recUninstallFooter.uninstallClicked()
+    }
+
+    RestartButton {
+        id: recUninstallRestartButton
+
+        objectName: "recUninstallRestartButton"
+        width: parent.width / 2
+        height: parent.height
+        visible: recUninstallFooter.bFinished && recUninstallFooter.bRestartOffered
+        KeyNavigation.right: recFinishButton
+        onButtonClicked: recUninstallFooter.restartClicked()
+    }
+
+    FooterButton {
+        id: recFinishButton
+
+        objectName: "recFinishButton"
+        anchors.right: parent.right
+        width: recUninstallRestartButton.visible ? parent.width / 2 : parent.width
+        height: parent.height
+        visible: recUninstallFooter.bFinished
+        strText: qsTr("Finish")
+        strToolTip: qsTr("Exits Installer")
+        KeyNavigation.left: recUninstallRestartButton
+        onButtonClicked: recUninstallFooter.finishClicked()
+    }
+}

@@ -1,0 +1,40 @@
+import QtQuick 2.15
+
+// The black strip that tells how the run stands; it grows from nothing when shown.
+Rectangle {
+    id: recProgressBar
+
+    property alias strText: textProgress.text
+    property bool bShown: false
+    property int iShownHeight: 0
+
+    height: bShown ? iShownHeight : 0
+    visible: height !== 0
+    // While the strip grows, its label must not spill over the page and the footer.
+    clip: true
+    color: Theme.strBlackColor
+    Accessible.role: Accessible.StatusBar
+    Accessible.name: textProgress.text
+
+    Behavior on height {
+        NumberAnimation { duration: Theme.iBarChangeMs; easing.type: Easing.Linear }
+    }
+
+    Text {
+        id: textProgress
+
+        objectName: "textProgress"
+        anchors.centerIn: parent
+        color: Theme.strTxtColor
+        font.pixelSize: Theme.iLabelSize
+        font.bold: true
+    }
+
+    TooltipArea {
+        id: mouseAreaProgressBar
+
+        anchors.fill: parent
+        acceptedButtons: Qt.NoButton
+        strToolTip: qsTr("Status of Installation")
+    }
+}

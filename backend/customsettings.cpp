@@ -199,9 +199,13 @@ void CustomSettings::restartSystem()
 void CustomSettings::toLaunchLogFile()
 {
     QString profile = m_platform.environment->value(QStringLiteral("userprofile"));
+    // Without a profile folder there is no log to name: "\\ZYM_Chipset_IODrivers.log" would be
+    // a guess, and "//..." a network path.
+    if (profile.isEmpty())
+        return;
     profile.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QString text = QStringLiteral("file:///") + profile + QLatin1Char('/') + kLogFileName;
-    m_platform.urlOpener->open(QUrl(text, QUrl::TolerantMode));
+    // A path, not a link text: "#" and "%" are legal in folder names and must stay themselves.
+    m_platform.urlOpener->open(QUrl::fromLocalFile(profile + QLatin1Char('/') + kLogFileName));
 }
 
 bool CustomSettings::enableShutdownPrivilege()

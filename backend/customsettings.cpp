@@ -2,6 +2,7 @@
 
 #include "argumentsource.h"
 #include "environment.h"
+#include "installcommand.h"
 #include "processlauncher.h"
 #include "processstart.h"
 #include "raidlaunchtable.h"
@@ -85,6 +86,10 @@ int CustomSettings::isRunning()
 
 int CustomSettings::toInvokeExeForUninstall()
 {
+    if (!InstallCommand::isProductCode(m_strProductCode)) {
+        qDebug().noquote() << "not starting a removal of malformed product code" << m_strProductCode;
+        return 0;
+    }
     return ProcessStart::startAndWait(*m_processInstall, m_strMsiExecPath,
                                       {QStringLiteral("/x"), m_strProductCode, QStringLiteral("/qn")});
 }

@@ -12,6 +12,7 @@ class TestCustomSettings : public QObject
 
 private:
     static const QString msiExec;
+    static const QString productCode;
 
     static QString extractionFolderRecorded()
     {
@@ -47,28 +48,35 @@ private slots:
         QCOMPARE(settings.getCommandLineArgumentsForUpgrade(), upgrade);
     }
 
+    // Only a GUID in braces reaches MsiExec: any other text could carry options of its own.
     void productCodeReachesRemoval_data()
     {
-        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("code");
-        QTest::newRow("braced GUID") << QStringList{"/U", "{0A1B2C3D-1111-2222-3333-444455556666}"}
-                                     << "{0A1B2C3D-1111-2222-3333-444455556666}";
-        QTest::newRow("no code: empty argument") << QStringList{"/U"} << "";
-        QTest::newRow("code with blanks stays one argument") << QStringList{"/U", "{1} /qn REMOVE=ALL"} << "{1} /qn REMOVE=ALL";
+        QTest::addColumn<bool>("started");
+        QTest::newRow("braced GUID") << "{0A1B2C3D-1111-2222-3333-444455556666}" << true;
+        QTest::newRow("lower-case digits") << "{0a1b2c3d-1111-2222-3333-444455556666}" << true;
+        QTest::newRow("no code") << "" << false;
+        QTest::newRow("options after the code") << "{0A1B2C3D-1111-2222-3333-444455556666} /qn REMOVE=ALL" << false;
+        QTest::newRow("no braces") << "0A1B2C3D-1111-2222-3333-444455556666" << false;
+        QTest::newRow("line feed after the code") << "{0A1B2C3D-1111-2222-3333-444455556666}\n" << false;
+        QTest::newRow("a group too short") << "{0A1B2C3D-111-2222-3333-444455556666}" << false;
+        QTest::newRow("not hexadecimal") << "{0A1B2C3G-1111-2222-3333-444455556666}" << false;
     }
 
     void productCodeReachesRemoval()
     {
-        QFETCH(QStringList, arguments);
         QFETCH(QString, code);
+        QFETCH(bool, started);
         TestMachine machine;
-        machine.setArguments(arguments);
+        machine.setArguments({"/U", code});
         machine.addRecorder(msiExec);
         CustomSettings settings(machine.platform());
         QVERIFY(settings.getCommandLineArguments());
-        QCOMPARE(settings.toInvokeExeForUninstall(), 1);
-        QTRY_COMPARE(machine.recordedRuns().size(), 1);
-        QCOMPARE(machine.recordedRuns().first(), (QStringList{"MsiExec.exe", "/x", code, "/qn"}));
+        QCOMPARE(settings.toInvokeExeForUninstall(), started ? 1 : 0);
+        if (started)
+            QTRY_COMPARE(machine.recordedRuns(), (QList<QStringList>{{"MsiExec.exe", "/x", code, "/qn"}}));
+        QTRY_COMPARE(settings.isRunning(), 0);
+        QCOMPARE(machine.recordedRuns().size(), started ? 1 : 0);
     }
 
     void supportedDriverSubstring_data()
@@ -271,7 +279,7 @@ private slots:
     {
         TestMachine machine; // no stand-ins at all
         machine.writeRegistry(extractionFolderRecorded());
-        machine.setArguments({"/U", "{1}"});
+        machine.setArguments({"/U", productCode});
         CustomSettings settings(machine.platform());
         settings.getCommandLineArguments();
         QCOMPARE(settings.toInvokeExeForInstall(), 0);
@@ -283,7 +291,7 @@ private slots:
     {
         TestMachine machine;
         machine.addRecorder(msiExec, 30);
-        machine.setArguments({"/U", "{1}"});
+        machine.setArguments({"/U", productCode});
         CustomSettings settings(machine.platform());
         QCOMPARE(settings.isRunning(), 0); // nothing started yet
         settings.getCommandLineArguments();
@@ -323,6 +331,7 @@ private slots:
 };
 
 const QString TestCustomSettings::msiExec = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
+const QString TestCustomSettings::productCode = QStringLiteral("{0A1B2C3D-1111-2222-3333-444455556666}");
 
 QTEST_MAIN(TestCustomSettings)
 #include "tst_customsettings.moc"

@@ -22,7 +22,7 @@ SimulatedProcessRunner::~SimulatedProcessRunner()
         QFile::remove(m_exitCodeFile);
 }
 
-void SimulatedProcessRunner::start(const QString &program, const QStringList &arguments)
+void SimulatedProcessRunner::start(const QString &program, const QStringList &arguments, Output output)
 {
     if (m_runner.state() == QProcess::NotRunning) {
         // A new run starts with no reported code, in a file of its own.
@@ -38,7 +38,7 @@ void SimulatedProcessRunner::start(const QString &program, const QStringList &ar
         environment.insert(QString::fromLatin1(SimulatedProcessLauncher::exitCodeFileVariable), m_exitCodeFile);
         m_runner.setEnvironment(environment);
     }
-    m_runner.start(program, arguments);
+    m_runner.start(program, arguments, output);
 }
 
 void SimulatedProcessRunner::takeReportedExitCode() const

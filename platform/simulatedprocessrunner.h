@@ -11,7 +11,7 @@ public:
     ~SimulatedProcessRunner() override;
     Q_DISABLE_COPY_MOVE(SimulatedProcessRunner)
 
-    void start(const QString &program, const QStringList &arguments) override;
+    void start(const QString &program, const QStringList &arguments, Output output) override;
     bool waitForStarted(int msecs) override;
     bool waitForFinished(int msecs) override;
     QProcess::ProcessState state() const override;

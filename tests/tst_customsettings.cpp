@@ -1,8 +1,14 @@
 #include "customsettings.h"
+#include "processstart.h"
+#include "productionplatform.h"
 #include "raidlaunchtable.h"
 #include "testplatform.h"
 
 #include <QtTest>
+
+namespace {
+const char *const extractAndQuit = "--extract-and-quit";
+}
 
 // CustomSettings: its command-line tests, the selection flags, and the
 // launches it composes and starts (extract-only, RAID table, removal).
@@ -265,14 +271,33 @@ private slots:
         QCOMPARE(machine.recordedRuns().at(0), machine.recordedRuns().at(1));
     }
 
-    void extractOnlyRun()
+    // The extract-only run starts right before the application quits. It must do all its work,
+    // output included, with no one left to read it.
+    void extractOnlyRunOutlivesTheFrontEnd()
     {
         TestMachine machine;
-        machine.addRecorder(QStringLiteral("C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\ZYM_Chipset_Drivers.exe"));
-        CustomSettings settings(machine.platform());
-        settings.toExtractFiles();
-        QTRY_COMPARE(machine.recordedRuns().size(), 1);
-        QCOMPARE(machine.recordedRuns().first(), (QStringList{"ZYM_Chipset_Drivers.exe", "/S", "/v EXTRACTONLY=1 /qr"}));
+        const QString standIn = machine.drivePath + QStringLiteral("/ZYM/Chipset_Driver_Installer/ChipsetDriversExtract/MSIFiles/Packages/ZYM_Chipset_Drivers.exe");
+        QVERIFY(QDir().mkpath(QFileInfo(standIn).absolutePath()));
+        QFile script(standIn);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\nwhile kill -0 $PPID 2>/dev/null; do sleep 0.05; done\n"
+                                    "echo extracting && echo almost >&2 && printf '%s\\n' \"$@\" > '%1'\n")
+                         .arg(machine.recordPath).toUtf8());
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+
+        QProcess frontEnd;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("CHIPSET_INSTALLER_DRIVE"), machine.drivePath);
+        environment.insert(QStringLiteral("CHIPSET_INSTALLER_REGISTRY"), machine.registryPath);
+        frontEnd.setProcessEnvironment(environment);
+        frontEnd.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(extractAndQuit)});
+        QVERIFY(frontEnd.waitForFinished(ProcessStart::timeoutMs));
+        const auto recorded = [&machine] {
+            QFile file(machine.recordPath);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(recorded(), QByteArray("/S\n/v EXTRACTONLY=1 /qr\n"), 10000);
     }
 
     void missingProgramAnswersZero()
@@ -333,5 +358,22 @@ private slots:
 const QString TestCustomSettings::msiExec = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
 const QString TestCustomSettings::productCode = QStringLiteral("{0A1B2C3D-1111-2222-3333-444455556666}");
 
-QTEST_MAIN(TestCustomSettings)
+// Run with this argument, the test program is a front-end of its own on the machine that the
+// environment names: it starts the extract-only run and quits at once, leaving the run going as
+// the application does.
+int main(int argc, char *argv[])
+{
+    if (argc == 2 && qstrcmp(argv[1], extractAndQuit) == 0) {
+        QCoreApplication application(argc, argv);
+        const ProductionPlatform platform;
+        // Never destroyed, as in the application, so nothing ends the run.
+        (new CustomSettings(platform.seams().platform))->toExtractFiles();
+        return 0;
+    }
+    QApplication application(argc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    TestCustomSettings test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_customsettings.moc"

@@ -78,7 +78,7 @@ class SpyRunner final : public ProcessRunner
 public:
     SpyRunner(std::unique_ptr<ProcessRunner> real, QVector<int> *limits, const bool *confirm)
         : m_real(std::move(real)), m_limits(limits), m_confirm(confirm) {}
-    void start(const QString &program, const QStringList &arguments) override { m_real->start(program, arguments); }
+    void start(const QString &program, const QStringList &arguments, Output output) override { m_real->start(program, arguments, output); }
     bool waitForStarted(int msecs) override
     {
         *m_limits << msecs;

@@ -157,7 +157,7 @@ private slots:
 
         SimulatedProcessLauncher launcher{SimulatedDrive(drive.path())};
         auto runner = launcher.createRunner();
-        runner->start(QStringLiteral("C:\\Tools\\setup.exe"), {});
+        runner->start(QStringLiteral("C:\\Tools\\setup.exe"), {}, ProcessRunner::Output::Discarded);
         QVERIFY(runner->waitForFinished(10000));
         QCOMPARE(runner->exitStatus() == QProcess::CrashExit, crashed);
         QCOMPARE(runner->exitCode(), exitCode);
@@ -169,7 +169,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("#!/bin/sh\nexit 5\n");
         file.close();
-        runner->start(QStringLiteral("C:\\Tools\\setup.exe"), {});
+        runner->start(QStringLiteral("C:\\Tools\\setup.exe"), {}, ProcessRunner::Output::Discarded);
         QVERIFY(runner->waitForFinished(10000));
         QCOMPARE(runner->exitCode(), 5);
     }
@@ -188,7 +188,7 @@ private slots:
 
         SimulatedProcessLauncher launcher{SimulatedDrive(drive.path())};
         auto runner = launcher.createRunner();
-        runner->start(QStringLiteral("C:\\Tools\\setup.exe"), {});
+        runner->start(QStringLiteral("C:\\Tools\\setup.exe"), {}, ProcessRunner::Output::Discarded);
         QVERIFY(runner->waitForFinished(10000));
         QCOMPARE(QDir::temp().entryList(pattern).size(), 1);
         runner.reset();

@@ -8,6 +8,7 @@
 #if defined(Q_OS_WIN)
 #include "qprocesslauncher.h"
 #include "windows/winmutexinstancelock.h"
+#include "windows/winprogramresolver.h"
 #include "windows/winregistry.h"
 #include "windows/winshutdown.h"
 #else
@@ -32,7 +33,7 @@ ProductionPlatform::ProductionPlatform()
 {
 #if defined(Q_OS_WIN)
     m_registry = std::make_unique<WinRegistry>();
-    m_launcher = std::make_unique<QProcessLauncher>();
+    m_launcher = std::make_unique<QProcessLauncher>(&WinProgramResolver::resolve);
     m_shutdown = std::make_unique<WinShutdown>();
     m_instanceLock = std::make_unique<WinMutexInstanceLock>();
 #else

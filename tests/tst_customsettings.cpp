@@ -280,9 +280,11 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(standIn).absolutePath()));
         QFile script(standIn);
         QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\nwhile kill -0 $PPID 2>/dev/null; do sleep 0.05; done\n"
-                                    "echo extracting && echo almost >&2 && printf '%s\\n' \"$@\" > '%1'\n")
-                         .arg(machine.recordPath).toUtf8());
+        // It speaks only once the front-end has gone, and notes its arguments only if it could.
+        const QString gone = machine.root.filePath(QStringLiteral("front-end-gone"));
+        script.write(QStringLiteral("#!/bin/sh\nn=0; until [ -e '%1' ] || [ $n -ge 600 ]; do sleep 0.05; n=$((n + 1)); done\n"
+                                    "echo extracting && echo almost >&2 && printf '%s\\n' \"$@\" > '%2'\n")
+                         .arg(gone, machine.recordPath).toUtf8());
         script.close();
         script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
 
@@ -293,6 +295,8 @@ private slots:
         frontEnd.setProcessEnvironment(environment);
         frontEnd.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(extractAndQuit)});
         QVERIFY(frontEnd.waitForFinished(ProcessStart::timeoutMs));
+        QFile goneMark(gone);
+        QVERIFY(goneMark.open(QIODevice::WriteOnly));
         const auto recorded = [&machine] {
             QFile file(machine.recordPath);
             return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

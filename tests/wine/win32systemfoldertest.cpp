@@ -1,5 +1,5 @@
 // Resolves the task tools to the system folder while the current folder and this program's own
-// folder each hold a tasklist.exe of their own, as an unpack or download folder may.
+// folder each hold a tasklist.exe that the program search would find first.
 #include "testreport.h"
 #include "win32systemfolder.h"
 
@@ -14,53 +14,23 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-std::wstring systemFolder()
-{
-    std::vector<wchar_t> folder(MAX_PATH * 4);
-    const UINT length = GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
-    return std::wstring(folder.data(), length);
-}
-
-bool plant(const std::wstring &path)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
-}
-
-bool isFile(const std::wstring &path)
-{
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-} // namespace
-
 int wmain()
 {
     TestReport report;
-    const std::wstring system = systemFolder();
-    report.check(!system.empty(), "the system folder is known");
-
     std::vector<wchar_t> buffer(MAX_PATH * 4);
-    GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
-    const std::wstring current = std::wstring(buffer.data()) + L"zym-planted-tools";
+    const auto size = static_cast<DWORD>(buffer.size());
+    const std::wstring system(buffer.data(), GetSystemDirectoryW(buffer.data(), size));
+    const std::wstring current = std::wstring(buffer.data(), GetTempPathW(size, buffer.data())) + L"zym-planted-tools";
     CreateDirectoryW(current.c_str(), nullptr);
-    GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    std::wstring own(buffer.data());
+    std::wstring own(buffer.data(), GetModuleFileNameW(nullptr, buffer.data(), size));
     own.erase(own.find_last_of(L'\\'));
     const std::wstring planted[] = {current + L"\\tasklist.exe", current + L"\\taskkill.exe", own + L"\\tasklist.exe"};
-    for (const std::wstring &path : planted)
-        report.check(plant(path), "plant " + TestReport::utf8(path));
+    for (const std::wstring &path : planted) {
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        report.check(file != INVALID_HANDLE_VALUE && CloseHandle(file), "plant " + TestReport::utf8(path));
+    }
     report.check(SetCurrentDirectoryW(current.c_str()) != 0, "work in the planted folder");
-    // What the program search would start instead.
-    std::vector<wchar_t> found(MAX_PATH * 4);
-    const DWORD foundLength = SearchPathW(nullptr, L"tasklist.exe", nullptr, static_cast<DWORD>(found.size()), found.data(), nullptr);
-    const std::wstring searched(found.data(), foundLength);
+    const std::wstring searched(buffer.data(), SearchPathW(nullptr, L"tasklist.exe", nullptr, size, buffer.data(), nullptr));
     report.check(searched == planted[0] || searched == planted[2], "a search finds a planted copy: " + TestReport::utf8(searched));
 
     struct Case
@@ -69,19 +39,16 @@ int wmain()
         std::wstring expected;
     };
     const Case cases[] = {
-        {L"TASKLIST", system + L"\\TASKLIST.exe"},
-        {L"tasklist.exe", system + L"\\tasklist.exe"},
-        {L"taskkill", system + L"\\taskkill.exe"},
-        {L".\\tasklist.exe", L""},
-        {L"C:tasklist.exe", L""},
-        {L"..", L""},
-        {L"", L""},
+        {L"TASKLIST", system + L"\\TASKLIST.exe"}, {L"tasklist.exe", system + L"\\tasklist.exe"},
+        {L"taskkill", system + L"\\taskkill.exe"}, {L".\\tasklist.exe", L""}, {L"C:tasklist.exe", L""}, {L"", L""},
     };
     for (const Case &c : cases) {
         const std::wstring path = Win32SystemFolder::toolPath(c.name);
         report.check(path == c.expected, "\"" + TestReport::utf8(c.name) + "\" is \"" + TestReport::utf8(path) + "\"");
+        const DWORD attributes = GetFileAttributesW(path.c_str());
         if (!c.expected.empty())
-            report.check(isFile(path), TestReport::utf8(path) + " is the system's own tool");
+            report.check(attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY),
+                         TestReport::utf8(path) + " is the system's own tool");
     }
 
     SetCurrentDirectoryW(system.c_str());

@@ -2,9 +2,8 @@ import QtQuick 2.15
 import QtQuick.Window 2.15
 
 // An icon button with an optional tint and a glow that answers the pointer and the focus. The
-// tinted icon and the glow's halo are drawn once, by the "iconeffects" image provider. The halo
-// has the glow colour's hue at full strength: a glow effect given these colours draws its light
-// whatever their alpha, which only lets more or less of the black bar beneath show through.
+// tinted icon and the glow's halo are drawn once, by the "iconeffects" image provider: the halo
+// in the glow colour's hue at full strength, shown as strongly as the colour's alpha says.
 BasicButton {
     id: smallIconButton
 
@@ -63,6 +62,7 @@ BasicButton {
         width: imageIcon.paintedWidth + 2 * smallIconButton.glowValue
         height: imageIcon.paintedHeight + 2 * smallIconButton.glowValue
         rotation: imageIcon.rotation
+        opacity: color.a
         source: {
             var items = { radius: smallIconButton.glowValue, samples: smallIconButton.glowSamples,
                           color: smallIconButton.opaqueName(color) }

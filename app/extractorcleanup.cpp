@@ -53,7 +53,8 @@ ProcessRunner &ExtractorCleanup::startListing()
     auto listing = m_launcher->createRunner();
     listing->start(QStringLiteral("TASKLIST"),
                    {QStringLiteral("/FI"), QStringLiteral("WINDOWTITLE eq Chipset Driver Extractor"),
-                    QStringLiteral("/FO"), QStringLiteral("LIST")});
+                    QStringLiteral("/FO"), QStringLiteral("LIST")},
+                   ProcessRunner::Output::Read);
     ProcessRunner &runner = *listing;
     m_runners.push_back(std::move(listing));
     return runner;
@@ -64,7 +65,8 @@ void ExtractorCleanup::killListed(ProcessRunner &listing)
     const QStringList identifiers = parseIdentifiers(listing.readAllStandardOutput());
     for (const QString &identifier : identifiers) {
         auto kill = m_launcher->createRunner();
-        kill->start(QStringLiteral("taskkill"), {QStringLiteral("/F"), QStringLiteral("/PID"), identifier});
+        kill->start(QStringLiteral("taskkill"), {QStringLiteral("/F"), QStringLiteral("/PID"), identifier},
+                    ProcessRunner::Output::Discarded);
         m_runners.push_back(std::move(kill));
     }
 }

@@ -9,6 +9,7 @@
 #include "platform/qt/qprocesslauncher.h"
 #include "platform/windows/win32mutex.h"
 #include "platform/windows/win32shutdown.h"
+#include "platform/windows/winprogramresolver.h"
 #include "platform/windows/winregistry.h"
 #else
 #include "backend/packageregistry.h"
@@ -34,7 +35,7 @@ ProductionPlatform::ProductionPlatform()
 {
 #if defined(Q_OS_WIN)
     m_registry = std::make_unique<WinRegistry>();
-    m_launcher = std::make_unique<QProcessLauncher>();
+    m_launcher = std::make_unique<QProcessLauncher>(&WinProgramResolver::resolve);
     m_shutdown = std::make_unique<Win32Shutdown>();
     m_instanceLock = std::make_unique<Win32Mutex>();
 #else

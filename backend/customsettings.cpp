@@ -3,6 +3,7 @@
 #include "platform/argumentsource.h"
 #include "platform/environment.h"
 #include "platform/processlauncher.h"
+#include "backend/installcommand.h"
 #include "backend/processstart.h"
 #include "backend/raidlaunchtable.h"
 #include "platform/shutdown.h"
@@ -85,6 +86,10 @@ int CustomSettings::isRunning()
 
 int CustomSettings::toInvokeExeForUninstall()
 {
+    if (!InstallCommand::isProductCode(m_strProductCode)) {
+        qDebug().noquote() << "not starting a removal of malformed product code" << m_strProductCode;
+        return 0;
+    }
     return ProcessStart::startAndWait(*m_processInstall, m_strMsiExecPath,
                                       {QStringLiteral("/x"), m_strProductCode, QStringLiteral("/qn")});
 }
@@ -199,9 +204,13 @@ void CustomSettings::restartSystem()
 void CustomSettings::toLaunchLogFile()
 {
     QString profile = m_platform.environment->value(QStringLiteral("userprofile"));
+    // Without a profile folder there is no log to name: "\\ZYM_Chipset_IODrivers.log" would be
+    // a guess, and "//..." a network path.
+    if (profile.isEmpty())
+        return;
     profile.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QString text = QStringLiteral("file:///") + profile + QLatin1Char('/') + kLogFileName;
-    m_platform.urlOpener->open(QUrl(text, QUrl::TolerantMode));
+    // A path, not a link text: "#" and "%" are legal in folder names and must stay themselves.
+    m_platform.urlOpener->open(QUrl::fromLocalFile(profile + QLatin1Char('/') + kLogFileName));
 }
 
 bool CustomSettings::enableShutdownPrivilege()

@@ -124,6 +124,10 @@ int DriverInfo::uninstallbutton()
     m_strInstallProperties = command.properties;
     m_strLastCommand = command.text;
     m_bLastRunRemoval = true;
+    if (!InstallCommand::isProductCode(m_strProductCode)) {
+        qDebug().noquote() << "not starting a removal of malformed product code" << m_strProductCode;
+        return 0;
+    }
     return ProcessStart::startAndWait(*m_processInstall, command.program, command.arguments);
 }
 

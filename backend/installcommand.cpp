@@ -3,6 +3,7 @@
 #include "backend/drivercatalogue.h"
 
 #include <QDebug>
+#include <QRegularExpression>
 
 namespace {
 
@@ -38,6 +39,13 @@ QString withoutSlashes(QString text)
 bool InstallCommand::isFeatureKey(const QString &key)
 {
     return isPropertyName(key);
+}
+
+bool InstallCommand::isProductCode(const QString &code)
+{
+    static const QRegularExpression guid(QRegularExpression::anchoredPattern(
+        QStringLiteral("\\{[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}\\}")));
+    return guid.match(code).hasMatch();
 }
 
 InstallCommand InstallCommand::install(const QString &setupProgram, const QStringList &switches,

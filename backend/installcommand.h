@@ -32,4 +32,7 @@ public:
     // A feature key that Windows Installer accepts as a name in ADDLOCAL and
     // REMOVE lists: letters, digits, underscores and periods, nothing else.
     static bool isFeatureKey(const QString &key);
+    // A Windows Installer product code: a GUID in braces, {8-4-4-4-12} hexadecimal digits.
+    // Anything else could carry options of its own into MsiExec's command line.
+    static bool isProductCode(const QString &code);
 };

@@ -8,7 +8,7 @@ int ProcessStart::startAndWait(ProcessRunner &runner, const QString &program, co
 {
     if (runner.state() != QProcess::NotRunning)
         return 0;
-    runner.start(program, arguments);
+    runner.start(program, arguments, ProcessRunner::Output::Discarded);
     return runner.waitForStarted(timeoutMs) ? 1 : 0;
 }
 

@@ -34,6 +34,8 @@ set(PLATFORM_WINDOWS_SOURCES
     platform/windows/win32mutex.cpp
     platform/windows/win32registry.cpp
     platform/windows/win32shutdown.cpp
+    platform/windows/win32systemfolder.cpp
+    platform/windows/winprogramresolver.cpp
     platform/windows/winregistry.cpp
 )
 

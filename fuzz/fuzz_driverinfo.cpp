@@ -14,6 +14,7 @@
 #include "commandshape.h"
 #include "backend/driverinfo.h"
 #include "backend/drivercatalogue.h"
+#include "backend/installcommand.h"
 #include "fuzzsupport.h"
 #include "recordinglauncher.h"
 #include "platform/simulated/regfileregistry.h"
@@ -155,8 +156,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ticks.fill(1, featureCount);
     applyTicks(removalTicks, &ticks, [&](bool on, int i) { info.getCheckboxStatusForUninstall(on, i); });
     info.uninstallbutton();
-    if (launcher.starts.size() != 2)
+    // A product code that is no GUID in braces starts nothing.
+    const bool wellFormedCode = InstallCommand::isProductCode(productCode);
+    if (launcher.starts.size() != (wellFormedCode ? 2 : 1))
         fail(QStringLiteral("removal started %1 programs").arg(launcher.starts.size() - 1));
+    if (!wellFormedCode)
+        return 0;
     if (launcher.starts.at(1).at(0) != QLatin1String("C:\\Windows\\System32\\MsiExec.exe"))
         fail(QStringLiteral("removal started ") + launcher.starts.at(1).at(0));
     const QString removalFault =

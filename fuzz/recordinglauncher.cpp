@@ -8,7 +8,7 @@ public:
     {
     }
 
-    void start(const QString &program, const QStringList &arguments) override
+    void start(const QString &program, const QStringList &arguments, Output) override
     {
         m_starts->append(QStringList{program} + arguments);
     }

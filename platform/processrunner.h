@@ -9,10 +9,14 @@
 class ProcessRunner
 {
 public:
+    // What becomes of a started program's standard output. Its input and its
+    // errors always go to the null device: nothing feeds or reads them, and a
+    // pipe left to a front-end that has quit kills the program that writes to it.
+    enum class Output { Discarded, Read };
+
     virtual ~ProcessRunner() = default;
 
-    // Starts `program` with `arguments`, opened for reading and writing.
-    virtual void start(const QString &program, const QStringList &arguments) = 0;
+    virtual void start(const QString &program, const QStringList &arguments, Output output) = 0;
     virtual bool waitForStarted(int msecs) = 0;
     virtual bool waitForFinished(int msecs) = 0;
     virtual QProcess::ProcessState state() const = 0;

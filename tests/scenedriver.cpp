@@ -12,6 +12,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QQuickItemGrabResult>
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
@@ -179,4 +180,14 @@ std::unique_ptr<ProcessRunner> SceneDriver::createRunner()
 void SceneDriver::openInBrowser(const QUrl &url)
 {
     m_browserUrls.append(url);
+}
+
+QImage SceneDriver::grab() const
+{
+    // Grabbing the window itself needs a backing store that the offscreen platform lacks.
+    const QSharedPointer<QQuickItemGrabResult> result = m_window->contentItem()->grabToImage();
+    if (!result)
+        return {};
+    QSignalSpy ready(result.data(), &QQuickItemGrabResult::ready);
+    return ready.wait(5000) ? result->image() : QImage();
 }

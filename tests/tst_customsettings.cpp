@@ -1,8 +1,14 @@
+#include "app/productionplatform.h"
 #include "backend/customsettings.h"
+#include "backend/processstart.h"
 #include "backend/raidlaunchtable.h"
 #include "tests/testplatform.h"
 
 #include <QtTest>
+
+namespace {
+const char *const extractAndQuit = "--extract-and-quit";
+}
 
 // CustomSettings: its command-line tests, the selection flags, and the
 // launches it composes and starts (extract-only, RAID table, removal).
@@ -12,6 +18,7 @@ class TestCustomSettings : public QObject
 
 private:
     static const QString msiExec;
+    static const QString productCode;
 
     static QString extractionFolderRecorded()
     {
@@ -47,28 +54,35 @@ private slots:
         QCOMPARE(settings.getCommandLineArgumentsForUpgrade(), upgrade);
     }
 
+    // Only a GUID in braces reaches MsiExec: any other text could carry options of its own.
     void productCodeReachesRemoval_data()
     {
-        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("code");
-        QTest::newRow("braced GUID") << QStringList{"/U", "{0A1B2C3D-1111-2222-3333-444455556666}"}
-                                     << "{0A1B2C3D-1111-2222-3333-444455556666}";
-        QTest::newRow("no code: empty argument") << QStringList{"/U"} << "";
-        QTest::newRow("code with blanks stays one argument") << QStringList{"/U", "{1} /qn REMOVE=ALL"} << "{1} /qn REMOVE=ALL";
+        QTest::addColumn<bool>("started");
+        QTest::newRow("braced GUID") << "{0A1B2C3D-1111-2222-3333-444455556666}" << true;
+        QTest::newRow("lower-case digits") << "{0a1b2c3d-1111-2222-3333-444455556666}" << true;
+        QTest::newRow("no code") << "" << false;
+        QTest::newRow("options after the code") << "{0A1B2C3D-1111-2222-3333-444455556666} /qn REMOVE=ALL" << false;
+        QTest::newRow("no braces") << "0A1B2C3D-1111-2222-3333-444455556666" << false;
+        QTest::newRow("line feed after the code") << "{0A1B2C3D-1111-2222-3333-444455556666}\n" << false;
+        QTest::newRow("a group too short") << "{0A1B2C3D-111-2222-3333-444455556666}" << false;
+        QTest::newRow("not hexadecimal") << "{0A1B2C3G-1111-2222-3333-444455556666}" << false;
     }
 
     void productCodeReachesRemoval()
     {
-        QFETCH(QStringList, arguments);
         QFETCH(QString, code);
+        QFETCH(bool, started);
         TestMachine machine;
-        machine.setArguments(arguments);
+        machine.setArguments({"/U", code});
         machine.addRecorder(msiExec);
         CustomSettings settings(machine.platform());
         QVERIFY(settings.getCommandLineArguments());
-        QCOMPARE(settings.toInvokeExeForUninstall(), 1);
-        QTRY_COMPARE(machine.recordedRuns().size(), 1);
-        QCOMPARE(machine.recordedRuns().first(), (QStringList{"MsiExec.exe", "/x", code, "/qn"}));
+        QCOMPARE(settings.toInvokeExeForUninstall(), started ? 1 : 0);
+        if (started)
+            QTRY_COMPARE(machine.recordedRuns(), (QList<QStringList>{{"MsiExec.exe", "/x", code, "/qn"}}));
+        QTRY_COMPARE(settings.isRunning(), 0);
+        QCOMPARE(machine.recordedRuns().size(), started ? 1 : 0);
     }
 
     void supportedDriverSubstring_data()
@@ -257,21 +271,44 @@ private slots:
         QCOMPARE(machine.recordedRuns().at(0), machine.recordedRuns().at(1));
     }
 
-    void extractOnlyRun()
+    // The extract-only run starts right before the application quits. It must do all its work,
+    // output included, with no one left to read it.
+    void extractOnlyRunOutlivesTheFrontEnd()
     {
         TestMachine machine;
-        machine.addRecorder(QStringLiteral("C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\ZYM_Chipset_Drivers.exe"));
-        CustomSettings settings(machine.platform());
-        settings.toExtractFiles();
-        QTRY_COMPARE(machine.recordedRuns().size(), 1);
-        QCOMPARE(machine.recordedRuns().first(), (QStringList{"ZYM_Chipset_Drivers.exe", "/S", "/v EXTRACTONLY=1 /qr"}));
+        const QString standIn = machine.drivePath + QStringLiteral("/ZYM/Chipset_Driver_Installer/ChipsetDriversExtract/MSIFiles/Packages/ZYM_Chipset_Drivers.exe");
+        QVERIFY(QDir().mkpath(QFileInfo(standIn).absolutePath()));
+        QFile script(standIn);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        // It speaks only once the front-end has gone, and notes its arguments only if it could.
+        const QString gone = machine.root.filePath(QStringLiteral("front-end-gone"));
+        script.write(QStringLiteral("#!/bin/sh\nn=0; until [ -e '%1' ] || [ $n -ge 600 ]; do sleep 0.05; n=$((n + 1)); done\n"
+                                    "echo extracting && echo almost >&2 && printf '%s\\n' \"$@\" > '%2'\n")
+                         .arg(gone, machine.recordPath).toUtf8());
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+
+        QProcess frontEnd;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("CHIPSET_INSTALLER_DRIVE"), machine.drivePath);
+        environment.insert(QStringLiteral("CHIPSET_INSTALLER_REGISTRY"), machine.registryPath);
+        frontEnd.setProcessEnvironment(environment);
+        frontEnd.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(extractAndQuit)});
+        QVERIFY(frontEnd.waitForFinished(ProcessStart::timeoutMs));
+        QFile goneMark(gone);
+        QVERIFY(goneMark.open(QIODevice::WriteOnly));
+        const auto recorded = [&machine] {
+            QFile file(machine.recordPath);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(recorded(), QByteArray("/S\n/v EXTRACTONLY=1 /qr\n"), 10000);
     }
 
     void missingProgramAnswersZero()
     {
         TestMachine machine; // no stand-ins at all
         machine.writeRegistry(extractionFolderRecorded());
-        machine.setArguments({"/U", "{1}"});
+        machine.setArguments({"/U", productCode});
         CustomSettings settings(machine.platform());
         settings.getCommandLineArguments();
         QCOMPARE(settings.toInvokeExeForInstall(), 0);
@@ -283,7 +320,7 @@ private slots:
     {
         TestMachine machine;
         machine.addRecorder(msiExec, 30);
-        machine.setArguments({"/U", "{1}"});
+        machine.setArguments({"/U", productCode});
         CustomSettings settings(machine.platform());
         QCOMPARE(settings.isRunning(), 0); // nothing started yet
         settings.getCommandLineArguments();
@@ -323,6 +360,24 @@ private slots:
 };
 
 const QString TestCustomSettings::msiExec = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
+const QString TestCustomSettings::productCode = QStringLiteral("{0A1B2C3D-1111-2222-3333-444455556666}");
 
-QTEST_MAIN(TestCustomSettings)
+// Run with this argument, the test program is a front-end of its own on the machine that the
+// environment names: it starts the extract-only run and quits at once, leaving the run going as
+// the application does.
+int main(int argc, char *argv[])
+{
+    if (argc == 2 && qstrcmp(argv[1], extractAndQuit) == 0) {
+        QCoreApplication application(argc, argv);
+        const ProductionPlatform platform;
+        // Never destroyed, as in the application, so nothing ends the run.
+        (new CustomSettings(platform.seams().platform))->toExtractFiles();
+        return 0;
+    }
+    QApplication application(argc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    TestCustomSettings test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_customsettings.moc"

@@ -101,10 +101,13 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("tiles");
-        QTest::addColumn<QStringList>("received"); // by MsiExec, after the program name
+        // By MsiExec, after the program name; "/i" when the first tile is unticked first, and
+        // nothing when no removal may start.
+        QTest::addColumn<QStringList>("received");
 
         const QByteArray header("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
-        const QString code = QStringLiteral("{1}");
+        const QByteArray features = header + "\"DeployedFeatures\"=\"PCI,CIR\"\r\n";
+        const QString code = QStringLiteral("{1B2C3D4E-5F60-4718-293A-4B5C6D7E8F90}");
         QTest::newRow("huge value") << header + "\"DeployedFeatures\"=\"PCI," + QByteArray(1 << 20, 'X') + ",CIR\"\r\n"
                                     << QStringList{"/U", code} << 3 << QStringList{"/x", code, "REMOVE=ALL", "/qn"};
         QByteArray junk = header;
@@ -122,10 +125,14 @@ private slots:
                                           << QStringList{"/x", code, "REMOVE=ALL", "/qn"};
         QTest::newRow("no feature survives") << header + "\"DeployedFeatures\"=\"raid,Drivers\"\r\n" << QStringList{"/U", code} << 0
                                              << QStringList();
-        QTest::newRow("/U alone") << header + "\"DeployedFeatures\"=\"PCI\"\r\n" << QStringList{"/U"} << 1
-                                  << QStringList{"/x", "", "REMOVE=ALL", "/qn"};
+        // Only well-formed names may follow REMOVE=.
         QTest::newRow("feature names that smuggle arguments") << header + "\"DeployedFeatures\"=\"PCI /qn,\\\" X=1\\\",CIR\"\r\n"
-                                                              << QStringList{"/U", code} << 3 << QStringList();
+                                                              << QStringList{"/U", code} << 3 << QStringList{"/i", code, "REMOVE=CIR", "/qn"};
+        // A product code that is no GUID in braces could become options of MsiExec's own.
+        QTest::newRow("/U alone") << features << QStringList{"/U"} << 2 << QStringList();
+        QTest::newRow("options after the product code") << features << QStringList{"/U", code + "\" /i evil.msi \""} << 2
+                                                        << QStringList();
+        QTest::newRow("product code without braces") << features << QStringList{"/U", code.mid(1, 36)} << 2 << QStringList();
     }
 
     void registries()
@@ -146,21 +153,11 @@ private slots:
         QVERIFY(scene.start());
         QCOMPARE(shownTiles(scene), tiles);
 
-        if (received.isEmpty() && tiles > 0) {
-            // Untick the first removable row: only well-formed names may follow REMOVE=.
-            QVERIFY(scene.click(QStringLiteral("driverTile0")));
+        if (tiles > 0) {
+            if (received.value(0) == QLatin1String("/i"))
+                QVERIFY(scene.click(QStringLiteral("driverTile0")));
             QVERIFY(scene.click(QStringLiteral("recUninstallButton")));
-            QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Successfully Uninstalled"), 15000);
-            const QStringList run = machine.recordedRuns().value(0);
-            QCOMPARE(run.mid(1, 2), (QStringList{"/i", "{1}"}));
-            QCOMPARE(run.last(), QStringLiteral("/qn"));
-            QVERIFY(run.size() <= 5);
-            if (run.size() == 5)
-                QVERIFY2(QRegularExpression(QStringLiteral("^REMOVE=[A-Za-z0-9_.]+(,[A-Za-z0-9_.]+)*$")).match(run.at(3)).hasMatch(),
-                         qPrintable(run.at(3)));
-        } else if (tiles > 0) {
-            QVERIFY(scene.click(QStringLiteral("recUninstallButton")));
-            QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Successfully Uninstalled"), 15000);
+            QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QString::fromLatin1(received.isEmpty() ? "Uninstallation could not be started" : "Successfully Uninstalled"), 15000);
             QCOMPARE(machine.recordedRuns().value(0).mid(1), received);
         } else {
             QVERIFY(scene.isShown(QStringLiteral("recWarningForInvalidCommandLine")));
@@ -168,6 +165,7 @@ private slots:
         QVERIFY(scene.click(QStringLiteral("recAppClose")));
         QCOMPARE(scene.quitRequests(), 1);
         QVERIFY(scene.waitForPrograms());
+        QCOMPARE(machine.recordedRuns().size(), received.isEmpty() ? 0 : 1);
     }
 };
 

@@ -142,25 +142,38 @@ private slots:
     void logFileUrl_data()
     {
         QTest::addColumn<QString>("profile");  // null: no such variable
-        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("url");      // empty: nothing opened
+        QTest::addColumn<QString>("path");     // the file the link names, as its decoded path
         QTest::newRow("backslashes become slashes") << "C:\\Users\\Ann"
-                                                    << "file:///C:/Users/Ann/ZYM_Chipset_IODrivers.log";
-        QTest::newRow("no profile") << QString() << "file:////ZYM_Chipset_IODrivers.log";
+                                                    << "file:///C:/Users/Ann/ZYM_Chipset_IODrivers.log"
+                                                    << "/C:/Users/Ann/ZYM_Chipset_IODrivers.log";
+        QTest::newRow("no profile: no guess") << QString() << QString() << QString();
         QTest::newRow("blank in folder") << "C:\\Users\\Ann Lee"
-                                         << "file:///C:/Users/Ann%20Lee/ZYM_Chipset_IODrivers.log";
+                                         << "file:///C:/Users/Ann%20Lee/ZYM_Chipset_IODrivers.log"
+                                         << "/C:/Users/Ann Lee/ZYM_Chipset_IODrivers.log";
+        QTest::newRow("# and % in folder") << "C:\\Users\\dev#2 50%41"
+                                           << "file:///C:/Users/dev%232%2050%2541/ZYM_Chipset_IODrivers.log"
+                                           << "/C:/Users/dev#2 50%41/ZYM_Chipset_IODrivers.log";
+        QTest::newRow("# and % in a Linux folder") << "/home/dev#2 50%41"
+                                                   << "file:///home/dev%232%2050%2541/ZYM_Chipset_IODrivers.log"
+                                                   << "/home/dev#2 50%41/ZYM_Chipset_IODrivers.log";
     }
 
     void logFileUrl()
     {
         QFETCH(QString, profile);
         QFETCH(QString, url);
+        QFETCH(QString, path);
         TestMachine machine;
         if (!profile.isNull())
             machine.environment.variables.insert(QStringLiteral("userprofile"), profile);
         CustomSettings settings(machine.platform());
         settings.toLaunchLogFile();
-        QCOMPARE(machine.urlOpener.opened.size(), 1);
+        QCOMPARE(machine.urlOpener.opened.size(), url.isEmpty() ? 0 : 1);
+        if (url.isEmpty())
+            return;
         QCOMPARE(machine.urlOpener.opened.first().toString(QUrl::FullyEncoded), url);
+        QCOMPARE(machine.urlOpener.opened.first().path(QUrl::FullyDecoded), path);
     }
 
     void restartAsksForRebootWithReconfigurationReason()

@@ -68,12 +68,12 @@ class RecordingRunner final : public ProcessRunner
 public:
     RecordingRunner(std::unique_ptr<ProcessRunner> inner, std::function<void()> onListing)
         : m_inner(std::move(inner)), m_onListing(std::move(onListing)) {}
-    void start(const QString &program, const QStringList &arguments) override
+    void start(const QString &program, const QStringList &arguments, Output output) override
     {
         events << QStringLiteral("start %1").arg(program);
         if (program == QLatin1String("TASKLIST") && m_onListing)
             m_onListing();
-        m_inner->start(program, arguments);
+        m_inner->start(program, arguments, output);
     }
     bool waitForStarted(int msecs) override { return m_inner->waitForStarted(msecs); }
     bool waitForFinished(int msecs) override { return m_inner->waitForFinished(msecs); }

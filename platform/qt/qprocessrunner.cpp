@@ -5,9 +5,12 @@ QProcessRunner::QProcessRunner(ProgramResolver resolveProgram)
 {
 }
 
-void QProcessRunner::start(const QString &program, const QStringList &arguments)
+void QProcessRunner::start(const QString &program, const QStringList &arguments, Output output)
 {
     const QString resolved = m_resolveProgram ? m_resolveProgram(program) : program;
+    m_process.setStandardInputFile(QProcess::nullDevice());
+    m_process.setStandardOutputFile(output == Output::Read ? QString() : QProcess::nullDevice());
+    m_process.setStandardErrorFile(QProcess::nullDevice());
     m_process.start(resolved, arguments, QIODevice::ReadWrite);
 }
 

@@ -16,7 +16,7 @@ public:
     explicit QProcessRunner(ProgramResolver resolveProgram);
     Q_DISABLE_COPY_MOVE(QProcessRunner)
 
-    void start(const QString &program, const QStringList &arguments) override;
+    void start(const QString &program, const QStringList &arguments, Output output) override;
     bool waitForStarted(int msecs) override;
     bool waitForFinished(int msecs) override;
     QProcess::ProcessState state() const override;

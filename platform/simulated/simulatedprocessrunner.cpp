@@ -2,14 +2,12 @@
 
 #include "platform/simulated/simulatedprocesslauncher.h"
 
-#include <QAtomicInt>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
 
-SimulatedProcessRunner::SimulatedProcessRunner(QProcessRunner::ProgramResolver resolveProgram)
+SimulatedProcessRunner::SimulatedProcessRunner(QProcessRunner::ProgramResolver resolveProgram, const QString &reportRoot)
     : m_runner(std::move(resolveProgram))
+    , m_reportRoot(reportRoot)
 {
 }
 
@@ -18,41 +16,45 @@ SimulatedProcessRunner::~SimulatedProcessRunner()
     // The run ends with the runner, so it cannot report after this.
     m_runner.kill();
     m_runner.waitForFinished(1000);
-    if (!m_exitCodeFile.isEmpty())
-        QFile::remove(m_exitCodeFile);
 }
 
-void SimulatedProcessRunner::start(const QString &program, const QStringList &arguments)
+namespace {
+const QString kReportFileName = QStringLiteral("exit-code");
+}
+
+void SimulatedProcessRunner::start(const QString &program, const QStringList &arguments, Output output)
 {
     if (m_runner.state() == QProcess::NotRunning) {
-        // A new run starts with no reported code, in a file of its own.
-        static QAtomicInt runs;
-        if (!m_exitCodeFile.isEmpty())
-            QFile::remove(m_exitCodeFile);
-        m_exitCodeFile = QDir::temp().filePath(QStringLiteral("chipset-installer-exit-%1-%2")
-                                                   .arg(QCoreApplication::applicationPid())
-                                                   .arg(runs.fetchAndAddRelaxed(1)));
+        // A new run starts with no reported code, in a folder made for it that
+        // no other user can enter, so no one else can report in its place.
+        m_reportFolder.reset();
+        if (!m_reportRoot.isEmpty())
+            m_reportFolder = std::make_unique<QTemporaryDir>(m_reportRoot + QStringLiteral("/run-XXXXXX"));
         m_reportTaken = false;
         m_hasReportedExitCode = false;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QString::fromLatin1(SimulatedProcessLauncher::exitCodeFileVariable), m_exitCodeFile);
+        const QString variable = QString::fromLatin1(SimulatedProcessLauncher::exitCodeFileVariable);
+        if (m_reportFolder && m_reportFolder->isValid())
+            environment.insert(variable, m_reportFolder->filePath(kReportFileName));
+        else
+            environment.remove(variable);
         m_runner.setEnvironment(environment);
     }
-    m_runner.start(program, arguments);
+    m_runner.start(program, arguments, output);
 }
 
 void SimulatedProcessRunner::takeReportedExitCode() const
 {
-    if (m_reportTaken || m_exitCodeFile.isEmpty() || m_runner.state() != QProcess::NotRunning)
+    if (m_reportTaken || !m_reportFolder || m_runner.state() != QProcess::NotRunning)
         return;
     m_reportTaken = true;
-    QFile file(m_exitCodeFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    bool ok = false;
-    m_reportedExitCode = QString::fromLatin1(file.read(32)).trimmed().toInt(&ok);
-    m_hasReportedExitCode = ok;
-    file.remove();
+    QFile file(m_reportFolder->filePath(kReportFileName));
+    if (file.open(QIODevice::ReadOnly)) {
+        bool ok = false;
+        m_reportedExitCode = QString::fromLatin1(file.read(32)).trimmed().toInt(&ok);
+        m_hasReportedExitCode = ok;
+    }
+    m_reportFolder.reset();
 }
 
 bool SimulatedProcessRunner::waitForStarted(int msecs)

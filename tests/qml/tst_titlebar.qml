@@ -53,31 +53,6 @@ SceneTestCase {
         verify(!logo.isButtonEntered && !logo.isButtonPressed, "the visual state is reset")
     }
 
-    function test_glow_data() {
-        return [
-            { tag: "at rest", action: "", color: "#40ffffff" },
-            { tag: "hovered", action: "hover", color: "#ffffff" },
-            { tag: "focused", action: "focus", color: "#ffffff" },
-            { tag: "pressed while hovered", action: "press", color: "#00ffffff" }
-        ]
-    }
-
-    function test_glow(data) {
-        loadScene("install")
-        var button = item("recAppMinimize")
-        var glow = findChild(button, "glowIcon")
-        if (data.action === "hover" || data.action === "press")
-            mouseMove(button, 10, 10)
-        if (data.action === "press")
-            mousePress(button, 10, 10)
-        if (data.action === "focus")
-            button.forceActiveFocus()
-        tryVerify(function() { return Qt.colorEqual(glow.color, data.color) }, 1000,
-                  "glow " + glow.color + " becomes " + data.color)
-        if (data.action === "press")
-            mouseRelease(button, 10, 10)
-    }
-
     function test_iconEffects_data() {
         return [
             { tag: "logo", name: "logoButton", radius: 40 },

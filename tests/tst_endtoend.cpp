@@ -21,6 +21,7 @@ const QString kExtractProgram =
     QStringLiteral("C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\ZYM_Chipset_Drivers.exe");
 const QString kMsiExec = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
 const QString kIoDriverSection = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
+const QString kRestartFlag = kIoDriverSection + QStringLiteral("\"REBOOTSTATUS\"=\"YES\"\r\n");
 const QString kProductCode = QStringLiteral("{4D2E1C3B-5A6F-4789-8ABC-DEF012345678}");
 const QStringList kFourDrivers{"/SETZYM_RAID", "/SETRAIDMAVEL", "/SETPCI", "/SETGPIO2"};
 const QStringList kExtractRun{"ZYM_Chipset_Drivers.exe", "/S", "/v EXTRACTONLY=1 /qr"};

@@ -172,7 +172,7 @@ private slots:
         machine.addRecorder(QStringLiteral("C:\\Tools\\set up.exe"), 0, 3010);
         const QStringList arguments{"a b", "", "x]", "] [y]]", "line\nbreak", R"(C:\P "q")", "%1 $HOME"};
         auto runner = machine.launcher->createRunner();
-        runner->start(QStringLiteral("C:\\Tools\\set up.exe"), arguments);
+        runner->start(QStringLiteral("C:\\Tools\\set up.exe"), arguments, ProcessRunner::Output::Discarded);
         QVERIFY(runner->waitForFinished(10000));
         QCOMPARE(runner->exitCode(), 3010);
         QCOMPARE(machine.recordedRuns(), QList<QStringList>{QStringList{"set up.exe"} + arguments});

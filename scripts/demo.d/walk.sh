@@ -29,13 +29,15 @@ walk_fail() {
 # walk_display: starts a virtual display of $screen pixels and points DISPLAY at it. The display
 # number comes from the server itself, so walks running side by side never collide, unless
 # CHIPSET_DEMO_DISPLAY names the one to use (on a machine where display numbers are handed out).
-# Composite gives the window the translucent visual it asks for. Fails when the display that
+# Composite gives the window the translucent visual it asks for; 96 DPI is a screen at 100%, which
+# Xvfb would otherwise give as 100 DPI and so draw the window a twenty-fourth larger (a scale asked
+# for comes through QT_FONT_DPI). Fails when the display that
 # answers is not the one just started (another program's server can take over a display's socket
 # file).
 walk_display() {
     local i
     if [ -n "${CHIPSET_DEMO_DISPLAY:-}" ]; then
-        Xvfb ":$CHIPSET_DEMO_DISPLAY" -screen 0 "${screen}x24" +extension Composite -nolisten tcp \
+        Xvfb ":$CHIPSET_DEMO_DISPLAY" -screen 0 "${screen}x24" -dpi 96 +extension Composite -nolisten tcp \
             > "$dir/xvfb.log" 2>&1 &
         xvfb_pid=$!
         echo "$CHIPSET_DEMO_DISPLAY" > "$dir/display"
@@ -45,7 +47,7 @@ walk_display() {
             sleep 0.1
         done
     else
-        Xvfb -displayfd 3 -screen 0 "${screen}x24" +extension Composite -nolisten tcp \
+        Xvfb -displayfd 3 -screen 0 "${screen}x24" -dpi 96 +extension Composite -nolisten tcp \
             3> "$dir/display" > "$dir/xvfb.log" 2>&1 &
         xvfb_pid=$!
     fi

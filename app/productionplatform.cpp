@@ -17,6 +17,7 @@
 #include "simulatedprocesslauncher.h"
 #include "simulatedshutdown.h"
 
+#include <QLocale>
 #include <QStandardPaths>
 #endif
 
@@ -57,5 +58,6 @@ InstallerApp::Seams ProductionPlatform::seams() const
     seams.platform.urlOpener = m_urlOpener.get();
     seams.platform.arguments = m_arguments.get();
     seams.instanceLock = m_instanceLock.get();
+    seams.uiLanguages = QLocale::system().uiLanguages();
     return seams;
 }

@@ -5,6 +5,7 @@ set(CORE_SOURCES
     app/iconeffectprovider.cpp
     app/installerapp.cpp
     app/productionplatform.cpp
+    app/uilanguage.cpp
     backend/customsettings.cpp
     backend/driverinfo.cpp
     backend/packageregistry.cpp

@@ -26,13 +26,25 @@ walk_fail() {
 }
 
 # walk_display: starts a virtual display of $screen pixels and points DISPLAY at it. The display
-# number comes from the server itself, so walks running side by side never collide. Composite
+# number comes from the server itself, so walks running side by side never collide, unless
+# CHIPSET_DEMO_DISPLAY names one. Composite
 # gives the window the translucent visual it asks for. Fails when the display that answers is not
 # the one just started (another program's server can take over a display's socket file).
 walk_display() {
     local i
-    Xvfb -displayfd 3 -screen 0 "${screen}x24" +extension Composite -nolisten tcp \
-        3> "$dir/display" > "$dir/xvfb.log" 2>&1 &
+    if [ -n "${CHIPSET_DEMO_DISPLAY:-}" ]; then
+        # A display number of the caller's choosing, for machines where numbers are handed out.
+        Xvfb ":$CHIPSET_DEMO_DISPLAY" -screen 0 "${screen}x24" +extension Composite -nolisten tcp \
+            > "$dir/xvfb.log" 2>&1 &
+        for i in $(seq 100); do
+            DISPLAY=":$CHIPSET_DEMO_DISPLAY" xdpyinfo > /dev/null 2>&1 && break
+            sleep 0.1
+        done
+        echo "$CHIPSET_DEMO_DISPLAY" > "$dir/display"
+    else
+        Xvfb -displayfd 3 -screen 0 "${screen}x24" +extension Composite -nolisten tcp \
+            3> "$dir/display" > "$dir/xvfb.log" 2>&1 &
+    fi
     xvfb_pid=$!
     for i in $(seq 100); do
         [ -s "$dir/display" ] && break
@@ -84,7 +96,8 @@ walk_start() {
     app_pid=$!
     window=
     for i in $(seq 300); do
-        window=$(xdotool search --onlyvisible --name '^CHIPSET DRIVER INSTALLER$' 2>/dev/null | head -n 1 || true)
+        # By process: the title is in the user's language.
+        window=$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | head -n 1 || true)
         [ -n "$window" ] && break
         if ! kill -0 "$app_pid" 2>/dev/null; then
             app_pid=

@@ -311,7 +311,11 @@ Rectangle {
 
                 objectName: "textProgress"
                 anchors.centerIn: parent
+                // A text longer than the strip, as some languages word an outcome, takes two lines.
+                width: Math.min(implicitWidth, parent.width - 10)
                 text: recMainInstall.bUninstallMode ? qsTr("Uninstalling..") : qsTr("Installing..")
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
                 color: g_strTxtColor
                 font.pixelSize: 12
                 font.bold: true

@@ -11,8 +11,8 @@
 
 // Every language the front-end speaks, in every state of its flows, through the real application
 // in its two narrowest windows, 650x393 and 800x393: a shown text wider or taller than the item
-// that holds it fails. The pseudo-language, made from the
-// translation sources with every text longer and accented, also fails on a text left unmarked.
+// that holds it fails. The pseudo-language, made from the translation sources with every text
+// longer and accented, also fails on a text left unmarked.
 namespace {
 
 const QString kIoDriverSection = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers]\r\n");

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -54,5 +55,10 @@ std::unique_ptr<QTranslator> UiLanguage::install(const QStringList &uiLanguages)
     if (!translator->load(kPrefix + language, kTranslationDir))
         return nullptr;
     QCoreApplication::installTranslator(translator.get());
+    // Qt's own texts, such as the message box's buttons, where Qt's translations are deployed
+    // (windeployqt puts them beside the executable). Goes with ours, as its child.
+    auto *qtTranslator = new QTranslator(translator.get());
+    if (qtTranslator->load(QStringLiteral("qt_") + language, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTranslator);
     return translator;
 }

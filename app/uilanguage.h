@@ -21,6 +21,7 @@ public:
     // The translations compiled in, as "de" or "pt_BR".
     static QStringList available();
 
-    // Installs the chosen translation on the application; null when English stays.
+    // Installs the chosen translation, and Qt's own where it is deployed, on the application;
+    // null when English stays.
     static std::unique_ptr<QTranslator> install(const QStringList &uiLanguages);
 };

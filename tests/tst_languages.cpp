@@ -98,7 +98,8 @@ private:
     {
         QObject *page = scene.object(QStringLiteral("recInstall"));
         for (int exitCode : kExitCodes) {
-            page->setProperty("strCompletion", InstallOutcome::classify(exitCode, false, false, removal).statusText);
+            QVERIFY(page->setProperty("strCompletion",
+                                      InstallOutcome::classify(exitCode, false, false, removal).statusText));
             QVERIFY2(misfits(scene).isEmpty(), qPrintable(misfits(scene).join(QLatin1Char('\n'))));
         }
     }

@@ -25,6 +25,10 @@ Rectangle {
 
         objectName: "textProgress"
         anchors.centerIn: parent
+        // A text longer than the strip, as some languages word an outcome, takes two lines.
+        width: Math.min(implicitWidth, parent.width - 10)
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
         color: Theme.strTxtColor
         font.pixelSize: Theme.iLabelSize
         font.bold: true

@@ -8,6 +8,7 @@
 #include "platform/instancelock.h"
 #include "backend/processstart.h"
 #include "platform/registry.h"
+#include "app/uilanguage.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -17,6 +18,7 @@
 #include <QQmlContext>
 #include <QQuickWindow>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -63,6 +65,8 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
         QQuickWindow::setSceneGraphBackend(backend);
     auto application = std::make_unique<QApplication>(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/ZYMlogo.ico")));
+    // Before any text is looked up: the scene's and the second copy's message alike.
+    const std::unique_ptr<QTranslator> translator = UiLanguage::install(seams.uiLanguages);
     auto engine = std::make_unique<QQmlApplicationEngine>();
     IconEffectProvider::install(engine.get());
 

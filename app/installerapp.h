@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 
+#include <QStringList>
 #include <QUrl>
 
 class Environment;
@@ -16,6 +17,8 @@ public:
     {
         Platform platform;
         InstanceLock *instanceLock = nullptr;
+        // The user's interface languages, most preferred first.
+        QStringList uiLanguages;
     };
 
     static const QUrl mainScene;

@@ -20,6 +20,7 @@
 #include "platform/simulated/simulatedshutdown.h"
 
 #include <QDebug>
+#include <QLocale>
 #include <QStandardPaths>
 #endif
 
@@ -64,5 +65,6 @@ InstallerApp::Seams ProductionPlatform::seams() const
     seams.platform.urlOpener = m_urlOpener.get();
     seams.platform.arguments = m_arguments.get();
     seams.instanceLock = m_instanceLock.get();
+    seams.uiLanguages = QLocale::system().uiLanguages();
     return seams;
 }

@@ -6,6 +6,7 @@ set(APP_CORE_SOURCES
     app/iconeffectprovider.cpp
     app/installerapp.cpp
     app/productionplatform.cpp
+    app/uilanguage.cpp
 )
 
 set(BACKEND_SOURCES

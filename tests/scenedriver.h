@@ -13,6 +13,14 @@
 #include <memory>
 #include <vector>
 
+// Stops the calling test function when a helper step has failed.
+#define STEP(call)                                                                                                     \
+    do {                                                                                                               \
+        call;                                                                                                          \
+        if (QTest::currentTestFailed())                                                                                \
+            return;                                                                                                    \
+    } while (false)
+
 class CustomSettings;
 class DriverInfo;
 class QQmlApplicationEngine;

@@ -23,6 +23,8 @@ export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export CHIPSET_INSTALLER_REGISTRY=$work/none.reg CHIPSET_INSTALLER_DRIVE=$work/C
 export QT_QUICK_BACKEND=software
+# The window is found by its English title.
+export LANGUAGE=en
 mkdir -p "$CHIPSET_INSTALLER_DRIVE"
 unset QT_QPA_PLATFORM
 

@@ -47,14 +47,6 @@ void prepareInstallMode(TestMachine &machine)
 
 Q_DECLARE_METATYPE(Input)
 
-// Stops the test function when a helper step has failed.
-#define STEP(call)                                                                                                     \
-    do {                                                                                                               \
-        call;                                                                                                          \
-        if (QTest::currentTestFailed())                                                                                \
-            return;                                                                                                    \
-    } while (false)
-
 class TestEndToEnd : public QObject
 {
     Q_OBJECT

@@ -1,4 +1,5 @@
 #include "app/installerapp.h"
+#include "app/uilanguage.h"
 #include "platform/instancelock.h"
 #include "tests/testplatform.h"
 
@@ -133,7 +134,7 @@ private:
         QString boxText;
     };
 
-    static Run runApplication(bool anotherCopyRuns)
+    static Run runApplication(bool anotherCopyRuns, const QStringList &uiLanguages = {})
     {
         TestMachine machine;
         machine.setArguments({QStringLiteral("/SETPCI")});
@@ -180,6 +181,7 @@ private:
         seams.platform.shutdown = &shutdown;
         seams.platform.launcher = &launcher;
         seams.instanceLock = &lock;
+        seams.uiLanguages = uiLanguages;
 
         events.clear();
         QByteArray name("tst_startup");
@@ -239,9 +241,21 @@ private slots:
         QCOMPARE(InstallerApp::sceneGraphBackend(environment), expected);
     }
 
+    void secondCopyShowsTheBoxAndLeaves_data()
+    {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("English") << QStringList{"en-US", "de-DE"}
+                                 << QStringLiteral("KPQ INSTALLATER detects another instance is running.");
+        QTest::newRow("in the user's language") << QStringList{"ja-JP", "en-US"}
+                                                << QStringLiteral("KPQ INSTALLATER の別のインスタンスが実行中であることを検出しました。");
+    }
+
     void secondCopyShowsTheBoxAndLeaves()
     {
-        const Run run = runApplication(true);
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(QString, firstLine);
+        const Run run = runApplication(true, uiLanguages);
         QCOMPARE(run.exitCode, 0);
         // Everything before the lock still happens; the scene never loads.
         QCOMPARE(events.mid(0, 5), (QStringList{"enableShutdownPrivilege", "openKey HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ 0",
@@ -249,10 +263,33 @@ private slots:
         QCOMPARE(events.value(5), QStringLiteral("start TASKLIST"));
         QVERIFY(run.windowsAtListing.isEmpty());
         QCOMPARE(run.boxTitle, QStringLiteral("KPQ INSTALLATER"));
-        QCOMPARE(run.boxText, QStringLiteral("KPQ INSTALLATER detects another instance is running.\n"
-                                             "Please close already running instance\n"
-                                             "            Or         \n"
-                                             "Multiple Instance Access Denied!"));
+        QCOMPARE(run.boxText.split(QLatin1Char('\n')).value(0), firstLine);
+        if (uiLanguages.constFirst() == QLatin1String("en-US"))
+            QCOMPARE(run.boxText, QStringLiteral("KPQ INSTALLATER detects another instance is running.\n"
+                                                 "Please close already running instance\n"
+                                                 "            Or         \n"
+                                                 "Multiple Instance Access Denied!"));
+    }
+
+    void uiLanguage_data()
+    {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("first with a translation") << QStringList{"nl-NL", "de-AT", "fr-FR"} << "de";
+        QTest::newRow("English first") << QStringList{"en-GB", "de-DE"} << "";
+        QTest::newRow("country chosen") << QStringList{"pt-BR"} << "pt_BR";
+        QTest::newRow("same language, other country") << QStringList{"pt-PT"} << "pt_BR";
+        QTest::newRow("script as Qt names it") << QStringList{"zh-Hans-CN"} << "zh_CN";
+        QTest::newRow("other script") << QStringList{"zh-Hant-TW", "zh-TW"} << "";
+        QTest::newRow("none translated") << QStringList{"nl-NL", "C"} << "";
+        QTest::newRow("nothing known") << QStringList() << "";
+    }
+
+    void uiLanguage()
+    {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(QString, chosen);
+        QCOMPARE(UiLanguage::choose(uiLanguages, UiLanguage::available()), chosen);
     }
 };
 

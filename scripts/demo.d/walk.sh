@@ -91,7 +91,8 @@ walk_start() {
     app_pid=$!
     window=
     for i in $(seq 300); do
-        window=$(xdotool search --onlyvisible --name '^CHIPSET DRIVER INSTALLER$' 2>/dev/null | head -n 1 || true)
+        # By process: the title is in the user's language.
+        window=$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | head -n 1 || true)
         [ -n "$window" ] && break
         if ! kill -0 "$app_pid" 2>/dev/null; then
             app_pid=

@@ -1,0 +1,193 @@
+#include "backend/installoutcome.h"
+#include "tests/scenedriver.h"
+#include "tests/testplatform.h"
+#include "app/uilanguage.h"
+#include "tests/warningrecorder.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTranslator>
+#include <QtTest>
+
+// Every language the front-end speaks, in every state of its flows, through the real application
+// in its two narrowest windows, 650x393 and 800x393: a shown text wider or taller than the item
+// that holds it fails. The pseudo-language, made from the translation sources with every text
+// longer and accented, also fails on a text left unmarked.
+namespace {
+
+const QString kIoDriverSection = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
+const QString kPseudo = QStringLiteral("pseudo");
+// Data, not interface text: product names and the licence, which the maker translates.
+const QStringList kUntranslated{"textDriverName", "textLicenseContent", "textLicenseContent2"};
+// Every way a run can end, as the status strip words it.
+const QList<int> kExitCodes{0, 1641, 1602, 1618, 3017, 1603};
+
+qreal offset(int alignment, qreal room, qreal used, int start, int centre)
+{
+    return alignment & centre ? (room - used) / 2 : alignment & start ? 0 : room - used;
+}
+
+// The shown texts under `item` that spill out of their parent (or, when they wrap, out of
+// their own width), and in the pseudo-language those that were never translated.
+void misfits(const QQuickItem *item, bool pseudo, QStringList &found)
+{
+    if (!item->isVisible() || item->opacity() == 0)
+        return;
+    const QString text = item->property("text").toString();
+    if (item->inherits("QQuickText") && !text.isEmpty()) {
+        const QQuickItem *box = item->parentItem();
+        const QString name = item->objectName().isEmpty() ? box->objectName() : item->objectName();
+        const qreal width = item->property("contentWidth").toReal();
+        const qreal height = item->property("contentHeight").toReal();
+        const qreal left = item->x() + offset(item->property("effectiveHorizontalAlignment").toInt(), item->width(),
+                                              width, Qt::AlignLeft, Qt::AlignHCenter);
+        const qreal top = item->y() + offset(item->property("verticalAlignment").toInt(), item->height(), height,
+                                             Qt::AlignTop, Qt::AlignVCenter);
+        const bool wraps = item->property("wrapMode").toInt() != 0;
+        const bool elides = item->property("elide").toInt() != Qt::ElideNone;
+        if (!elides && (left < -0.5 || top < -0.5 || left + width > box->width() + 0.5
+                        || top + height > box->height() + 0.5 || (wraps && width > item->width() + 0.5)))
+            found << QStringLiteral("%1 (%2x%3 in %4x%5): %6").arg(name).arg(width).arg(height)
+                         .arg(box->width()).arg(box->height()).arg(text);
+        if (pseudo && !text.contains(QLatin1Char('[')) && text.contains(QRegularExpression(QStringLiteral("[A-Za-z]")))
+            && !kUntranslated.contains(name))
+            found << QStringLiteral("%1 is not marked for translation: %2").arg(name, text);
+    }
+    const QList<QQuickItem *> children = item->childItems();
+    for (const QQuickItem *child : children)
+        misfits(child, pseudo, found);
+}
+
+} // namespace
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private:
+    WarningRecorder m_warnings;
+    QString m_language;
+    int m_width = 0;
+
+    // The offscreen screen gives the 800 pixel window; the narrower one is the same window made
+    // narrower, as its layout follows the window's width.
+    void start(SceneDriver &scene) const
+    {
+        QVERIFY(scene.start());
+        QCOMPARE(scene.window()->size(), QSize(800, 393));
+        scene.window()->setWidth(m_width);
+        QTRY_COMPARE(scene.window()->contentItem()->width(), qreal(m_width));
+    }
+
+    QStringList misfits(SceneDriver &scene) const
+    {
+        QStringList found;
+        ::misfits(scene.window()->contentItem(), m_language == kPseudo, found);
+        return found;
+    }
+
+    // Waits for the moving parts to settle into a state where everything fits.
+    void check(SceneDriver &scene) const
+    {
+        QTRY_VERIFY2(misfits(scene).isEmpty(), qPrintable(misfits(scene).join(QLatin1Char('\n'))));
+    }
+
+    // Each way the run can end, in the status strip of a finished run.
+    void checkOutcomes(SceneDriver &scene, bool removal) const
+    {
+        QObject *page = scene.object(QStringLiteral("recInstall"));
+        for (int exitCode : kExitCodes) {
+            QVERIFY(page->setProperty("strCompletion",
+                                      InstallOutcome::classify(exitCode, false, false, removal).statusText));
+            QVERIFY2(misfits(scene).isEmpty(), qPrintable(misfits(scene).join(QLatin1Char('\n'))));
+        }
+    }
+
+private slots:
+    void init()
+    {
+        WarningRecorder::warnings().clear();
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(WarningRecorder::warnings().isEmpty(), qPrintable(WarningRecorder::report()));
+    }
+
+    void everyTextFits_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("width");
+        const QStringList languages = QStringList{QString()} + UiLanguage::available() << kPseudo;
+        QCOMPARE(languages.size(), 9);
+        for (const QString &language : languages) {
+            for (int width : {650, 800})
+                QTest::addRow("%s, %dx393", language.isEmpty() ? "en" : qPrintable(language), width) << language << width;
+        }
+    }
+
+    void everyTextFits()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, width);
+        m_language = language;
+        m_width = width;
+        std::unique_ptr<QTranslator> translator;
+        if (language == kPseudo) {
+            translator = std::make_unique<QTranslator>();
+            QVERIFY(translator->load(QStringLiteral(PSEUDO_QM)));
+            QCoreApplication::installTranslator(translator.get());
+        } else if (!language.isEmpty()) {
+            translator = UiLanguage::install({language});
+            QVERIFY(translator);
+        }
+
+        // Install: licence, drivers, installing, finished with a restart offered and the log bar.
+        {
+            TestMachine machine;
+            machine.setArguments({"/SETZYM_RAID", "/SETRAIDMAVEL", "/SETPCI", "/SETGPIO2"});
+            machine.addRegistryWriter(machine.setupProgramPath(),
+                                      QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers"),
+                                      QStringLiteral("REBOOTSTATUS"), QStringLiteral("YES"), 1.5);
+            SceneDriver scene(machine);
+            STEP(start(scene));
+            STEP(check(scene));
+            QVERIFY(scene.click(QStringLiteral("recAcceptButton")));
+            QTRY_COMPARE(scene.value(QStringLiteral("recInstallButton"), "x").toReal(), 0.0);
+            STEP(check(scene));
+            QVERIFY(scene.click(QStringLiteral("recInstallButton")));
+            QTRY_VERIFY(scene.isShown(QStringLiteral("recIndicator")));
+            STEP(check(scene));
+            QTRY_VERIFY_WITH_TIMEOUT(scene.isShown(QStringLiteral("recExitAndRestart")), 15000);
+            STEP(check(scene));
+            STEP(checkOutcomes(scene, false));
+        }
+        // Removal: the drivers, uninstalling, finished.
+        {
+            TestMachine machine;
+            machine.setArguments({QStringLiteral("/U"), QStringLiteral("{4D2E1C3B-5A6F-4789-8ABC-DEF012345678}")});
+            machine.writeRegistry(kIoDriverSection + QStringLiteral("\"DeployedFeatures\"=\"PCI,CIR\"\r\n"));
+            machine.addRecorder(QStringLiteral("C:\\Windows\\System32\\MsiExec.exe"), 1.5);
+            SceneDriver scene(machine);
+            STEP(start(scene));
+            STEP(check(scene));
+            QVERIFY(scene.click(QStringLiteral("recUninstallButton")));
+            QTRY_VERIFY(scene.isShown(QStringLiteral("recIndicatorForUninstall")));
+            STEP(check(scene));
+            QTRY_VERIFY_WITH_TIMEOUT(scene.isShown(QStringLiteral("recFinishButton")), 15000);
+            STEP(check(scene));
+            STEP(checkOutcomes(scene, true));
+        }
+        // Removal with nothing to remove, and nothing offered: the warning and the notice.
+        for (const QStringList &arguments : {QStringList{"/U", "{4D2E1C3B-5A6F-4789-8ABC-DEF012345678}"}, QStringList()}) {
+            TestMachine machine;
+            machine.setArguments(arguments);
+            SceneDriver scene(machine);
+            STEP(start(scene));
+            STEP(check(scene));
+        }
+    }
+};
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"

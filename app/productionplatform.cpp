@@ -12,11 +12,13 @@
 #include "windows/winshutdown.h"
 #else
 #include "lockfileinstancelock.h"
+#include "packageregistry.h"
 #include "regfileregistry.h"
 #include "simulateddrive.h"
 #include "simulatedprocesslauncher.h"
 #include "simulatedshutdown.h"
 
+#include <QDebug>
 #include <QStandardPaths>
 #endif
 
@@ -36,7 +38,11 @@ ProductionPlatform::ProductionPlatform()
     m_shutdown = std::make_unique<WinShutdown>();
     m_instanceLock = std::make_unique<WinMutexInstanceLock>();
 #else
-    m_registry = std::make_unique<RegFileRegistry>(qEnvironmentVariable("CHIPSET_INSTALLER_REGISTRY"));
+    auto registry = std::make_unique<RegFileRegistry>(qEnvironmentVariable("CHIPSET_INSTALLER_REGISTRY"));
+    // Whoever prepared the file learns at once why the front-end offers what it offers.
+    for (const QString &problem : registry->problems(PackageRegistry::makerKeyPath))
+        qWarning().noquote() << problem;
+    m_registry = std::move(registry);
     m_launcher = std::make_unique<SimulatedProcessLauncher>(SimulatedDrive(qEnvironmentVariable("CHIPSET_INSTALLER_DRIVE")));
     m_shutdown = std::make_unique<SimulatedShutdown>();
     m_instanceLock = std::make_unique<LockFileInstanceLock>(

@@ -156,16 +156,23 @@ bool readData(const QString &data, quint32 *type, QByteArray *bytes)
 
 } // namespace
 
-RegFileParser::RegFileParser(const QByteArray &fileBytes)
+RegFileParser::RegFileParser(QByteArray fileBytes)
     : m_root(std::make_shared<RegKeyNode>(QString()))
 {
-    m_lines = decodeFile(fileBytes).split(QLatin1Char('\n'), Qt::KeepEmptyParts);
+    m_text = decodeFile(fileBytes);
+    const bool mayBeText = fileBytes.startsWith("\xff\xfe") || !fileBytes.contains('\0');
+    fileBytes.clear();
     // regedit refuses a file without its header, and so does this reader.
-    if (!isHeader(m_lines.first().trimmed()))
+    if (!isHeader(nextLine())) {
+        if (m_text.trimmed().isEmpty())
+            m_problem = Empty;
+        else
+            m_problem = mayBeText ? NoHeader : UnreadableEncoding;
+        m_text.clear();
         return;
-    m_next = 1;
-    while (m_next < m_lines.size()) {
-        const QString line = m_lines.at(m_next++).trimmed();
+    }
+    while (hasNextLine()) {
+        const QString line = nextLine();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
             continue;
         if (line.startsWith(QLatin1Char('[')))
@@ -173,7 +180,18 @@ RegFileParser::RegFileParser(const QByteArray &fileBytes)
         else
             readValue(line);
     }
-    m_lines.clear();
+    m_text.clear();
+}
+
+QString RegFileParser::nextLine(bool advance)
+{
+    if (m_next < 0)
+        return QString();
+    const int end = m_text.indexOf(QLatin1Char('\n'), m_next);
+    const QString line = m_text.mid(m_next, (end < 0 ? m_text.size() : end) - m_next).trimmed();
+    if (advance)
+        m_next = end < 0 ? -1 : end + 1;
+    return line;
 }
 
 QStringList RegFileParser::keyPath(const QString &path)
@@ -189,8 +207,13 @@ QStringList RegFileParser::keyPath(const QString &path)
 
 QString RegFileParser::fromUtf16Le(const QByteArray &bytes)
 {
-    QString text(bytes.size() / 2, Qt::Uninitialized);
-    const auto *source = reinterpret_cast<const uchar *>(bytes.constData());
+    return fromUtf16Le(bytes.constData(), bytes.size());
+}
+
+QString RegFileParser::fromUtf16Le(const char *bytes, int size)
+{
+    QString text(size / 2, Qt::Uninitialized);
+    const auto *source = reinterpret_cast<const uchar *>(bytes);
     QChar *target = text.data();
     for (int i = 0; i < text.size(); ++i)
         target[i] = QChar(ushort(source[2 * i] | source[2 * i + 1] << 8));
@@ -201,16 +224,18 @@ QString RegFileParser::decodeFile(const QByteArray &bytes)
 {
     // Windows writes UTF-16LE with a byte-order mark; hand-made files are UTF-8.
     if (bytes.startsWith("\xff\xfe"))
-        return fromUtf16Le(bytes.mid(2));
-    const QByteArray utf8 = bytes.startsWith("\xef\xbb\xbf") ? bytes.mid(3) : bytes;
+        return fromUtf16Le(bytes.constData() + 2, bytes.size() - 2);
+    const int bom = bytes.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    const char *utf8 = bytes.constData() + bom;
+    const int size = bytes.size() - bom;
     QTextCodec::ConverterState state;
-    const QString text = QTextCodec::codecForMib(106)->toUnicode(utf8.constData(), utf8.size(), &state);
+    const QString text = QTextCodec::codecForMib(106)->toUnicode(utf8, size, &state);
     if (state.invalidChars == 0)
         return text;
     // Not UTF-8: a REGEDIT4 file in the ANSI code page.
     if (QTextCodec *ansi = QTextCodec::codecForName("Windows-1252"))
-        return ansi->toUnicode(utf8);
-    return QString::fromLatin1(utf8);
+        return ansi->toUnicode(utf8, size);
+    return QString::fromLatin1(utf8, size);
 }
 
 void RegFileParser::readSection(const QString &line)
@@ -253,13 +278,13 @@ void RegFileParser::readValue(const QString &line)
     QString data = line.mid(pos + 1).trimmed();
     // Long hex data goes on over lines ending in a backslash.
     if (data.startsWith(QLatin1String("hex"), Qt::CaseInsensitive)) {
-        while (data.endsWith(QLatin1Char('\\')) && m_next < m_lines.size()) {
-            const QString next = m_lines.at(m_next).trimmed();
+        while (data.endsWith(QLatin1Char('\\')) && hasNextLine()) {
+            const QString next = nextLine(false);
             if (next.startsWith(QLatin1Char('[')))
                 break;
             data.chop(1);
             data += next;
-            ++m_next;
+            nextLine();
         }
     }
     if (!m_current)

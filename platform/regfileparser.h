@@ -13,11 +13,21 @@ class RegKeyNode;
 class RegFileParser final
 {
 public:
-    explicit RegFileParser(const QByteArray &fileBytes);
+    // Why nothing of a file was read.
+    enum Problem {
+        NoProblem,
+        Empty,
+        UnreadableEncoding, // UTF-16 without its little-endian byte-order mark, or other binary data
+        NoHeader,
+    };
+
+    // Takes the bytes by value so that a file read for the parser is let go once decoded.
+    explicit RegFileParser(QByteArray fileBytes);
     Q_DISABLE_COPY_MOVE(RegFileParser)
 
     // Hives sit directly below the returned root, under their long names.
     std::shared_ptr<RegKeyNode> tree() const { return m_root; }
+    Problem problem() const { return m_problem; }
 
     // "HKLM\\A\\\\B\\" -> {"HKEY_LOCAL_MACHINE", "A", "B"}. Empty for an
     // unknown hive or a path deeper than the registry allows.
@@ -27,11 +37,17 @@ public:
 
 private:
     static QString decodeFile(const QByteArray &bytes);
+    static QString fromUtf16Le(const char *bytes, int size);
+    bool hasNextLine() const { return m_next >= 0; }
+    // The next line, trimmed; `advance` moves past it.
+    QString nextLine(bool advance = true);
     void readSection(const QString &line);
     void readValue(const QString &line);
 
-    QStringList m_lines;
-    int m_next = 0; // the line after the one being read
+    // Read line by line in place: a list of lines would hold a large file twice.
+    QString m_text;
+    int m_next = 0; // where the line after the one being read starts; -1 past the last
     std::shared_ptr<RegKeyNode> m_root;
+    Problem m_problem = NoProblem;
     RegKeyNode *m_current = nullptr; // the key of the last good section
 };

@@ -3,9 +3,16 @@
 #include "regfileparser.h"
 #include "regkeynode.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutexLocker>
 #include <QtEndian>
+
+#include <sys/stat.h>
+
+#include <algorithm>
 
 // This registry's key: the node it was opened on. The node shares ownership of
 // the whole tree it came from, so the key outlives any rewrite of the file.
@@ -188,12 +195,97 @@ void RegFileRegistry::closeKey(HKEY key)
     m_keys.erase(key);
 }
 
+bool RegFileRegistry::Stamp::operator==(const Stamp &other) const
+{
+    return exists == other.exists && device == other.device && inode == other.inode && size == other.size
+        && modified == other.modified && changed == other.changed;
+}
+
+RegFileRegistry::Stamp RegFileRegistry::stamp() const
+{
+    Stamp stamp;
+    struct stat status = {};
+    if (m_filePath.isEmpty() || ::stat(QFile::encodeName(m_filePath).constData(), &status) != 0
+        || !S_ISREG(status.st_mode))
+        return stamp;
+    // A file renamed into place has another inode, so even an installer that writes
+    // the same size within the same clock tick is seen.
+    constexpr qint64 nsPerSecond = 1000000000;
+    stamp.exists = true;
+    stamp.device = qint64(status.st_dev);
+    stamp.inode = qint64(status.st_ino);
+    stamp.size = qint64(status.st_size);
+    stamp.modified = qint64(status.st_mtim.tv_sec) * nsPerSecond + status.st_mtim.tv_nsec;
+    stamp.changed = qint64(status.st_ctim.tv_sec) * nsPerSecond + status.st_ctim.tv_nsec;
+    return stamp;
+}
+
 std::shared_ptr<const RegKeyNode> RegFileRegistry::load() const
 {
+    QMutexLocker locker(&m_loadMutex);
+    // Taken before the read: a file replaced while it is read is read again next time.
+    const qint64 readAtNs = QDateTime::currentMSecsSinceEpoch() * 1000 * 1000;
+    const Stamp now = stamp();
+    if (m_loaded && m_loadedSettled && now == m_loadedStamp)
+        return m_loaded;
+    // The old tree goes first, so a large file is never held twice by this reader.
+    m_loaded.reset();
     QFile file(m_filePath);
-    if (m_filePath.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return RegFileParser(QByteArray()).tree();
-    return RegFileParser(file.readAll()).tree();
+    const RegFileParser parser(now.exists && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    m_loadedStamp = now;
+    // File times move in clock ticks: a file written in place again within the tick it was
+    // read in would keep its stamp. Only a file written a while before is taken as unchanged.
+    constexpr qint64 settleNs = 1000LL * 1000 * 1000;
+    m_loadedSettled = now.modified < readAtNs - settleNs;
+    m_loaded = parser.tree();
+    m_loadedProblem = now.exists ? parser.problem() : RegFileParser::NoProblem;
+    return m_loaded;
+}
+
+QStringList RegFileRegistry::problems(const QString &expectedKeyPath) const
+{
+    const std::shared_ptr<const RegKeyNode> tree = load();
+    const QString file = QDir::toNativeSeparators(m_filePath);
+    const QFileInfo info(m_filePath);
+    if (m_filePath.isEmpty() || !info.exists())
+        return {};
+    if (!info.isFile())
+        return {QStringLiteral("registry file %1 is not a file: the registry reads as empty").arg(file)};
+    QMutexLocker locker(&m_loadMutex);
+    switch (m_loadedProblem) {
+    case RegFileParser::Empty:
+        return {QStringLiteral("registry file %1 is empty: the registry reads as empty").arg(file)};
+    case RegFileParser::UnreadableEncoding:
+        return {QStringLiteral("registry file %1 is in an encoding that cannot be read (use UTF-16LE with a "
+                               "byte-order mark, as reg export writes, or UTF-8): the registry reads as empty")
+                    .arg(file)};
+    case RegFileParser::NoHeader:
+        return {QStringLiteral("registry file %1 does not begin with \"Windows Registry Editor Version 5.00\" or "
+                               "\"REGEDIT4\": the registry reads as empty")
+                    .arg(file)};
+    case RegFileParser::NoProblem:
+        break;
+    }
+    const RegKeyNode *expected = findKey(*tree, expectedKeyPath);
+    if (expected && expected->subKeyCount() > 0)
+        return {};
+    const QStringList path = RegFileParser::keyPath(expectedKeyPath);
+    const QString keyName = path.join(QLatin1Char('\\'));
+    // A 32-bit program reads below WOW6432Node; a file exported from the 64-bit view lacks it.
+    const auto isView = [](const QString &name) { return name.compare(QLatin1String("WOW6432Node"), Qt::CaseInsensitive) == 0; };
+    const auto view = std::find_if(path.cbegin(), path.cend(), isView);
+    if (view == path.cend())
+        return {QStringLiteral("registry file %1 has no key below %2, so no product is found installed").arg(file, keyName)};
+    QString problem = QStringLiteral("registry file %1 has no key below %2 (the 32-bit view, which the front-end "
+                                     "reads), so no product is found installed")
+                          .arg(file, keyName);
+    QStringList otherView = path;
+    otherView.removeAt(int(view - path.cbegin()));
+    const RegKeyNode *other = tree->descendant(otherView);
+    if (other && other->subKeyCount() > 0)
+        problem += QStringLiteral("; it has keys below %1: it was exported from the 64-bit view, export %2 instead")
+                       .arg(otherView.join(QLatin1Char('\\')), keyName);
+    return {problem};
 }
 
 const RegKeyNode *RegFileRegistry::node(HKEY key) const

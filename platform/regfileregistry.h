@@ -1,9 +1,11 @@
 #pragma once
 
 #include "registry.h"
+#include "regfileparser.h"
 
 #include <QMutex>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <unordered_map>
@@ -11,10 +13,12 @@
 class RegKeyNode;
 
 // The registry of a simulated Windows machine: one file, as `reg export`
-// writes it, stands for the whole registry. readText and openKey read the file
-// anew each time, since the installer being watched may rewrite it at any
-// moment; an open key keeps the tree it was opened from, so a walk stays
-// consistent. A missing file is an empty registry.
+// writes it, stands for the whole registry. readText and openKey look at the
+// file each time, since the installer being watched may rewrite it at any
+// moment, and parse it again only when it changed (another file renamed into
+// place, a new size or a new modification time); an open key keeps the tree it
+// was opened from, so a walk stays consistent. A missing file is an empty
+// registry.
 class RegFileRegistry final : public Registry
 {
 public:
@@ -36,7 +40,23 @@ public:
     long queryValue(HKEY key, const QString &name, QByteArray *data) override;
     void closeKey(HKEY key) override;
 
+    // Why the file, as it is now, cannot serve as the registry the front-end
+    // expects, one sentence each for the person who made it: no header, an
+    // encoding it cannot be read in, or no key below `expectedKeyPath` (and
+    // whether the file has that key in the other registry view). Empty when
+    // the file reads well, and when there is no file: that is a clean machine.
+    QStringList problems(const QString &expectedKeyPath) const;
+
 private:
+    // What tells one version of the file from the next without reading it.
+    struct Stamp
+    {
+        bool operator==(const Stamp &other) const;
+        bool exists = false;
+        qint64 device = 0, inode = 0, size = 0, modified = 0, changed = 0; // times in ns
+    };
+
+    Stamp stamp() const;
     std::shared_ptr<const RegKeyNode> load() const;
     // The tree node behind an open key; nullptr for a key not open here.
     const RegKeyNode *node(HKEY key) const;
@@ -46,4 +66,9 @@ private:
     const QString m_filePath;
     mutable QMutex m_mutex; // guards m_keys: the real registry is thread-safe too
     std::unordered_map<HKEY, std::unique_ptr<HKEY__>> m_keys;
+    mutable QMutex m_loadMutex; // guards the parsed file below
+    mutable Stamp m_loadedStamp;
+    mutable bool m_loadedSettled = false; // written long enough before it was read to be trusted
+    mutable std::shared_ptr<const RegKeyNode> m_loaded;
+    mutable RegFileParser::Problem m_loadedProblem = RegFileParser::NoProblem;
 };

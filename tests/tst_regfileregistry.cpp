@@ -1,8 +1,11 @@
 #include "regfileregistry.h"
 
 #include <QRandomGenerator>
+#include <QDateTime>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstdio>
 
 namespace {
 
@@ -68,8 +71,12 @@ private slots:
     void readText_data();
     void readText();
     void rereadsFileButKeysKeepTheirTree();
+    void seesEveryReplacement_data();
+    void seesEveryReplacement();
     void missingFile_data();
     void missingFile();
+    void problems_data();
+    void problems();
     void walkEnumeratesInFileOrder();
     void nameLengthLimits_data();
     void nameLengthLimits();
@@ -191,22 +198,99 @@ void TestRegFileRegistry::rereadsFileButKeysKeepTheirTree()
     registry.closeKey(nullptr);
 }
 
+void TestRegFileRegistry::seesEveryReplacement_data()
+{
+    QTest::addColumn<bool>("renamed");
+    QTest::newRow("renamed over, same size and times") << true;
+    QTest::newRow("rewritten in place, times put back") << false;
+}
+
+void TestRegFileRegistry::seesEveryReplacement()
+{
+    QFETCH(bool, renamed);
+
+    // Same size, so only the file's identity and times can tell the versions apart.
+    const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    const auto version = [&](const QString &path, char value) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(encode(reg({"[HKLM\\K]", QStringLiteral("\"V\"=\"%1\"").arg(value)}), Utf8Lf));
+        QVERIFY(file.flush());
+        QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+    };
+    version(m_path, '1');
+    RegFileRegistry registry(m_path);
+    QCOMPARE(registry.readText("HKLM\\K", "V"), QStringLiteral("1"));
+    QCOMPARE(registry.readText("HKLM\\K", "V"), QStringLiteral("1"));
+    const QString next = renamed ? m_dir.filePath("next.reg") : m_path;
+    version(next, '2');
+    if (renamed)
+        QCOMPARE(::rename(QFile::encodeName(next).constData(), QFile::encodeName(m_path).constData()), 0);
+    QCOMPARE(registry.readText("HKLM\\K", "V"), QStringLiteral("2"));
+}
+
 void TestRegFileRegistry::missingFile_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::newRow("empty path") << QString();
-    QTest::newRow("no such file") << m_dir.filePath("absent.reg");
-    QTest::newRow("a directory") << m_dir.path();
+    QTest::addColumn<QString>("problem"); // what the person who set the machine up is told
+    QTest::newRow("empty path") << QString() << QString();
+    QTest::newRow("no such file") << m_dir.filePath("absent.reg") << QString();
+    QTest::newRow("a directory") << m_dir.path() << "is not a file";
 }
 
 void TestRegFileRegistry::missingFile()
 {
     QFETCH(QString, path);
+    QFETCH(QString, problem);
     RegFileRegistry registry(path);
+    QCOMPARE(registry.problems("HKLM\\SOFTWARE").join(' ').contains(problem), true);
+    QCOMPARE(registry.problems("HKLM\\SOFTWARE").isEmpty(), problem.isEmpty());
     QVERIFY(registry.readText("HKLM\\SOFTWARE", "").isNull());
     HKEY key = reinterpret_cast<HKEY>(&registry);
     QCOMPARE(registry.openKey("HKLM", &key), long(Registry::FileNotFound));
     QCOMPARE(key, HKEY(nullptr));
+}
+
+void TestRegFileRegistry::problems_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("problem"); // empty: none
+
+    const QString product = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_Drivers]";
+    const QByteArray utf16 = encode(reg({product, R"("ProductVersion"="1")"}), Utf16LeBomCrLf);
+    QByteArray bigEndian("\xfe\xff");
+    for (int i = 2; i + 1 < utf16.size(); i += 2)
+        bigEndian.append(utf16.at(i + 1)).append(utf16.at(i));
+
+    QTest::newRow("an export of the package") << utf16 << QString();
+    QTest::newRow("empty") << QByteArray() << "is empty";
+    QTest::newRow("a byte-order mark alone") << QByteArray("\xff\xfe") << "is empty";
+    QTest::newRow("UTF-16 without its byte-order mark") << utf16.mid(2) << "encoding that cannot be read";
+    QTest::newRow("big-endian UTF-16") << bigEndian << "encoding that cannot be read";
+    QTest::newRow("binary junk") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10) << "encoding that cannot be read";
+    QTest::newRow("no header") << encode({product, R"("ProductVersion"="1")"}, Utf8Lf)
+                               << "does not begin with \"Windows Registry Editor Version 5.00\"";
+    QTest::newRow("exported from the 64-bit view")
+        << encode(reg({"[HKEY_LOCAL_MACHINE\\SOFTWARE\\ZYM\\ZYM_Chipset_Drivers]", R"("ProductVersion"="1")"}), Utf16LeBomCrLf)
+        << "has no key below HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM (the 32-bit view, which the front-end reads), "
+           "so no product is found installed; it has keys below HKEY_LOCAL_MACHINE\\SOFTWARE\\ZYM: it was exported "
+           "from the 64-bit view, export HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM instead";
+    QTest::newRow("the maker's key without products")
+        << encode(reg({"[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM]"}), Utf8Lf)
+        << "has no key below HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM (the 32-bit view, which the front-end reads), "
+           "so no product is found installed";
+}
+
+void TestRegFileRegistry::problems()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, problem);
+
+    const QStringList problems = RegFileRegistry(write(file)).problems("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\");
+    if (problem.isEmpty())
+        QCOMPARE(problems, QStringList());
+    else
+        QVERIFY2(problems.size() == 1 && problems.first().contains(problem), qPrintable(problems.join('\n')));
 }
 
 void TestRegFileRegistry::walkEnumeratesInFileOrder()

@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # The headless walk: a virtual display, the front-end on it, the chosen flow walked with the
 # keyboard as a user would (Tab, Return, Space), and a screenshot of every state. Sourced by
-# scripts/demo, which sets dir (the machine folder), app, app_args, screen, scale and exit_code.
+# scripts/demo, which sets dir (the machine folder), app, app_args, screen, scale, screen_dpi and
+# exit_code.
 #
 # The scene's keyboard chain, as the walks rely on it:
 #   install:   licence text (focused at start) -> Tab: agree bar -> Space: agreed, Install slides
@@ -78,7 +79,7 @@ walk_start() {
     expected_h=$(awk -v h="$expected_h" -v s="${scale:-1}" 'BEGIN { printf "%d", h * s }')
     viewer_geometry="$((expected_w * 8 / 10))x$((expected_h * 6 / 10))+$((expected_w / 10))+$((expected_h * 3 / 10))"
 
-    env "${demo_env[@]}" QT_QPA_PLATFORM=xcb ${scale:+QT_SCALE_FACTOR=$scale} \
+    env "${demo_env[@]}" QT_QPA_PLATFORM=xcb ${screen_dpi:+QT_FONT_DPI=$screen_dpi} \
         CHIPSET_DEMO_VIEWER_GEOMETRY="$viewer_geometry" CHIPSET_DEMO_REAL_OPENER= \
         "$app" "${app_args[@]}" > "$dir/frontend.log" 2>&1 &
     app_pid=$!

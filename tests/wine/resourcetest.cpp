@@ -1,5 +1,7 @@
 // Linked with the installer's compiled resource script, this program reads
 // the icon, the manifest and the version information back from itself.
+//   resourcetest.exe VERSION COPYRIGHT: the four-part version and the copyright
+//   line the build generated the script with.
 #include "testreport.h"
 
 #ifndef NOMINMAX
@@ -10,6 +12,7 @@
 #endif
 #include <windows.h>
 
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -37,9 +40,15 @@ std::wstring versionString(const std::vector<unsigned char> &info, const wchar_t
 
 } // namespace
 
-int wmain()
+int wmain(int argc, wchar_t **argv)
 {
     TestReport report;
+    unsigned parts[4] = {};
+    wchar_t end = 0;
+    if (!report.check(argc == 3 && swscanf(argv[1], L"%u.%u.%u.%u%lc", &parts[0], &parts[1], &parts[2], &parts[3], &end) == 4,
+                      "arguments: VERSION (a.b.c.d) COPYRIGHT"))
+        return report.finish();
+    const std::wstring version = argv[1];
 
     report.check(FindResourceW(nullptr, L"IDI_ICON1", MAKEINTRESOURCEW(14)) != nullptr, "icon group IDI_ICON1");
 
@@ -60,23 +69,28 @@ int wmain()
     UINT fixedLength = 0;
     if (report.check(VerQueryValueW(info.data(), L"\\", &fixed, &fixedLength) && fixedLength >= sizeof(VS_FIXEDFILEINFO),
                      "fixed version information")) {
-        const auto *version = static_cast<const VS_FIXEDFILEINFO *>(fixed);
-        report.check(version->dwFileVersionMS == 0x00010000 && version->dwFileVersionLS == 0, "file version 1.0.0.0");
-        report.check(version->dwProductVersionMS == 0x00010000 && version->dwProductVersionLS == 0,
-                     "product version 1.0.0.0");
-        report.check(version->dwFileType == VFT_APP, "an application");
+        const auto *fixedVersion = static_cast<const VS_FIXEDFILEINFO *>(fixed);
+        const DWORD high = parts[0] << 16 | parts[1];
+        const DWORD low = parts[2] << 16 | parts[3];
+        const std::string expected = TestReport::utf8(version);
+        report.check(fixedVersion->dwFileVersionMS == high && fixedVersion->dwFileVersionLS == low,
+                     "file version " + expected);
+        report.check(fixedVersion->dwProductVersionMS == high && fixedVersion->dwProductVersionLS == low,
+                     "product version " + expected);
+        report.check(fixedVersion->dwFileType == VFT_APP, "an application");
     }
 
     struct Entry
     {
         const wchar_t *name;
-        const wchar_t *expected;
+        std::wstring expected;
     };
     const Entry entries[] = {
         {L"CompanyName", L"ZYM"},
         {L"ProductName", L"ZYM Chipset Driver Installer"},
-        {L"ProductVersion", L"1.0.0.0"},
-        {L"FileVersion", L"1.0.0.0"},
+        {L"ProductVersion", version},
+        {L"FileVersion", version},
+        {L"LegalCopyright", argv[2]},
     };
     for (const Entry &entry : entries) {
         const std::wstring text = versionString(info, entry.name);

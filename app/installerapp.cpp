@@ -27,6 +27,11 @@ namespace {
 // The extractor clean-up starts at the first frame, or after this long without one.
 constexpr int cleanupAtLatestMs = 1000;
 
+void setWindowIcon()
+{
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/img/ZYMlogo.ico")));
+}
+
 } // namespace
 
 void InstallerApp::showSecondCopyMessage()
@@ -61,8 +66,9 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
     const QString backend = sceneGraphBackend(*seams.platform.environment);
     if (!backend.isEmpty())
         QQuickWindow::setSceneGraphBackend(backend);
-    auto application = std::make_unique<QApplication>(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/ZYMlogo.ico")));
+    // The scene needs no widgets; only the second-copy box does, and it gets them below.
+    std::unique_ptr<QGuiApplication> application = std::make_unique<QGuiApplication>(argc, argv);
+    setWindowIcon();
     auto engine = std::make_unique<QQmlApplicationEngine>();
     IconEffectProvider::install(engine.get());
 
@@ -82,9 +88,9 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
         registry->closeKey(makerKey);
     }
 
-    auto cleanup = std::make_unique<ExtractorCleanup>(seams.platform.launcher, ProcessStart::timeoutMs);
     int exitCode = 0;
     if (seams.instanceLock->acquire()) {
+        auto cleanup = std::make_unique<ExtractorCleanup>(seams.platform.launcher, ProcessStart::timeoutMs);
         engine->load(mainScene);
         const QList<QObject *> roots = engine->rootObjects();
         if (!roots.isEmpty()) {
@@ -102,19 +108,26 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
                                                Qt::QueuedConnection);
             }
             QTimer::singleShot(cleanupAtLatestMs, extractorCleanup, &ExtractorCleanup::start);
-            exitCode = QApplication::exec();
+            exitCode = QGuiApplication::exec();
         } else {
             cleanup->run();
             // Without its window the run could never end: leave at once.
             qWarning().noquote() << "could not load" << mainScene.toString();
             exitCode = 1;
         }
+        cleanup.reset();
     } else {
-        cleanup->run();
+        // Widgets for the box alone: the application object is replaced by one that has them.
+        // The backends outlive it, as they outlive every application object.
+        engine.reset();
+        application.reset();
+        application = std::make_unique<QApplication>(argc, argv);
+        setWindowIcon();
+        ExtractorCleanup cleanup(seams.platform.launcher, ProcessStart::timeoutMs);
+        cleanup.run();
         showSecondCopyMessage();
     }
 
-    cleanup.reset();
     engine.reset();
     application.reset();
     return exitCode;

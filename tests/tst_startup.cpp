@@ -129,6 +129,7 @@ private:
         QStringList exposedAtListing;
         qreal pixelRatioAtListing = 0;
         bool iconAtListing = false;
+        bool widgetsAtListing = false;
         QString boxTitle;
         QString boxText;
     };
@@ -150,8 +151,9 @@ private:
             if (!QGuiApplication::topLevelWindows().isEmpty())
                 run.pixelRatioAtListing = QGuiApplication::topLevelWindows().constFirst()->devicePixelRatio();
             run.iconAtListing = !QGuiApplication::windowIcon().isNull();
+            run.widgetsAtListing = qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr;
             if (!anotherCopyRuns) {
-                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+                QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
                 return;
             }
             // Dismiss the message box once it shows, as a user would.
@@ -201,6 +203,7 @@ private slots:
         // The test's screen reports 120 DPI, Windows' 125%: drawn at that scale, unrounded.
         QCOMPARE(run.pixelRatioAtListing, 1.25);
         QVERIFY(run.iconAtListing);
+        QVERIFY2(!run.widgetsAtListing, "the scene needs no widget machinery");
         QCOMPARE(QQuickWindow::sceneGraphBackend(), QStringLiteral("software"));
     }
 

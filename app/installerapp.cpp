@@ -5,6 +5,7 @@
 #include "environment.h"
 #include "extractorcleanup.h"
 #include "iconeffectprovider.h"
+#include "icoiconengine.h"
 #include "instancelock.h"
 #include "processstart.h"
 #include "registry.h"
@@ -29,7 +30,7 @@ constexpr int cleanupAtLatestMs = 1000;
 
 void setWindowIcon()
 {
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/img/ZYMlogo.ico")));
+    QGuiApplication::setWindowIcon(QIcon(new IcoIconEngine(QStringLiteral(":/img/ZYMlogo.ico"))));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 set(CORE_SOURCES
     app/extractorcleanup.cpp
     app/iconeffectprovider.cpp
+    app/icoiconengine.cpp
     app/installerapp.cpp
     app/productionplatform.cpp
     backend/customsettings.cpp

@@ -1,3 +1,4 @@
+#include "icoiconengine.h"
 #include "installerapp.h"
 #include "instancelock.h"
 #include "testplatform.h"
@@ -230,6 +231,33 @@ private slots:
         if (!variable.isEmpty())
             environment.variables.insert(variable, value);
         QCOMPARE(InstallerApp::sceneGraphBackend(environment), expected);
+    }
+
+    void windowIcon_data()
+    {
+        QTest::addColumn<QSize>("asked");
+        QTest::addColumn<QSize>("given");
+        QTest::newRow("a frame's own size") << QSize(16, 16) << QSize(16, 16);
+        QTest::newRow("between frames: the next larger, scaled down") << QSize(20, 20) << QSize(20, 20);
+        QTest::newRow("oblong: fitted, aspect kept") << QSize(40, 20) << QSize(20, 20);
+        QTest::newRow("above every frame: the largest, not scaled up") << QSize(300, 300) << QSize(256, 256);
+    }
+
+    // The window icon is decoded per size asked; each size must still look as Qt's own engine drew it.
+    void windowIcon()
+    {
+        QFETCH(QSize, asked);
+        QFETCH(QSize, given);
+        int argc = 1;
+        QByteArray name("tst_startup");
+        char *argv[] = {name.data(), nullptr};
+        QGuiApplication application(argc, argv);
+        const QIcon ours(new IcoIconEngine(QStringLiteral(":/img/ZYMlogo.ico")));
+        const QIcon qts(QStringLiteral(":/img/ZYMlogo.ico"));
+        QCOMPARE(ours.availableSizes(), qts.availableSizes());
+        const QImage drawn = ours.pixmap(asked).toImage();
+        QCOMPARE(drawn.size(), given);
+        QCOMPARE(drawn, qts.pixmap(asked).toImage());
     }
 
     void secondCopyShowsTheBoxAndLeaves()

@@ -55,8 +55,10 @@ Rectangle {
                     repeat: true
                     running: busyIndicator.visible && busyIndicator.running
                     onRunningChanged: {
-                        if (running)
-                            itemSpinner.fStartMs = Date.now()
+                        if (!running)
+                            return
+                        itemSpinner.fStartMs = Date.now()
+                        itemSpinner.rotation = 0
                     }
                     onTriggered: itemSpinner.rotation = itemSpinner.angleAt(Date.now() - itemSpinner.fStartMs)
                 }

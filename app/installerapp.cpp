@@ -28,7 +28,8 @@ namespace {
 // The extractor clean-up starts at the first frame, or after this long without one.
 constexpr int cleanupAtLatestMs = 1000;
 
-void setWindowIcon()
+// What every application object of a run is given: a second copy makes two of them.
+void setUpApplication()
 {
     QGuiApplication::setWindowIcon(QIcon(new IcoIconEngine(QStringLiteral(":/img/ZYMlogo.ico"))));
 }
@@ -69,7 +70,7 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
         QQuickWindow::setSceneGraphBackend(backend);
     // The scene needs no widgets; only the second-copy box does, and it gets them below.
     std::unique_ptr<QGuiApplication> application = std::make_unique<QGuiApplication>(argc, argv);
-    setWindowIcon();
+    setUpApplication();
     auto engine = std::make_unique<QQmlApplicationEngine>();
     IconEffectProvider::install(engine.get());
 
@@ -123,7 +124,7 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
         engine.reset();
         application.reset();
         application = std::make_unique<QApplication>(argc, argv);
-        setWindowIcon();
+        setUpApplication();
         ExtractorCleanup cleanup(seams.platform.launcher, ProcessStart::timeoutMs);
         cleanup.run();
         showSecondCopyMessage();

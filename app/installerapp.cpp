@@ -5,6 +5,7 @@
 #include "platform/environment.h"
 #include "app/extractorcleanup.h"
 #include "app/iconeffectprovider.h"
+#include "app/icoiconengine.h"
 #include "platform/instancelock.h"
 #include "backend/processstart.h"
 #include "platform/registry.h"
@@ -28,6 +29,14 @@ namespace {
 
 // The extractor clean-up starts at the first frame, or after this long without one.
 constexpr int cleanupAtLatestMs = 1000;
+
+// What every application object of a run is given: a second copy makes two of them. A translation
+// goes with the object it was installed on, so each gets its own, before any text is looked up.
+std::unique_ptr<QTranslator> setUpApplication(const QStringList &uiLanguages)
+{
+    QGuiApplication::setWindowIcon(QIcon(new IcoIconEngine(QStringLiteral(":/img/ZYMlogo.ico"))));
+    return UiLanguage::install(uiLanguages);
+}
 
 } // namespace
 
@@ -63,10 +72,9 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
     const QString backend = sceneGraphBackend(*seams.platform.environment);
     if (!backend.isEmpty())
         QQuickWindow::setSceneGraphBackend(backend);
-    auto application = std::make_unique<QApplication>(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/ZYMlogo.ico")));
-    // Before any text is looked up: the scene's and the second copy's message alike.
-    const std::unique_ptr<QTranslator> translator = UiLanguage::install(seams.uiLanguages);
+    // The scene needs no widgets; only the second-copy box does, and it gets them below.
+    std::unique_ptr<QGuiApplication> application = std::make_unique<QGuiApplication>(argc, argv);
+    std::unique_ptr<QTranslator> translator = setUpApplication(seams.uiLanguages);
     auto engine = std::make_unique<QQmlApplicationEngine>();
     IconEffectProvider::install(engine.get());
 
@@ -86,9 +94,9 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
         registry->closeKey(makerKey);
     }
 
-    auto cleanup = std::make_unique<ExtractorCleanup>(seams.platform.launcher, ProcessStart::timeoutMs);
     int exitCode = 0;
     if (seams.instanceLock->acquire()) {
+        auto cleanup = std::make_unique<ExtractorCleanup>(seams.platform.launcher, ProcessStart::timeoutMs);
         engine->load(mainScene);
         const QList<QObject *> roots = engine->rootObjects();
         if (!roots.isEmpty()) {
@@ -106,19 +114,27 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
                                                Qt::QueuedConnection);
             }
             QTimer::singleShot(cleanupAtLatestMs, extractorCleanup, &ExtractorCleanup::start);
-            exitCode = QApplication::exec();
+            exitCode = QGuiApplication::exec();
         } else {
             cleanup->run();
             // Without its window the run could never end: leave at once.
             qWarning().noquote() << "could not load" << mainScene.toString();
             exitCode = 1;
         }
+        cleanup.reset();
     } else {
-        cleanup->run();
+        // Widgets for the box alone: the application object is replaced by one that has them.
+        // The backends outlive it, as they outlive every application object.
+        engine.reset();
+        translator.reset();
+        application.reset();
+        application = std::make_unique<QApplication>(argc, argv);
+        translator = setUpApplication(seams.uiLanguages);
+        ExtractorCleanup cleanup(seams.platform.launcher, ProcessStart::timeoutMs);
+        cleanup.run();
         showSecondCopyMessage();
     }
 
-    cleanup.reset();
     engine.reset();
     application.reset();
     return exitCode;

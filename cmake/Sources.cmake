@@ -4,6 +4,7 @@
 set(APP_CORE_SOURCES
     app/extractorcleanup.cpp
     app/iconeffectprovider.cpp
+    app/icoiconengine.cpp
     app/installerapp.cpp
     app/productionplatform.cpp
     app/uilanguage.cpp

@@ -1,3 +1,4 @@
+#include "app/icoiconengine.h"
 #include "app/installerapp.h"
 #include "app/uilanguage.h"
 #include "platform/instancelock.h"
@@ -130,6 +131,7 @@ private:
         QStringList exposedAtListing;
         qreal pixelRatioAtListing = 0;
         bool iconAtListing = false;
+        bool widgetsAtListing = false;
         QString boxTitle;
         QString boxText;
     };
@@ -151,6 +153,7 @@ private:
             if (!QGuiApplication::topLevelWindows().isEmpty())
                 run.pixelRatioAtListing = QGuiApplication::topLevelWindows().constFirst()->devicePixelRatio();
             run.iconAtListing = !QGuiApplication::windowIcon().isNull();
+            run.widgetsAtListing = qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr;
             if (!anotherCopyRuns) {
                 // Closed from outside the window, as a window manager or Alt+F4 closes it.
                 QTimer::singleShot(0, qApp, [] {
@@ -213,6 +216,7 @@ private slots:
         // The test's screen reports 120 DPI, Windows' 125%: drawn at that scale, unrounded.
         QCOMPARE(run.pixelRatioAtListing, 1.25);
         QVERIFY(run.iconAtListing);
+        QVERIFY2(!run.widgetsAtListing, "the scene needs no widget machinery");
         QCOMPARE(QQuickWindow::sceneGraphBackend(), QStringLiteral("software"));
     }
 
@@ -239,6 +243,33 @@ private slots:
         if (!variable.isEmpty())
             environment.variables.insert(variable, value);
         QCOMPARE(InstallerApp::sceneGraphBackend(environment), expected);
+    }
+
+    void windowIcon_data()
+    {
+        QTest::addColumn<QSize>("asked");
+        QTest::addColumn<QSize>("given");
+        QTest::newRow("a frame's own size") << QSize(16, 16) << QSize(16, 16);
+        QTest::newRow("between frames: the next larger, scaled down") << QSize(20, 20) << QSize(20, 20);
+        QTest::newRow("oblong: fitted, aspect kept") << QSize(40, 20) << QSize(20, 20);
+        QTest::newRow("above every frame: the largest, not scaled up") << QSize(300, 300) << QSize(256, 256);
+    }
+
+    // The window icon is decoded per size asked; each size must still look as Qt's own engine drew it.
+    void windowIcon()
+    {
+        QFETCH(QSize, asked);
+        QFETCH(QSize, given);
+        int argc = 1;
+        QByteArray name("tst_startup");
+        char *argv[] = {name.data(), nullptr};
+        QGuiApplication application(argc, argv);
+        const QIcon ours(new IcoIconEngine(QStringLiteral(":/img/ZYMlogo.ico")));
+        const QIcon qts(QStringLiteral(":/img/ZYMlogo.ico"));
+        QCOMPARE(ours.availableSizes(), qts.availableSizes());
+        const QImage drawn = ours.pixmap(asked).toImage();
+        QCOMPARE(drawn.size(), given);
+        QCOMPARE(drawn, qts.pixmap(asked).toImage());
     }
 
     void secondCopyShowsTheBoxAndLeaves_data()

@@ -315,14 +315,22 @@ walk_first_tile() {
     echo "$((window_w / 6)) $((bar + 4 + bar + 25))"
 }
 
-# walk_outcome: how the page ends a run with the chosen exit code: "done" (status text, the log
-# bar for an install, the closing buttons), "restart" (the same with a restart offer) or "retry"
-# (back to the tiles, the start button focused again).
+# walk_outcome: how the page ends a run with the chosen exit code, once the run has ended: "done"
+# (status text, the log bar for an install, the closing buttons), "restart" (the same with a
+# restart offer) or "retry" (back to the tiles, the start button focused again).
 walk_outcome() {
     case ${exit_code:-0} in
         1602 | 1223 | 1618) echo retry ;;
-        # A successful install flags the restart in the registry; a removal does not.
-        0) [ "$1" = install ] && echo restart || echo done ;;
+        # A successful install offers the restart when the registry flags it now, as the front-end
+        # reads it; a removal does not.
+        0)
+            if [ "$1" = install ] &&
+                "$dir/lib/regfile" show "$dir/registry.reg" | grep -q '^restart flag: .*a restart is offered'; then
+                echo restart
+            else
+                echo done
+            fi
+            ;;
         3010 | 3011 | 3017 | 3018) echo restart ;;
         *) echo done ;;
     esac
@@ -339,7 +347,6 @@ walk_leave_by_title_bar() {
 
 walk_install() {
     local outcome
-    outcome=$(walk_outcome install)
     walk_painted
     walk_settle
     walk_shot licence
@@ -363,6 +370,7 @@ walk_install() {
     sleep 1.5
     walk_shot installing
     walk_wait_package ZYM_Chipset_Drivers.exe 90
+    outcome=$(walk_outcome install)
     # The next poll tick finds the end and stops the spinner; the status strip moves up.
     sleep 1
     walk_settle

@@ -147,6 +147,14 @@ const QStringList &DriverCatalogue::removalExclusions()
     return exclusions;
 }
 
+QStringList DriverCatalogue::removableFeatures(const QString &deployedFeatures)
+{
+    QStringList features = deployedFeatures.split(QLatin1Char(','), Qt::KeepEmptyParts);
+    for (const QString &excluded : removalExclusions())
+        features.removeOne(excluded);
+    return features;
+}
+
 int DriverCatalogue::installRowCount()
 {
     return int(sizeof(kInstallCatalogue) / sizeof(kInstallCatalogue[0]));

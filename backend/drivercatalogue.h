@@ -20,6 +20,9 @@ public:
 
     // Deployed features never offered for removal, in the order they are taken out.
     static const QStringList &removalExclusions();
+    // The removal list of a "DeployedFeatures" text: its pieces at every ",", empty ones kept,
+    // less the first of each excluded entry.
+    static QStringList removableFeatures(const QString &deployedFeatures);
 
     static int installRowCount();
 };

@@ -142,9 +142,7 @@ QString DriverInfo::getUnistallableDrivers(int index)
 int DriverInfo::getNumberOfUninstallableDrivers()
 {
     const QString deployed = m_packageRegistry.read(m_packageRegistry.ioDriverKey(), QStringLiteral("DeployedFeatures"));
-    m_lstUninstallableFeatures = deployed.split(QLatin1Char(','), Qt::KeepEmptyParts);
-    for (const QString &excluded : DriverCatalogue::removalExclusions())
-        m_lstUninstallableFeatures.removeOne(excluded);
+    m_lstUninstallableFeatures = DriverCatalogue::removableFeatures(deployed);
     m_vecCheckboxStatus.fill(1, m_lstUninstallableFeatures.size());
     return m_lstUninstallableFeatures.size();
 }

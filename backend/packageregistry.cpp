@@ -6,6 +6,7 @@
 #include <QDebug>
 
 const QString PackageRegistry::makerKeyPath = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\");
+const QString PackageRegistry::restartFlagKeyPath = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers");
 
 PackageRegistry::PackageRegistry(const Registry *registry, const SystemInfo *systemInfo)
     : m_registry(registry)
@@ -39,9 +40,7 @@ QString PackageRegistry::read(const QString &keyPath, const QString &name) const
 bool PackageRegistry::isRestartRequired() const
 {
     qDebug() << "not null";
-    // The package always writes its flag to the 32-bit view.
-    const QString status = read(QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers"),
-                                QStringLiteral("REBOOTSTATUS"));
+    const QString status = read(restartFlagKeyPath, QStringLiteral("REBOOTSTATUS"));
     const bool required = status.compare(QLatin1String("YES"), Qt::CaseInsensitive) == 0;
     if (required)
         qDebug() << "value is" << true;

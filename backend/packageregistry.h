@@ -24,6 +24,8 @@ public:
     bool isOlderWindows() const;
 
     static const QString makerKeyPath;
+    // The package always writes its restart flag here, in the 32-bit view.
+    static const QString restartFlagKeyPath;
 
 private:
     QString viewRoot() const;

@@ -1,10 +1,17 @@
 // regfile: reads and changes a registry file as `reg export` writes it, for the
 // stand-in programs of the simulated machine, which change the registry as the
-// real package does. Every change rewrites the file in one rename.
+// real package does. Every change rewrites the file in one rename. `show` tells
+// what the front-end reads in a file, through the front-end's own reader.
+#include "backend/drivercatalogue.h"
+#include "backend/installcommand.h"
+#include "backend/packageregistry.h"
+#include "platform/qt/qtsysteminfo.h"
 #include "platform/simulated/regfileparser.h"
+#include "platform/simulated/regfileregistry.h"
 #include "platform/simulated/regfilewriter.h"
 #include "platform/simulated/regkeynode.h"
 
+#include <QLoggingCategory>
 #include <QtEndian>
 
 #include <cstdio>
@@ -18,6 +25,7 @@ const char Usage[] =
     "       regfile delete FILE KEY NAME       remove a value\n"
     "       regfile delete-key FILE KEY        remove a key and everything below it\n"
     "       regfile keys FILE KEY              print the names of a key's subkeys, one a line\n"
+    "       regfile show FILE                  what the front-end reads in FILE on this machine\n"
     "KEY is a path such as HKEY_LOCAL_MACHINE\\SOFTWARE\\ZYM (or HKLM\\...); NAME \"\" is the\n"
     "default value. Exit status: 0 done, 1 key or value missing, 2 bad arguments or file.\n";
 
@@ -71,6 +79,82 @@ int keys(RegFileWriter &file, const QString &keyPath)
     return Done;
 }
 
+// The subkeys of `keyPath`, walked as the front-end walks the maker's key.
+QStringList subKeys(Registry &registry, const QString &keyPath)
+{
+    QStringList names;
+    HKEY key = nullptr;
+    if (registry.openKey(keyPath, &key) != Registry::Success)
+        return names;
+    Registry::KeyInfo info;
+    if (registry.queryInfo(key, &info) == Registry::Success) {
+        for (int i = 0; i < info.subKeyCount; ++i) {
+            QString name;
+            if (registry.enumKey(key, i, &name) == Registry::Success)
+                names << name;
+        }
+    }
+    registry.closeKey(key);
+    return names;
+}
+
+QString quoted(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("(absent)") : QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// One "label: text" line per fact, so a script can pick a line by its label.
+int show(const QString &filePath)
+{
+    // The package rules' own debug lines are not what the reader asked for.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    RegFileRegistry registry(filePath);
+    const QtSystemInfo systemInfo;
+    const PackageRegistry package(&registry, &systemInfo);
+    const QString ioKey = package.ioDriverKey();
+    const bool olderWindows = package.isOlderWindows();
+
+    for (const QString &problem : registry.problems(PackageRegistry::makerKeyPath))
+        print(QStringLiteral("warning: ") + problem);
+    print(QStringLiteral("view: ") + ioKey.left(ioKey.lastIndexOf(QLatin1Char('\\'))) + QStringLiteral(" (")
+          + systemInfo.cpuArchitecture() + QStringLiteral(" host)"));
+    const QString installedAt = registry.readText(ioKey, QStringLiteral("InstallationPath"));
+    print(QStringLiteral("package installed: %1 (InstallationPath %2)")
+              .arg(installedAt.isEmpty() ? QStringLiteral("no") : QStringLiteral("yes"), quoted(installedAt)));
+    const QString deployed = registry.readText(ioKey, QStringLiteral("DeployedFeatures"));
+    print(QStringLiteral("deployed features: ") + quoted(deployed));
+    const QStringList removable = DriverCatalogue::removableFeatures(package.read(ioKey, QStringLiteral("DeployedFeatures")));
+    // An empty entry gives a tile without a driver, which removes nothing by name.
+    print(QStringLiteral("removable drivers: %1").arg(removable.size() - removable.count(QString())));
+    for (const QString &feature : removable) {
+        const QString version = DriverCatalogue::removalVersion(feature, olderWindows);
+        print(QStringLiteral("removable: %1 = \"%2\"%3")
+                  .arg(feature.isEmpty() ? QStringLiteral("(an empty entry)") : feature, DriverCatalogue::removalName(feature),
+                       version.isEmpty() ? QString() : QLatin1Char(' ') + version));
+    }
+    const QString restart = registry.readText(PackageRegistry::restartFlagKeyPath, QStringLiteral("REBOOTSTATUS"));
+    print(QStringLiteral("restart flag: REBOOTSTATUS %1, %2")
+              .arg(quoted(restart), package.isRestartRequired() ? QStringLiteral("a restart is offered")
+                                                                 : QStringLiteral("no restart offered")));
+    for (const QString &name : subKeys(registry, PackageRegistry::makerKeyPath)) {
+        const QString path = PackageRegistry::makerKeyPath + name;
+        const QString command = registry.readText(path, QStringLiteral("prdtcmd"));
+        const QString version = registry.readText(path, QStringLiteral("ProductVersion"));
+        if (!command.isNull())
+            print(QStringLiteral("product: %1 %2 %3").arg(name, command, quoted(version)));
+    }
+    // Windows Installer lists the package under its product code, in either view.
+    for (const QString &root : {QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"),
+                                QStringLiteral("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\")}) {
+        for (const QString &name : subKeys(registry, root)) {
+            if (InstallCommand::isProductCode(name)
+                && registry.readText(root + name, QStringLiteral("DisplayName")) == QLatin1String("ZYM Chipset Drivers"))
+                print(QStringLiteral("product code: %1 (uninstall entry %2)").arg(name, root + name));
+        }
+    }
+    return Done;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -82,11 +166,14 @@ int main(int argc, char **argv)
     const int wanted = command == QLatin1String("get") || command == QLatin1String("delete") ? 4
         : command == QLatin1String("set") || command == QLatin1String("set-dword")         ? 5
         : command == QLatin1String("delete-key") || command == QLatin1String("keys")       ? 3
+        : command == QLatin1String("show")                                                 ? 2
                                                                                             : -1;
     if (wanted < 0 || arguments.size() != wanted) {
         std::fputs(Usage, stderr);
         return Failed;
     }
+    if (command == QLatin1String("show"))
+        return show(arguments.at(1));
     const QString keyPath = arguments.at(2);
     if (RegFileParser::keyPath(keyPath).isEmpty())
         return fail(QStringLiteral("not a key path: ") + keyPath);

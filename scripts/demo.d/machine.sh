@@ -8,7 +8,8 @@
 #                      program; the user's profile folder Users\demo (USERPROFILE)
 #   DIR/media/         the drive the package was started from (D:): Setup\Bin holds the
 #                      front-end, Setup\Packages the setup program it starts
-#   DIR/bin/           the desktop opener stand-in, first on PATH
+#   DIR/bin/           the desktop opener stand-in, first on PATH (through a link in a folder
+#                      without blanks when DIR has any: demo_opener_dir)
 #   DIR/runtime/       a private XDG_RUNTIME_DIR, so the single-instance lock is the demo's own
 #   DIR/tmp/           a private TMPDIR: the front-end's process runners keep a folder each there
 #                      for exit codes, and do not remove it when the run ends
@@ -18,8 +19,8 @@
 demo_product_code='{5A3C1E2B-7D4F-4E8A-9B61-2C0F3D8E7A15}'
 
 # demo_registry REGFILE FILE: writes the registry of a machine with an earlier release of the
-# package installed, with the regfile tool: the package and IO-driver keys in both views, one
-# product key per driver.
+# package installed, with the regfile tool: the package and IO-driver keys in both views, the
+# package's uninstall entry, one product key per driver.
 demo_registry() {
     local regfile=$1 file=$2 root key switch version features='Drivers,raid,ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS'
     for root in 'HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432Node\ZYM' 'HKEY_LOCAL_MACHINE\SOFTWARE\ZYM'; do
@@ -28,13 +29,17 @@ demo_registry() {
         "$regfile" set "$file" "$key" DeployedFeatures "$features"
         "$regfile" set "$file" "$key" iamlaunchedfrom 'D:\Setup\Packages\ZYM_Chipset_Drivers.exe'
         "$regfile" set "$file" "$key" ProductVersion 21.4.0.2
-        "$regfile" set "$file" "$key" ProductCode "$demo_product_code"
         "$regfile" set-dword "$file" "$key" InstallDate 0x0134d6a1
         key="$root\\ZYM_Chipset_IODrivers"
         "$regfile" set "$file" "$key" InstallationPath 'C:\Program Files (x86)\ZYM\Chipset_Drivers\IODrivers\'
         "$regfile" set "$file" "$key" DeployedFeatures "$features"
         "$regfile" set "$file" "$key" REBOOTSTATUS NO
     done
+    # Windows Installer's entry of the package, named by its product code.
+    key="HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$demo_product_code"
+    "$regfile" set "$file" "$key" DisplayName 'ZYM Chipset Drivers'
+    "$regfile" set "$file" "$key" DisplayVersion 21.4.0.2
+    "$regfile" set "$file" "$key" Publisher ZYM
     # Below them, in the 32-bit view only, the products: key name, component switch, version.
     while read -r key switch version; do
         key="HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\$key"
@@ -80,11 +85,18 @@ demo_machine() {
     install -m 755 "$lib/tasklist" "$dir/C/Windows/System32/tasklist"
     install -m 755 "$lib/taskkill" "$dir/C/Windows/System32/taskkill"
     install -m 755 "$lib/xdg-open" "$dir/bin/xdg-open"
+    # Qt runs the desktop opener by a command line it splits at blanks, so the opener is found
+    # in a folder without any.
+    demo_opener_dir=$dir/bin
+    if [[ $dir == *[[:space:]]* ]]; then
+        demo_opener_dir=$(mktemp -d "/tmp/chipset-demo-opener.XXXXXX")
+        ln -s "$dir/bin/xdg-open" "$demo_opener_dir/xdg-open"
+    fi
     : > "$dir/record.txt"
     : > "$dir/package.txt"
 }
 
-# demo_environment DIR: the environment the front-end runs in, as NAME=VALUE words for env(1).
+# demo_environment DIR: after demo_machine, the environment the front-end runs in, as NAME=VALUE words for env(1).
 demo_environment() {
     local dir=$1
     echo "CHIPSET_DEMO_HOME=$dir"
@@ -93,5 +105,5 @@ demo_environment() {
     echo "USERPROFILE=$dir/C/Users/demo"
     echo "XDG_RUNTIME_DIR=$dir/runtime"
     echo "TMPDIR=$dir/tmp"
-    echo "PATH=$dir/bin:$PATH"
+    echo "PATH=$demo_opener_dir:$PATH"
 }

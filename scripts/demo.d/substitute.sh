@@ -45,6 +45,26 @@ did() {
     printf '%s %s: %s\n' "$(date +%H:%M:%S)" "${self##*\\}" "$*" >> "$home/package.txt"
 }
 
+# registry_change COMMAND ARGS...: one change of the registry file (regfile COMMAND FILE ARGS...).
+# The tool refuses to rewrite a file that is no registry file; the first refusal is kept in
+# registry_refused, so the run does not claim changes it could not make.
+registry_refused=
+registry_change() {
+    local command=$1 error
+    shift
+    error=$("$regfile" "$command" "$registry" "$@" 2>&1 > /dev/null) && return 0
+    [ -n "$registry_refused" ] || registry_refused=${error:-regfile $command failed}
+}
+
+# did_registry TEXT: notes the registry changes TEXT describes, or that they could not be made.
+did_registry() {
+    if [ -n "$registry_refused" ]; then
+        did "registry NOT changed ($registry_refused)"
+    else
+        did "registry: $*"
+    fi
+}
+
 # both_views KEY-TAIL: the key in the 32-bit view and in the native one.
 both_views() {
     echo "$wow_root\\$1"

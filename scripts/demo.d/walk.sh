@@ -2,7 +2,7 @@
 # The headless walk: a virtual display, the front-end on it, the chosen flow walked with the
 # keyboard as a user would (Tab, Return, Space), and a screenshot of every state. Sourced by
 # scripts/demo, which sets dir (the machine folder), app, app_args, screen, scale, screen_dpi and
-# exit_code.
+# exit_code, and reads app_status and walk_problem in its summary.
 #
 # The scene's keyboard chain, as the walks rely on it:
 #   install:   licence text (focused at start) -> Tab: agree bar -> Space: agreed, Install slides
@@ -14,16 +14,52 @@
 #              -> Tab: "Uninstall" -> Return: removal -> at the end "Finish" (or "Restart Now"
 #              beside it) has the focus.
 #   none:      the close bar (focused at start) -> Return: extract-only run and quit.
+#   nothing to remove: nothing has the focus (Uninstall is disabled) or Uninstall has it (a tile
+#              without a driver) -> three Tabs: the title bar's logo, minimise and close button.
 
 walk_shot_count=0
 xvfb_pid=
 app_pid=
 
-# walk_fail TEXT: says what went wrong, keeps the front-end's output at hand, gives up.
+# walk_fail TEXT: says what went wrong and gives up; the demo's summary follows.
 walk_fail() {
+    walk_problem="the walk failed: $*"
     echo "demo: walk failed: $*" >&2
-    echo "demo: front-end output: $dir/frontend.log" >&2
     exit 1
+}
+
+# walk_ended_early: true when the front-end has ended before the walk expected it to; says so,
+# with its exit code and the end of its output.
+walk_ended_early() {
+    [ -z "$app_pid" ] || kill -0 "$app_pid" 2>/dev/null && return 1
+    app_status=0
+    wait "$app_pid" || app_status=$?
+    app_pid=
+    walk_problem="the front-end ended early (exit code $app_status)"
+    if [ -s "$dir/frontend.log" ]; then
+        echo "demo: $walk_problem; the end of its output:" >&2
+        tail -n 25 "$dir/frontend.log" | sed 's/^/  | /' >&2
+    else
+        echo "demo: $walk_problem, without a word of output" >&2
+    fi
+}
+
+# walk_alive: gives up when the front-end has ended early.
+walk_alive() {
+    if walk_ended_early; then
+        exit 1
+    fi
+}
+
+# walk_pointer X Y: moves the pointer to the screen pixel X, Y and makes sure it went there.
+walk_pointer() {
+    local i
+    for i in $(seq 30); do
+        xdotool mousemove "$1" "$2"
+        [[ $(xdotool getmouselocation 2>/dev/null) == "x:$1 y:$2 "* ]] && return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 # walk_display: starts a virtual display of $screen pixels and points DISPLAY at it. The display
@@ -37,7 +73,7 @@ walk_fail() {
 walk_display() {
     local i
     if [ -n "${CHIPSET_DEMO_DISPLAY:-}" ]; then
-        Xvfb ":$CHIPSET_DEMO_DISPLAY" -screen 0 "${screen}x24" -dpi 96 +extension Composite -nolisten tcp \
+        Xvfb ":$CHIPSET_DEMO_DISPLAY" -screen 0 "${screen}x24" -dpi 96 +extension Composite -noreset -nolisten tcp \
             > "$dir/xvfb.log" 2>&1 &
         xvfb_pid=$!
         echo "$CHIPSET_DEMO_DISPLAY" > "$dir/display"
@@ -47,7 +83,7 @@ walk_display() {
             sleep 0.1
         done
     else
-        Xvfb -displayfd 3 -screen 0 "${screen}x24" -dpi 96 +extension Composite -nolisten tcp \
+        Xvfb -displayfd 3 -screen 0 "${screen}x24" -dpi 96 +extension Composite -noreset -nolisten tcp \
             3> "$dir/display" > "$dir/xvfb.log" 2>&1 &
         xvfb_pid=$!
     fi
@@ -64,14 +100,16 @@ walk_display() {
     local info
     info=$(xdpyinfo 2>/dev/null) || return 1
     [[ $info =~ dimensions:\ +${screen_w}x${screen_h}\ pixels ]] || return 1
-    # The pointer starts in the middle of the screen, which may be over the window.
-    xdotool mousemove "$((screen_w - 1))" "$((screen_h - 1))"
+    # The pointer starts in the middle of the screen, where the window may come. The server keeps
+    # where it is moved only with -noreset: else it starts afresh, pointer centred, whenever its
+    # last client (xdotool itself) leaves.
+    walk_point_away
 }
 
 # walk_stop: ends what the walk started, each by its own process id.
 walk_stop() {
     local pid
-    for pid in "$app_pid" "$(cat "$dir/viewer.pid" 2>/dev/null)" "$xvfb_pid"; do
+    for pid in "$app_pid" "$(cat "$dir/viewer.pid" 2>/dev/null || true)" "$xvfb_pid"; do
         [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
     done
     [ -n "$app_pid" ] && wait "$app_pid" 2>/dev/null || true
@@ -82,7 +120,8 @@ walk_stop() {
 }
 
 # walk_start: starts the front-end on the virtual display and waits for its window. Fails when
-# the front-end ends before showing it, which it does when it cannot reach the display.
+# the front-end cannot reach the display; gives up when it ends before showing its window for
+# another reason.
 walk_start() {
     local i geometry
     rm -f "$dir/viewer-geometry"
@@ -95,8 +134,11 @@ walk_start() {
         window=$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | head -n 1 || true)
         [ -n "$window" ] && break
         if ! kill -0 "$app_pid" 2>/dev/null; then
-            app_pid=
-            return 1
+            if grep -q 'could not connect to display' "$dir/frontend.log"; then
+                app_pid=
+                return 1
+            fi
+            walk_alive
         fi
         sleep 0.1
     done
@@ -107,6 +149,7 @@ walk_start() {
     win_w=$(sed -n 's/^WIDTH=//p' <<< "$geometry")
     win_h=$(sed -n 's/^HEIGHT=//p' <<< "$geometry")
     echo "$win_x $win_y $win_w $win_h" > "$shots/window-geometry"
+    walk_point_away || return 1
     # A log viewer opened during the walk sits over the window as it was placed, inside the
     # screenshots; the desktop opener's stand-in reads where.
     echo "$((win_w * 8 / 10))x$((win_h * 6 / 10))+$((win_x + win_w / 10))+$((win_y + win_h * 3 / 10))" \
@@ -130,7 +173,7 @@ walk_open() {
         walk_stop
         echo "demo: virtual display ${DISPLAY:-?} could not be used; starting another"
     done
-    walk_fail "no usable virtual display, or the front-end ended before showing its window"
+    walk_fail "no usable virtual display (the front-end's output: $dir/frontend.log)"
 }
 
 # walk_focus: gives the window the keyboard (there is no window manager to do it).
@@ -140,12 +183,14 @@ walk_focus() {
 
 # walk_key KEY...: presses keys in the window, as a user would.
 walk_key() {
+    walk_alive
     xdotool key --delay 120 "$@"
 }
 
 # walk_backtab: Shift+Tab. The Shift press gets a moment of its own: pressed together with Tab
 # it can reach the window after the Tab, which then moves the focus forward instead.
 walk_backtab() {
+    walk_alive
     xdotool keydown Shift_L
     sleep 0.2
     xdotool key Tab
@@ -155,6 +200,7 @@ walk_backtab() {
 
 # walk_shot NAME: a screenshot of the whole virtual screen.
 walk_shot() {
+    walk_alive
     walk_shot_count=$((walk_shot_count + 1))
     shot_file=$(printf '%s/%02d-%s.png' "$shots" "$walk_shot_count" "$1")
     import -window root "$shot_file"
@@ -172,7 +218,7 @@ walk_point() {
 
 # walk_point_away: the pointer to the screen's corner, off the window.
 walk_point_away() {
-    xdotool mousemove "$((screen_w - 1))" "$((screen_h - 1))"
+    walk_pointer "$((screen_w - 1))" "$((screen_h - 1))"
 }
 
 # walk_capture FILE: the window's pixels, raw, for comparing.
@@ -225,6 +271,7 @@ walk_tooltip_shown() {
 walk_tooltip() {
     local i
     walk_point "$2" "$3"
+    walk_alive
     sleep 0.8
     for i in $(seq 40); do
         walk_tooltip_shown && break
@@ -234,7 +281,7 @@ walk_tooltip() {
     walk_shot "$1"
     # Where the pointer was, so a check can look for the popup just below and right of it.
     echo "$pointer_x $pointer_y" > "${shot_file%.png}.pointer"
-    walk_point_away
+    walk_point_away || walk_fail "the pointer could not be moved off the window"
     walk_settle
 }
 
@@ -243,6 +290,7 @@ walk_wait_package() {
     local i
     for i in $(seq "$(($2 * 10))"); do
         grep -q "^[0-9:]* $1: exit" "$dir/package.txt" && return 0
+        [ $((i % 10)) = 0 ] && walk_alive
         sleep 0.1
     done
     walk_fail "$1 did not end within $2 seconds"
@@ -270,14 +318,22 @@ walk_first_tile() {
     echo "$((window_w / 6)) $((bar + 4 + bar + 25))"
 }
 
-# walk_outcome: how the page ends a run with the chosen exit code: "done" (status text, the log
-# bar for an install, the closing buttons), "restart" (the same with a restart offer) or "retry"
-# (back to the tiles, the start button focused again).
+# walk_outcome: how the page ends a run with the chosen exit code, once the run has ended: "done"
+# (status text, the log bar for an install, the closing buttons), "restart" (the same with a
+# restart offer) or "retry" (back to the tiles, the start button focused again).
 walk_outcome() {
     case ${exit_code:-0} in
         1602 | 1223 | 1618) echo retry ;;
-        # A successful install flags the restart in the registry; a removal does not.
-        0) [ "$1" = install ] && echo restart || echo done ;;
+        # A successful install offers the restart when the registry flags it now, as the front-end
+        # reads it; a removal does not.
+        0)
+            if [ "$1" = install ] &&
+                "$dir/lib/regfile" show "$dir/registry.reg" | grep -q '^restart flag: .*a restart is offered'; then
+                echo restart
+            else
+                echo done
+            fi
+            ;;
         3010 | 3011 | 3017 | 3018) echo restart ;;
         *) echo done ;;
     esac
@@ -294,7 +350,6 @@ walk_leave_by_title_bar() {
 
 walk_install() {
     local outcome
-    outcome=$(walk_outcome install)
     walk_painted
     walk_settle
     walk_shot licence
@@ -318,6 +373,7 @@ walk_install() {
     sleep 1.5
     walk_shot installing
     walk_wait_package ZYM_Chipset_Drivers.exe 90
+    outcome=$(walk_outcome install)
     # The next poll tick finds the end and stops the spinner; the status strip moves up.
     sleep 1
     walk_settle
@@ -407,5 +463,15 @@ walk_none() {
     # The close bar, near its top edge so that the tooltip below the pointer stays on the window.
     walk_tooltip notice-tooltip "$((window_w / 2))" "$((window_h - bar + 4))"
     walk_key Return
+    walk_wait_exit
+}
+
+# Removal mode with nothing the registry lets it remove: the page as it is, then away by the title
+# bar's close button; Uninstall is never pressed.
+walk_nothing_to_remove() {
+    walk_painted
+    walk_settle
+    walk_shot nothing-to-remove
+    walk_leave_by_title_bar
     walk_wait_exit
 }

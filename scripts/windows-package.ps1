@@ -86,22 +86,22 @@ foreach ($tool in $qmake, $windeployqt) {
 }
 $qtVersion = (& $qmake -query QT_VERSION).Trim()
 if (-not $qtVersion.StartsWith('5.15.')) { Fail "the kit is Qt $qtVersion; the front-end is built with Qt 5.15" }
-$spec = (& $qmake -query QMAKE_XSPEC).Trim()
-if ($spec -like 'win32-msvc*') {
+$mkspec = (& $qmake -query QMAKE_XSPEC).Trim()
+if ($mkspec -like 'win32-msvc*') {
     $compiler = 'msvc'
     if (-not (Find-Program 'cl.exe')) { Fail "cl.exe is not on PATH: run this from the Visual Studio 'x64 Native Tools Command Prompt' (x86 for a 32-bit kit)" }
-} elseif ($spec -eq 'win32-g++') {
+} elseif ($mkspec -eq 'win32-g++') {
     $compiler = 'mingw'
     # windeployqt copies the runtime DLLs from the folder of this g++.exe.
     if (-not (Find-Program 'g++.exe')) { Fail "g++.exe is not on PATH: put the kit's MinGW bin folder first on PATH, e.g. C:\Qt\Tools\mingw810_64\bin" }
 } else {
-    Fail "the kit's mkspec is $spec; this script knows MSVC (win32-msvc) and MinGW (win32-g++) kits"
+    Fail "the kit's mkspec is $mkspec; this script knows MSVC (win32-msvc) and MinGW (win32-g++) kits"
 }
 # windeployqt finds Qt's libraries and qmlimportscanner through PATH.
 $env:PATH = (Join-Path $QtDir 'bin') + ';' + $env:PATH
 
 $generator = if (Find-Program 'ninja.exe') { 'Ninja' } elseif ($compiler -eq 'msvc') { 'NMake Makefiles' } else { 'MinGW Makefiles' }
-Write-Host "windows-package: Qt $qtVersion ($spec), $generator, building in $BuildDir"
+Write-Host "windows-package: Qt $qtVersion ($mkspec), $generator, building in $BuildDir"
 
 Invoke-Step 'cmake' @('-S', $root, '-B', $BuildDir, '-G', $generator, '-DCMAKE_BUILD_TYPE=Release',
     "-DCMAKE_PREFIX_PATH=$QtDir", '-DBUILD_TESTING=OFF')

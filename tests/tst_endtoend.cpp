@@ -2,39 +2,36 @@
 #include "tests/testplatform.h"
 #include "tests/warningrecorder.h"
 
+#include <QAccessible>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QtTest>
 
 // The whole application, end to end: the real backend objects and the
 // compiled-in scene on a simulated machine whose installers are stand-ins that
-// note what they were given. Every run is driven once by mouse and once by
-// keyboard alone, and fails on any warning the scene prints.
+// note what they were given. The rows mix mouse, keyboard and assistive
+// technology, and every test fails on any warning the scene prints.
 
 namespace {
 
 // A window close request is what a window manager, Alt+F4 or the taskbar sends.
-enum class Input { Mouse, Keyboard, CloseRequest };
+// Assistive: the accessible action a screen reader would trigger.
+enum class Input { Mouse, Keyboard, Assistive, CloseRequest };
 
 const QString kSetupProgram = QStringLiteral("..\\Packages\\ZYM_Chipset_Drivers.exe");
 const QString kExtractProgram =
     QStringLiteral("C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\ZYM_Chipset_Drivers.exe");
 const QString kMsiExec = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
 const QString kIoDriverSection = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
+const QString kRestartFlag = kIoDriverSection + QStringLiteral("\"REBOOTSTATUS\"=\"YES\"\r\n");
 const QString kProductCode = QStringLiteral("{4D2E1C3B-5A6F-4789-8ABC-DEF012345678}");
 const QStringList kFourDrivers{"/SETZYM_RAID", "/SETRAIDMAVEL", "/SETPCI", "/SETGPIO2"};
+const QStringList kTitleBar{"logoButton", "recAppMinimize", "recAppClose"};
 const QStringList kExtractRun{"ZYM_Chipset_Drivers.exe", "/S", "/v EXTRACTONLY=1 /qr"};
 const QUrl kLogUrl(QStringLiteral("file:///C:/Users/Tester/ZYM_Chipset_IODrivers.log"));
 // Long enough to watch the installer run, short enough for the whole program.
 constexpr double kInstallerSeconds = 1.5;
 constexpr int kCompletionTimeoutMs = 15000;
-
-QString inputName(Input input)
-{
-    if (input == Input::CloseRequest)
-        return QStringLiteral("a window close request");
-    return input == Input::Mouse ? QStringLiteral("mouse") : QStringLiteral("keyboard");
-}
 
 void prepareInstallMode(TestMachine &machine)
 {
@@ -69,8 +66,26 @@ private:
             QVERIFY2(scene.click(name), qPrintable(name + QStringLiteral(" is not shown")));
             return;
         }
+        if (input == Input::Assistive) {
+            QAccessibleInterface *control = QAccessible::queryAccessibleInterface(scene.item(name));
+            QVERIFY2(control && control->actionInterface(), qPrintable(name + QStringLiteral(" has no action")));
+            const QStringList actions = control->actionInterface()->actionNames();
+            control->actionInterface()->doAction(actions.contains(QAccessibleActionInterface::toggleAction())
+                                                     ? QAccessibleActionInterface::toggleAction()
+                                                     : QAccessibleActionInterface::pressAction());
+            return;
+        }
         QVERIFY2(scene.tabTo(name), qPrintable(name + QStringLiteral(" never gets the keyboard")));
         scene.key(key, modifiers);
+    }
+
+    // What assistive technology and the keyboard reach at this stage: every control named, and
+    // the Tab chain from the control that has the keyboard.
+    static void reachable(SceneDriver &scene, const QString &first, const QStringList &chain)
+    {
+        QCOMPARE(scene.unnamedControls(), QStringList());
+        QCOMPARE(scene.focusedName(), first);
+        QCOMPARE(scene.tabChain(chain.size()), chain);
     }
 
     static void start(SceneDriver &scene)
@@ -96,6 +111,7 @@ private:
         const QString name = QStringLiteral("driverTile%1").arg(tile);
         activate(scene, input, name, Qt::Key_Space);
         QCOMPARE(scene.value(name, "bCheckboxChecked").toBool(), false);
+        QVERIFY(!QAccessible::queryAccessibleInterface(scene.item(name))->state().checked);
     }
 
     // Install, the run watched with the title bar's Close disabled, then its end.
@@ -149,19 +165,16 @@ private slots:
         QTest::addColumn<QString>("properties");
         QTest::addColumn<QString>("ending");
 
-        for (Input input : {Input::Mouse, Input::Keyboard}) {
-            const QString by = QStringLiteral(", by ") + inputName(input);
-            QTest::newRow(qPrintable(QStringLiteral("restart flagged, Restart Now") + by))
-                << input << false << true << 2
-                << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES /qr" << "recExitAndRestart";
-            QTest::newRow(qPrintable(QStringLiteral("restart flagged, package installed, Close") + by))
-                << input << true << true << 2
-                << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,GPIO2 /qr"
-                << "recExitWithoutRestart";
-            QTest::newRow(qPrintable(QStringLiteral("no restart flagged, Close") + by))
-                << input << false << false << 3 << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETPCI=YES /qr"
-                << "recExitWithoutRestart";
-        }
+        QTest::newRow("restart flagged, Restart Now, by mouse")
+            << Input::Mouse << false << true << 2 << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES /qr"
+            << "recExitAndRestart";
+        QTest::newRow("package installed, Close, by keyboard")
+            << Input::Keyboard << true << true << 2
+            << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,GPIO2 /qr"
+            << "recExitWithoutRestart";
+        QTest::newRow("no restart flagged, Close, by assistive actions")
+            << Input::Assistive << false << false << 3 << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETPCI=YES /qr"
+            << "recExitWithoutRestart";
     }
 
     void installs()
@@ -190,7 +203,19 @@ private slots:
 
         SceneDriver scene(machine);
         STEP(start(scene));
+        const QStringList tabs{"recLicenseTab", "recDriverstab"};
+        STEP(reachable(scene, "flickableForLicense",
+                       QStringList{"recAcceptButton"} + kTitleBar + tabs + QStringList{"flickableForLicense"}));
         STEP(agree(scene, input));
+        if (input == Input::Mouse)
+            STEP(reachable(scene, "recInstallButton",
+                           kTitleBar + tabs + QStringList{"driverTile0", "driverTile1", "driverTile2", "driverTile3", "recInstallButton"}));
+        // A tile is a check box to assistive technology, with its name, version and tick.
+        QAccessibleInterface *tile = QAccessible::queryAccessibleInterface(scene.item(QStringLiteral("driverTile2")));
+        QCOMPARE(tile->role(), QAccessible::CheckBox);
+        QCOMPARE(tile->text(QAccessible::Name), QStringLiteral("ZYM PCI Device Driver"));
+        QCOMPARE(tile->text(QAccessible::Description), QStringLiteral("Version: 1.0.0.75"));
+        QVERIFY(tile->state().checkable && tile->state().checked);
         QCOMPARE(tileNames(scene, 4), (QStringList{"ZYM AHCI Compatible SATA RAID Driver", "ZYM RAIDMavel2 Utility",
                                                    "ZYM PCI Device Driver", "ZYM GPIO Driver"}));
         QCOMPARE(scene.value(QStringLiteral("driverTile2"), "strDriverVersion").toString(),
@@ -203,6 +228,9 @@ private slots:
         QCOMPARE(scene.item(QStringLiteral("recExitWithoutRestart"))->width(),
                  restartFlagged ? footerWidth / 2 : footerWidth);
         QCOMPARE(machine.recordedRuns(), (QList<QStringList>{{"ZYM_Chipset_Drivers.exe", "/S", properties, "/clone_wait"}}));
+        if (restartFlagged)
+            STEP(reachable(scene, "recExitAndRestart",
+                           QStringList{"recExitWithoutRestart"} + kTitleBar + QStringList{"recViewLog", "recExitAndRestart"}));
 
         // The log opens and the window stays.
         STEP(activate(scene, input, QStringLiteral("recViewLog"), Qt::Key_Enter, Qt::KeypadModifier));
@@ -229,15 +257,12 @@ private slots:
 
         // An earlier install's restart flag is set throughout: only the removal's own exit code
         // may offer a restart.
-        for (Input input : {Input::Mouse, Input::Keyboard}) {
-            const QString by = QStringLiteral(", by ") + inputName(input);
-            QTest::newRow(qPrintable(QStringLiteral("every tile ticked removes all") + by))
-                << input << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"} << 0;
-            QTest::newRow(qPrintable(QStringLiteral("one tile unticked removes the others") + by))
-                << input << 1 << QStringList{"/i", kProductCode, "REMOVE=PCI,CIR", "/qn"} << 0;
-            QTest::newRow(qPrintable(QStringLiteral("3010 offers a restart beside Finish") + by))
-                << input << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"} << 3010;
-        }
+        QTest::newRow("every tile ticked removes all, by keyboard")
+            << Input::Keyboard << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"} << 0;
+        QTest::newRow("one tile unticked removes the others, by mouse")
+            << Input::Mouse << 1 << QStringList{"/i", kProductCode, "REMOVE=PCI,CIR", "/qn"} << 0;
+        QTest::newRow("3010 offers a restart beside Finish, by assistive actions")
+            << Input::Assistive << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"} << 3010;
     }
 
     void removals()
@@ -260,6 +285,8 @@ private slots:
         QCOMPARE(tileNames(scene, 3),
                  (QStringList{"ZYM PCI Device Driver", "ZYM SMBus Driver", "ZYM Consumer Infrared Driver"}));
         QVERIFY(!scene.item(QStringLiteral("driverTile3")));
+        STEP(reachable(scene, "recUninstallButton",
+                       kTitleBar + QStringList{"recDriverstab", "driverTile0", "driverTile1", "driverTile2", "recUninstallButton"}));
         if (untickedTile >= 0)
             STEP(untick(scene, input, untickedTile));
 
@@ -274,6 +301,7 @@ private slots:
         QVERIFY(!scene.isShown(QStringLiteral("recIndicatorForUninstall")));
         QVERIFY(!scene.isShown(QStringLiteral("recUninstallButton")));
         QVERIFY(scene.value(QStringLiteral("recAppClose"), "enabled").toBool());
+        QCOMPARE(scene.unnamedControls(), QStringList());
         // No installation log after a removal.
         QVERIFY(!scene.isShown(QStringLiteral("recViewLog")));
         const bool restart = exitCode == 3010;
@@ -290,17 +318,8 @@ private slots:
         QVERIFY(machine.urlOpener.opened.isEmpty());
     }
 
-    void nothingOffered_data()
-    {
-        QTest::addColumn<Input>("input");
-        QTest::newRow("mouse") << Input::Mouse;
-        QTest::newRow("keyboard") << Input::Keyboard;
-    }
-
     void nothingOffered()
     {
-        QFETCH(Input, input);
-
         TestMachine machine;
         machine.addRecorder(kExtractProgram);
 
@@ -313,7 +332,12 @@ private slots:
         QCOMPARE(scene.value(QStringLiteral("textSystemUpdate"), "strText").toString(),
                  QStringLiteral("System configuration is not compatible for RAID drivers or applications installation."));
 
-        STEP(activate(scene, input, QStringLiteral("recCloseButton")));
+        // The smallest window, on the test platform's 800 x 600 screen.
+        QCOMPARE(scene.window()->size(), QSize(800, 393));
+        QCOMPARE(scene.item(QStringLiteral("recMainHeader"))->height(), 37.0);
+        STEP(reachable(scene, "recCloseButton", kTitleBar + QStringList{"recSystemUpdate", "recCloseButton"}));
+
+        STEP(activate(scene, Input::Keyboard, QStringLiteral("recCloseButton")));
         QCOMPARE(scene.quitRequests(), 1);
         QVERIFY(scene.waitForPrograms());
         QCOMPARE(machine.recordedRuns(), QList<QStringList>{kExtractRun});
@@ -487,18 +511,13 @@ private slots:
         QTest::addColumn<QString>("stage");
         QTest::addColumn<bool>("extracts");
 
-        for (Input input : {Input::Mouse, Input::Keyboard, Input::CloseRequest}) {
-            const QString by = QStringLiteral(", by ") + inputName(input);
-            QTest::newRow(qPrintable(QStringLiteral("licence extracts") + by)) << input << "install" << "licence" << true;
-            QTest::newRow(qPrintable(QStringLiteral("agreed, not installed, extracts") + by))
-                << input << "install" << "agreed" << true;
-            QTest::newRow(qPrintable(QStringLiteral("installed only quits") + by))
-                << input << "install" << "installed" << false;
-            QTest::newRow(qPrintable(QStringLiteral("removal mode only quits") + by))
-                << input << "removal" << "start" << false;
-            QTest::newRow(qPrintable(QStringLiteral("nothing offered extracts") + by))
-                << input << "notice" << "start" << true;
-        }
+        QTest::newRow("licence extracts, by mouse") << Input::Mouse << "install" << "licence" << true;
+        QTest::newRow("agreed, not installed, extracts, by a window close request")
+            << Input::CloseRequest << "install" << "agreed" << true;
+        QTest::newRow("installed only quits, by keyboard") << Input::Keyboard << "install" << "installed" << false;
+        QTest::newRow("removal mode only quits, by a window close request")
+            << Input::CloseRequest << "removal" << "start" << false;
+        QTest::newRow("nothing offered extracts, by assistive action") << Input::Assistive << "notice" << "start" << true;
         // The title bar's Close is disabled then, which install() checks.
         QTest::newRow("refused while the installer runs, by a window close request")
             << Input::CloseRequest << "install" << "installing" << false;
@@ -523,7 +542,7 @@ private slots:
 
         SceneDriver scene(machine);
         STEP(start(scene));
-        const Input steps = input == Input::CloseRequest ? Input::Mouse : input;
+        const Input steps = input == Input::CloseRequest || input == Input::Assistive ? Input::Mouse : input;
         if (stage != QLatin1String("licence") && stage != QLatin1String("start"))
             STEP(agree(scene, steps));
         if (stage == QLatin1String("installed"))

@@ -220,10 +220,7 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("expected");
         QTest::newRow("nothing asked") << QString() << QString() << QStringLiteral("software");
-        QTest::newRow("another variable") << QStringLiteral("QT_QPA_PLATFORM") << QStringLiteral("xcb") << QStringLiteral("software");
-        QTest::newRow("empty backend variable") << QStringLiteral("QT_QUICK_BACKEND") << QString() << QStringLiteral("software");
         QTest::newRow("OpenGL asked") << QStringLiteral("QT_QUICK_BACKEND") << QStringLiteral("opengl") << QString();
-        QTest::newRow("software asked") << QStringLiteral("QT_QUICK_BACKEND") << QStringLiteral("software") << QString();
         QTest::newRow("older variable") << QStringLiteral("QMLSCENE_DEVICE") << QStringLiteral("softwarecontext") << QString();
     }
 

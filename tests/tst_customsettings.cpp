@@ -11,7 +11,8 @@ const char *const extractAndQuit = "--extract-and-quit";
 }
 
 // CustomSettings: the launches it composes and starts (removal, the RAID
-// rows that differ, the setup-program route, the extract-only run).
+// rows that differ, the setup-program route, the extract-only run), the
+// package's restart flag and the installation log's link.
 class TestCustomSettings : public QObject
 {
     Q_OBJECT
@@ -182,6 +183,69 @@ private slots:
         QCOMPARE(settings.toInvokeExeForUninstall(), 0);
         settings.toTerminateProcess();
         QTRY_COMPARE(settings.isRunning(), 0);
+    }
+
+    void restartFlag_data()
+    {
+        QTest::addColumn<QString>("architecture");
+        QTest::addColumn<QString>("registry");
+        QTest::addColumn<bool>("required");
+        const QString wowKey = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
+        const QString plainKey = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
+        QTest::newRow("YES") << "x86_64" << wowKey + "\"REBOOTSTATUS\"=\"YES\"" << true;
+        QTest::newRow("yes in lower case") << "x86_64" << wowKey + "\"REBOOTSTATUS\"=\"yes\"" << true;
+        QTest::newRow("YES with a blank") << "x86_64" << wowKey + "\"REBOOTSTATUS\"=\"YES \"" << false;
+        QTest::newRow("other architecture still reads the WOW view") << "arm64" << wowKey + "\"REBOOTSTATUS\"=\"YES\"" << true;
+        QTest::newRow("the plain view never counts") << "arm64" << plainKey + "\"REBOOTSTATUS\"=\"YES\"" << false;
+    }
+
+    void restartFlag()
+    {
+        QFETCH(QString, architecture);
+        QFETCH(QString, registry);
+        QFETCH(bool, required);
+        TestMachine machine;
+        machine.systemInfo.architecture = architecture;
+        machine.writeRegistry(registry);
+        CustomSettings settings(machine.platform());
+        QCOMPARE(settings.isRestartRequired(), required);
+    }
+
+    void logFileUrl_data()
+    {
+        QTest::addColumn<QString>("profile");  // null: no such variable
+        QTest::addColumn<QString>("url");      // empty: nothing opened
+        QTest::addColumn<QString>("path");     // the file the link names, as its decoded path
+        QTest::newRow("backslashes become slashes") << "C:\\Users\\Ann"
+                                                    << "file:///C:/Users/Ann/ZYM_Chipset_IODrivers.log"
+                                                    << "/C:/Users/Ann/ZYM_Chipset_IODrivers.log";
+        QTest::newRow("no profile: no guess") << QString() << QString() << QString();
+        QTest::newRow("blank in folder") << "C:\\Users\\Ann Lee"
+                                         << "file:///C:/Users/Ann%20Lee/ZYM_Chipset_IODrivers.log"
+                                         << "/C:/Users/Ann Lee/ZYM_Chipset_IODrivers.log";
+        QTest::newRow("# and % in folder") << "C:\\Users\\dev#2 50%41"
+                                           << "file:///C:/Users/dev%232%2050%2541/ZYM_Chipset_IODrivers.log"
+                                           << "/C:/Users/dev#2 50%41/ZYM_Chipset_IODrivers.log";
+        QTest::newRow("# and % in a Linux folder") << "/home/dev#2 50%41"
+                                                   << "file:///home/dev%232%2050%2541/ZYM_Chipset_IODrivers.log"
+                                                   << "/home/dev#2 50%41/ZYM_Chipset_IODrivers.log";
+    }
+
+    void logFileUrl()
+    {
+        QFETCH(QString, profile);
+        QFETCH(QString, url);
+        QFETCH(QString, path);
+        TestMachine machine;
+        if (!profile.isNull())
+            machine.environment.variables.insert(QStringLiteral("userprofile"), profile);
+        CustomSettings settings(machine.platform());
+        settings.toLaunchLogFile();
+        QCOMPARE(machine.urlOpener.opened.size(), url.isEmpty() ? 0 : 1);
+        if (url.isEmpty())
+            return;
+        QCOMPARE(machine.urlOpener.opened.first().toString(QUrl::FullyEncoded), url);
+        QCOMPARE(machine.urlOpener.opened.first().path(QUrl::FullyDecoded), path);
     }
 };
 

@@ -2,18 +2,12 @@
 #include "platform/simulated/regfilewriter.h"
 #include "tests/testplatform.h"
 
-#include <QProcess>
 #include <QtTest>
-
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
 const QString kWowIoDriverKey = QStringLiteral("SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers");
 const QString kPlainIoDriverKey = QStringLiteral("SOFTWARE\\ZYM\\ZYM_Chipset_IODrivers");
-const QString kProductCode = QStringLiteral("{4D2E1C3B-5A6F-4789-8ABC-DEF012345678}");
 
 // One key of a .reg file below HKEY_LOCAL_MACHINE; values as name, text pairs.
 QString regKey(const QString &path, const QStringList &nameTextPairs = {})
@@ -51,7 +45,6 @@ void TestDriverInfo::installList_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("versions");
 
-    QTest::newRow("only the application path: no rows") << QStringList() << QStringList() << QStringList() << QStringList();
     QTest::newRow("marker between switches is no row")
         << QStringList{"/SETPCI", "/SET_RAIDSATA", "/SETGPIO2"} << QStringList{"PCI", "GPIO2"}
         << QStringList{"ZYM PCI Device Driver", "ZYM GPIO Driver"} << QStringList{"1.0.0.75", "2.2.0.126"};
@@ -62,12 +55,8 @@ void TestDriverInfo::installList_data()
         << QStringList{"ZYM I2C Driver", "ZYM _RAIDNVME Driver"} << QStringList{"1.2.0.99", ""};
     QTest::newRow("lower-case marker is a row") << QStringList{"/set_raidsata"} << QStringList{"_raidsata"}
                                                 << QStringList{"ZYM _raidsata Driver"} << QStringList{""};
-    QTest::newRow("short token has an empty key")
-        << QStringList{"/U"} << QStringList{""} << QStringList{"ZYM  Driver"} << QStringList{""};
     QTest::newRow("unknown switch kept without version")
         << QStringList{"/SETFOO"} << QStringList{"FOO"} << QStringList{"ZYM FOO Driver"} << QStringList{""};
-    QTest::newRow("lower-case switch is not the catalogue's")
-        << QStringList{"/setpci"} << QStringList{"pci"} << QStringList{"ZYM pci Driver"} << QStringList{""};
 }
 
 void TestDriverInfo::installList()
@@ -81,22 +70,14 @@ void TestDriverInfo::installList()
     machine.setArguments(arguments);
     DriverInfo driver(machine.platform());
 
-    // Both name lookups write the row index first, also for a row that is not there.
-    const auto expectIndexLine = [](int row) { QTest::ignoreMessage(QtDebugMsg, qPrintable(QString::number(row))); };
     QCOMPARE(driver.getNumberOfDrivers(), keys.size());
     for (int i = 0; i < keys.size(); ++i) {
-        expectIndexLine(i);
         QCOMPARE(driver.getDriverName(i), keys.at(i));
-        expectIndexLine(i);
         QCOMPARE(driver.setDriverName(i), names.at(i));
         QCOMPARE(driver.setVersionNumber(i), versions.at(i));
     }
     QVERIFY(driver.uninstallALLDrivers()); // every row starts ticked
-    expectIndexLine(keys.size());
-    QVERIFY(driver.getDriverName(keys.size()).isEmpty());
-    expectIndexLine(-1);
-    QVERIFY(driver.setDriverName(-1).isEmpty());
-    QVERIFY(driver.setVersionNumber(keys.size()).isEmpty());
+    QVERIFY(driver.setDriverName(keys.size()).isEmpty());
 }
 
 void TestDriverInfo::olderWindowsPicksFirstVersion_data()
@@ -107,8 +88,6 @@ void TestDriverInfo::olderWindowsPicksFirstVersion_data()
 
     QTest::newRow("Windows 7") << "7" << true << "1.0.0.67";
     QTest::newRow("Windows 10") << "10" << false << "1.0.0.75";
-    QTest::newRow("Windows 8.1") << "8.1" << false << "1.0.0.75";
-    QTest::newRow("7SP in any case") << "7sp1" << true << "1.0.0.67";
     QTest::newRow("vista in any case") << "VISTA" << true << "1.0.0.67";
     QTest::newRow("a seven inside is not 7") << "17" << false << "1.0.0.75";
 }
@@ -165,9 +144,6 @@ void TestDriverInfo::removalList_data()
                                       << QStringList{"ZYM PCI Device Driver", "ZYM  Driver", "ZYM SMBus Driver", "ZYM  Driver"};
     QTest::newRow("only the first of a repeat excluded") << "GPIO2,GPIO2" << QStringList{"ZYM GPIO2 Driver"};
     QTest::newRow("keys and exclusions case-sensitive") << "pci,RAID" << QStringList{"ZYM pci Driver", "ZYM RAID Driver"};
-    QTest::newRow("removal names keep the whole key")
-        << "ZYM_RAID,RAIDMAVEL" << QStringList{"ZYM ZYM_RAID Driver", "ZYM RAIDMAVEL Driver"};
-    QTest::newRow("blanks not trimmed") << " PCI" << QStringList{"ZYM  PCI Driver"};
 }
 
 void TestDriverInfo::removalList()
@@ -183,8 +159,6 @@ void TestDriverInfo::removalList()
     QVERIFY(driver.uninstallALLDrivers());
     for (int i = 0; i < names.size(); ++i)
         QCOMPARE(driver.getUnistallableDrivers(i), names.at(i));
-    QVERIFY(driver.getUnistallableDrivers(names.size()).isEmpty());
-    QVERIFY(driver.setVersionNumberForUninstall(names.size()).isEmpty());
 }
 
 void TestDriverInfo::ioDriverKeyFollowsArchitecture_data()
@@ -223,11 +197,8 @@ void TestDriverInfo::installedVersions_data()
 
     QTest::newRow("later subkey with the same switch wins") << "x86_64" << 0 << "1.0.0.70";
     QTest::newRow("product without version") << "x86_64" << 1 << "";
-    QTest::newRow("read from the 32-bit view on x86_64") << "x86_64" << 2 << "3.2.4.100";
     QTest::newRow("read from the 32-bit view on i386 too") << "i386" << 2 << "3.2.4.100";
     QTest::newRow("switches compared case-sensitively") << "x86_64" << 3 << "";
-    QTest::newRow("no product for the switch") << "x86_64" << 4 << "";
-    QTest::newRow("row past the end") << "x86_64" << 5 << "";
 }
 
 void TestDriverInfo::installedVersions()
@@ -253,7 +224,6 @@ void TestDriverInfo::installedVersions()
     machine.registry->closeKey(makerKey);
     driver.getNumberOfDrivers();
 
-    QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("strOlderVersion ") + version));
     QCOMPARE(driver.getOlderVersionNumber(row), version);
 }
 

@@ -3,6 +3,7 @@
 #include "tests/warningrecorder.h"
 
 #include <QAccessible>
+#include <QFile>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QtTest>
@@ -569,6 +570,111 @@ private slots:
         QVERIFY(scene.waitForPrograms());
         QCOMPARE(machine.recordedRuns(), extracts ? before + QList<QStringList>{kExtractRun} : before);
         QVERIFY(machine.shutdown.restarts.isEmpty());
+    }
+
+    // What the page offers once the installer has ended, for the ends that differ in what
+    // follows; the whole exit-code table is tst_installoutcome's.
+    void outcomes_data()
+    {
+        QTest::addColumn<int>("exitCode"); // -1: the installer kills itself
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("restart");
+        QTest::addColumn<bool>("retry"); // the choice offered again, and leaving extracts
+        QTest::newRow("3010 offers a restart the package did not flag")
+            << 3010 << "Successfully Installed" << true << false;
+        QTest::newRow("1618 offers the choice again")
+            << 1618 << "Another installation is in progress. Try again when it has finished." << false << true;
+        QTest::newRow("a crash is no success") << -1 << "Installation failed (error 9)" << false << false;
+    }
+
+    void outcomes()
+    {
+        QFETCH(int, exitCode);
+        QFETCH(QString, text);
+        QFETCH(bool, restart);
+        QFETCH(bool, retry);
+
+        TestMachine machine;
+        prepareInstallMode(machine);
+        machine.addRecorder(kSetupProgram, 0.3, qMax(exitCode, 0));
+        if (exitCode < 0) {
+            QFile script(machine.setupProgramPath());
+            QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            script.write("#!/bin/sh\nkill -9 $$\n");
+        }
+        machine.addRecorder(kExtractProgram);
+        SceneDriver scene(machine);
+        STEP(start(scene));
+        STEP(agree(scene, Input::Mouse));
+        STEP(activate(scene, Input::Mouse, QStringLiteral("recInstallButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), text, kCompletionTimeoutMs);
+        QVERIFY(!scene.isShown(QStringLiteral("recIndicator")));
+        QCOMPARE(scene.isShown(QStringLiteral("recInstallButton")), retry);
+        QCOMPARE(scene.value(QStringLiteral("recInstallButton"), "enabled").toBool(), retry);
+        QCOMPARE(scene.isShown(QStringLiteral("recExitAndRestart")), restart);
+        QTRY_COMPARE(scene.isShown(QStringLiteral("recViewLog")), !retry);
+        QVERIFY(scene.waitForPrograms());
+        const int runs = machine.recordedRuns().size();
+
+        STEP(activate(scene, Input::Keyboard, QStringLiteral("recAppClose")));
+        QCOMPARE(scene.quitRequests(), 1);
+        QVERIFY(scene.waitForPrograms());
+        QCOMPARE(machine.recordedRuns().size(), runs + (retry ? 1 : 0));
+        QVERIFY(machine.shutdown.restarts.isEmpty());
+    }
+
+    // A start that fails says so and leaves Install ready; the next press starts the installer.
+    void retryAfterFailedStart()
+    {
+        TestMachine machine;
+        prepareInstallMode(machine); // no setup program yet
+        SceneDriver scene(machine);
+        STEP(start(scene));
+        STEP(agree(scene, Input::Keyboard));
+        STEP(activate(scene, Input::Keyboard, QStringLiteral("recInstallButton")));
+        QTRY_COMPARE(scene.statusText(), QStringLiteral("Installation could not be started"));
+        QVERIFY(scene.value(QStringLiteral("recInstallButton"), "enabled").toBool());
+        QVERIFY(!scene.isShown(QStringLiteral("recIndicator")));
+
+        machine.addRecorder(kSetupProgram, 0.3);
+        QVERIFY(scene.click(QStringLiteral("recInstallButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Successfully Installed"), kCompletionTimeoutMs);
+        QCOMPARE(machine.recordedRuns().size(), 1);
+    }
+
+    // After a cancelled run the tiles come back above the status strip: every one can be reached
+    // and seen whole, none sits under the scroll bar, and a click on the strip ticks nothing.
+    void cancelledRunKeepsTilesInReach()
+    {
+        TestMachine machine;
+        QStringList switches;
+        for (int i = 0; i < 9; ++i)
+            switches << QStringLiteral("/SETPCI") << QStringLiteral("/SETGPIO2") << QStringLiteral("/SETCIR");
+        machine.setArguments(switches);
+        machine.addRecorder(kSetupProgram, 0.3, 1602);
+        SceneDriver scene(machine);
+        STEP(start(scene));
+        STEP(agree(scene, Input::Mouse));
+        STEP(activate(scene, Input::Mouse, QStringLiteral("recInstallButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Installation cancelled"), kCompletionTimeoutMs);
+        const QQuickItem *strip = scene.item(QStringLiteral("recProgressBar"));
+        QTRY_COMPARE(strip->height(), scene.item(QStringLiteral("recMainHeader"))->height());
+        const qreal stripTop = strip->mapToScene(QPointF()).y();
+        const QQuickItem *scrollBar = scene.item(QStringLiteral("scrollBarGrid"));
+        QVERIFY(scrollBar && scrollBar->isVisible());
+        const qreal scrollBarLeft = scrollBar->mapToScene(QPointF()).x();
+
+        for (int i = 0; i < switches.size(); ++i) {
+            const QString name = QStringLiteral("driverTile%1").arg(i);
+            QVERIFY2(scene.tabTo(name, 60), qPrintable(name));
+            const QQuickItem *tile = scene.item(name);
+            QVERIFY2(tile->mapToScene(QPointF(0, tile->height())).y() <= stripTop, qPrintable(name));
+            const QQuickItem *version = tile->findChild<QQuickItem *>(QStringLiteral("textDriverVersion"));
+            QVERIFY2(version->mapToScene(QPointF(version->width(), 0)).x() <= scrollBarLeft, qPrintable(name));
+        }
+        QVERIFY(scene.click(QStringLiteral("recProgressBar")));
+        for (int i = 0; i < switches.size(); ++i)
+            QVERIFY(scene.value(QStringLiteral("driverTile%1").arg(i), "bCheckboxChecked").toBool());
     }
 };
 

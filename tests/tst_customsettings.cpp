@@ -19,7 +19,6 @@ class TestCustomSettings : public QObject
 
 private:
     static const QString msiExec;
-    static const QString productCode;
 
     static QString extractionFolderRecorded()
     {
@@ -169,22 +168,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(recorded(), QByteArray("/S\n/v EXTRACTONLY=1 /qr\n"), 10000);
     }
 
-    void runningUntilEndOrKill()
-    {
-        TestMachine machine;
-        machine.addRecorder(msiExec, 30);
-        machine.setArguments({"/U", productCode});
-        CustomSettings settings(machine.platform());
-        QCOMPARE(settings.isRunning(), 0); // nothing started yet
-        settings.getCommandLineArguments();
-        QCOMPARE(settings.toInvokeExeForUninstall(), 1);
-        QCOMPARE(settings.isRunning(), 1);
-        // A second start while the first runs is refused, not reported as started.
-        QCOMPARE(settings.toInvokeExeForUninstall(), 0);
-        settings.toTerminateProcess();
-        QTRY_COMPARE(settings.isRunning(), 0);
-    }
-
     void restartFlag_data()
     {
         QTest::addColumn<QString>("architecture");
@@ -244,7 +227,6 @@ private slots:
 };
 
 const QString TestCustomSettings::msiExec = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
-const QString TestCustomSettings::productCode = QStringLiteral("{0A1B2C3D-1111-2222-3333-444455556666}");
 
 // Run with this argument, the test program is a front-end of its own on the machine that the
 // environment names: it starts the extract-only run and quits at once, leaving the run going as

@@ -7,6 +7,7 @@
 #include "backend/packageregistry.h"
 #include "tests/testplatform.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QQmlApplicationEngine>
@@ -31,6 +32,29 @@ QQuickItem *findItem(QQuickItem *root, const QString &name)
             return found;
     }
     return nullptr;
+}
+
+void findUnnamed(const QQuickItem *root, QStringList &found)
+{
+    const QList<QQuickItem *> children = root->childItems();
+    for (const QQuickItem *child : children) {
+        if (!child->isVisible() || !child->isEnabled())
+            continue;
+        const bool clickable = child->inherits("QQuickMouseArea") && child->property("acceptedButtons").toInt() != 0;
+        if (child->activeFocusOnTab() || clickable) {
+            const QQuickItem *owner = child;
+            QAccessibleInterface *named = nullptr;
+            for (; owner && !named; owner = owner->parentItem()) {
+                QAccessibleInterface *candidate = QAccessible::queryAccessibleInterface(const_cast<QQuickItem *>(owner));
+                if (candidate && candidate->role() != QAccessible::NoRole)
+                    named = candidate;
+            }
+            if (!named || named->text(QAccessible::Name).isEmpty())
+                found << (child->objectName().isEmpty() ? QString::fromLatin1(child->metaObject()->className())
+                                                        : child->objectName());
+        }
+        findUnnamed(child, found);
+    }
 }
 
 } // namespace
@@ -158,6 +182,13 @@ QString SceneDriver::focusedName() const
 {
     const QQuickItem *focused = m_window ? m_window->activeFocusItem() : nullptr;
     return focused ? focused->objectName() : QString();
+}
+
+QStringList SceneDriver::unnamedControls() const
+{
+    QStringList found;
+    findUnnamed(m_window->contentItem(), found);
+    return found;
 }
 
 bool SceneDriver::waitForPrograms(int msecs)

@@ -69,6 +69,9 @@ public:
     // The items that have the keyboard after each of `presses` Tabs.
     QStringList tabChain(int presses);
     QString focusedName() const;
+    // Shown, enabled controls that the keyboard or a click reaches but assistive technology
+    // cannot name: no ancestor with a role and a name.
+    QStringList unnamedControls() const;
 
     int quitRequests() const { return m_quitRequests; }
     QList<QUrl> browserUrls() const { return m_browserUrls; }

@@ -70,10 +70,7 @@ void TestMachine::addRecorder(const QString &windowsPath, double sleepSeconds, i
 
 void TestMachine::addPrinter(const QString &windowsPath, const QByteArray &output, double sleepSeconds)
 {
-    // Single quotes keep every byte but the quote itself, which closes, is escaped and reopens.
-    QString quoted = QString::fromUtf8(output);
-    quoted.replace(QLatin1Char('\''), QLatin1String("'\\''"));
-    writeStandIn(windowsPath, sleepSeconds, 0, QStringLiteral("printf '%s' '%1'\n").arg(quoted));
+    writeStandIn(windowsPath, sleepSeconds, 0, QStringLiteral("printf '%s' ") + shellQuoted(QString::fromUtf8(output)) + '\n');
 }
 
 void TestMachine::addRegistryWriter(const QString &windowsPath, const QString &keyPath, const QString &name,

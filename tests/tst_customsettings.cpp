@@ -10,15 +10,15 @@ namespace {
 const char *const extractAndQuit = "--extract-and-quit";
 }
 
-// CustomSettings: its command-line tests, the selection flags, and the
-// launches it composes and starts (extract-only, RAID table, removal).
+// CustomSettings: the launches it composes and starts (removal, the RAID
+// rows that differ, the setup-program route, the extract-only run), the
+// package's restart flag and the installation log's link.
 class TestCustomSettings : public QObject
 {
     Q_OBJECT
 
 private:
     static const QString msiExec;
-    static const QString productCode;
 
     static QString extractionFolderRecorded()
     {
@@ -27,33 +27,6 @@ private:
     }
 
 private slots:
-    void uninstallModeTest_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("uninstall");
-        QTest::addColumn<bool>("upgrade");
-        QTest::newRow("no arguments") << QStringList() << false << false;
-        QTest::newRow("/U and code") << QStringList{"/U", "{12345678-ABCD}"} << true << false;
-        QTest::newRow("/u is not /U") << QStringList{"/u", "{1}"} << false << false;
-        QTest::newRow("/U not first") << QStringList{"/SETPCI", "/U", "{1}"} << false << false;
-        QTest::newRow("/U last") << QStringList{"/U"} << true << false;
-        QTest::newRow("NVMe marker first") << QStringList{"/SET_RAIDNVME", "/SETPCI"} << false << true;
-        QTest::newRow("NVMe marker lower case") << QStringList{"/set_raidnvme"} << false << false;
-        QTest::newRow("NVMe marker second") << QStringList{"/SETPCI", "/SET_RAIDNVME"} << false << false;
-    }
-
-    void uninstallModeTest()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, uninstall);
-        QFETCH(bool, upgrade);
-        TestMachine machine;
-        machine.setArguments(arguments);
-        CustomSettings settings(machine.platform());
-        QCOMPARE(settings.getCommandLineArguments(), uninstall);
-        QCOMPARE(settings.getCommandLineArgumentsForUpgrade(), upgrade);
-    }
-
     // Only a GUID in braces reaches MsiExec: any other text could carry options of its own.
     void productCodeReachesRemoval_data()
     {
@@ -85,71 +58,6 @@ private slots:
         QCOMPARE(machine.recordedRuns().size(), started ? 1 : 0);
     }
 
-    void supportedDriverSubstring_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("asked");
-        QTest::addColumn<bool>("found");
-        QTest::newRow("exact") << QStringList{"/SETZYM_RAID"} << "/SETZYM_RAID" << true;
-        QTest::newRow("asked in lower case") << QStringList{"/SETZYM_RAID"} << "/setzym_raid" << true;
-        QTest::newRow("prefix of a longer switch") << QStringList{"/SETPCIX"} << "/SETPCI" << true;
-        QTest::newRow("empty is always found") << QStringList() << "" << true;
-        QTest::newRow("absent") << QStringList{"/SETPCI"} << "/SETCIR" << false;
-        QTest::newRow("the executable path counts too") << QStringList() << "ChipsetDriverInstaller" << true;
-    }
-
-    void supportedDriverSubstring()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, asked);
-        QFETCH(bool, found);
-        TestMachine machine;
-        machine.setArguments(arguments);
-        CustomSettings settings(machine.platform());
-        QCOMPARE(settings.toDisplaySupportedDrivers(asked), found);
-    }
-
-    // The RAID mode comes from the third argument of exactly three; it shows in
-    // which row of the RAID table the next install takes.
-    void raidModeFromCommandLine_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("installed");
-        QTest::addColumn<int>("row");
-        QTest::newRow("no arguments") << QStringList() << false << 5;
-        QTest::newRow("NVMe third of three, installed") << QStringList{"/SETZYM_RAID", "/SETRAIDMAVEL", "/SET_RAIDNVME"} << true << 1;
-        QTest::newRow("SATA third of three, installed") << QStringList{"a", "b", "/SET_RAIDSATA"} << true << 2;
-        QTest::newRow("NVMe third of three") << QStringList{"a", "b", "/SET_RAIDNVME"} << false << 3;
-        QTest::newRow("SATA third of three") << QStringList{"a", "b", "/SET_RAIDSATA"} << false << 4;
-        QTest::newRow("SATA second of three") << QStringList{"a", "/SET_RAIDSATA", "b"} << false << 5;
-        QTest::newRow("SATA last of two") << QStringList{"a", "/SET_RAIDSATA"} << false << 5;
-        QTest::newRow("SATA last of four") << QStringList{"a", "b", "c", "/SET_RAIDSATA"} << false << 5;
-        QTest::newRow("lower case") << QStringList{"a", "b", "/set_raidsata"} << false << 5;
-    }
-
-    void raidModeFromCommandLine()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, installed);
-        QFETCH(int, row);
-        TestMachine machine;
-        machine.setArguments(arguments);
-        machine.writeRegistry(extractionFolderRecorded()
-                              + (installed ? QStringLiteral("\"InstallationPath\"=\"C:\\\\ZYM\"\r\n") : QString()));
-        machine.addRecorder(msiExec);
-        CustomSettings settings(machine.platform());
-        QCOMPARE(settings.toInvokeExeForInstall(), 1);
-        QTRY_COMPARE(machine.recordedRuns().size(), 1);
-        RaidLaunchTable::Choice choice;
-        choice.raidSelected = choice.mavelSelected = true;
-        choice.installed = installed;
-        choice.nvme = row == 1 || row == 3;
-        choice.sata = row == 2 || row == 4;
-        QCOMPARE(RaidLaunchTable::row(choice), row);
-        const QStringList expected = QProcess::splitCommand(msiExec + RaidLaunchTable::text(choice));
-        QCOMPARE(machine.recordedRuns().first().mid(1), expected.mid(1));
-    }
-
     void raidTable_data()
     {
         QTest::addColumn<bool>("raid");
@@ -163,19 +71,9 @@ private slots:
         QTest::newRow("1") << true << true << true << false << true << 1 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDNVME=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL /qr";
         QTest::newRow("2") << true << true << false << true << true << 2 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDSATA=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL /qr";
         QTest::newRow("3") << true << true << true << false << false << 3 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDNVME=YES /qr";
-        QTest::newRow("4") << true << true << false << true << false << 4 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDSATA=YES /qr";
-        QTest::newRow("5") << true << true << false << false << false << 5 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES /qr";
-        QTest::newRow("5 installed") << true << true << false << false << true << 5 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES /qr";
-        QTest::newRow("1 wins over 2 when both modes") << true << true << true << true << true << 1 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDNVME=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL /qr";
         QTest::newRow("6") << true << false << true << false << true << 6 << db + "SETZYM_RAID=YES SET_RAIDNVME=YES ADDLOCAL=ZYM_RAID /qr";
-        QTest::newRow("7") << true << false << true << false << false << 7 << db + "SETZYM_RAID=YES SET_RAIDNVME=YES /qr";
-        QTest::newRow("8") << true << false << false << true << true << 8 << db + "SETZYM_RAID=YES SET_RAIDSATA=YES ADDLOCAL=ZYM_RAID /qr";
-        QTest::newRow("9") << true << false << false << true << false << 9 << db + "SETZYM_RAID=YES SET_RAIDSATA=YES /qr";
         QTest::newRow("10 doubled /qr") << true << false << false << false << false << 10 << db + "SETZYM_RAID=YES /qr /qr";
-        QTest::newRow("10 installed too") << true << false << false << false << true << 10 << db + "SETZYM_RAID=YES /qr /qr";
-        QTest::newRow("11") << false << true << false << false << true << 11 << db + "SETRAIDMAVEL=YES ADDLOCAL=RAIDMAVEL /qr";
         QTest::newRow("11 ignores the mode") << false << true << true << false << true << 11 << db + "SETRAIDMAVEL=YES ADDLOCAL=RAIDMAVEL /qr";
-        QTest::newRow("12") << false << true << true << false << false << 12 << db + "SETRAIDMAVEL=YES /qr";
         QTest::newRow("13") << false << false << true << false << true << 13 << "";
     }
 
@@ -237,40 +135,6 @@ private slots:
         QCOMPARE(machine.recordedRuns().first(), received);
     }
 
-    void launchedFromExtractionFolder_data()
-    {
-        QTest::addColumn<QString>("value"); // null: absent
-        QTest::addColumn<bool>("msi");
-        QTest::newRow("extraction folder") << "C:\\\\ZYM\\\\Chipset_Driver_Installer" << true;
-        QTest::newRow("lower case") << "c:\\\\zym\\\\chipset_driver_installer" << true;
-        QTest::newRow("elsewhere") << "D:\\\\Downloads" << false;
-        QTest::newRow("absent") << QString() << false;
-    }
-
-    void launchedFromExtractionFolder()
-    {
-        QFETCH(QString, value);
-        QFETCH(bool, msi);
-        TestMachine machine;
-        machine.writeRegistry(QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_Drivers]\r\n")
-                              + (value.isNull() ? QString() : QStringLiteral("\"iamlaunchedfrom\"=\"%1\"\r\n").arg(value)));
-        CustomSettings settings(machine.platform());
-        QCOMPARE(settings.toLaunchMSI(), msi);
-    }
-
-    void twoInstallsComposeTheSameCommand()
-    {
-        TestMachine machine;
-        machine.writeRegistry(extractionFolderRecorded());
-        machine.addRecorder(msiExec);
-        CustomSettings settings(machine.platform());
-        QCOMPARE(settings.toInvokeExeForInstall(), 1);
-        QTRY_COMPARE(settings.isRunning(), 0);
-        QCOMPARE(settings.toInvokeExeForInstall(), 1);
-        QTRY_COMPARE(machine.recordedRuns().size(), 2);
-        QCOMPARE(machine.recordedRuns().at(0), machine.recordedRuns().at(1));
-    }
-
     // The extract-only run starts right before the application quits. It must do all its work,
     // output included, with no one left to read it.
     void extractOnlyRunOutlivesTheFrontEnd()
@@ -304,63 +168,65 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(recorded(), QByteArray("/S\n/v EXTRACTONLY=1 /qr\n"), 10000);
     }
 
-    void missingProgramAnswersZero()
+    void restartFlag_data()
     {
-        TestMachine machine; // no stand-ins at all
-        machine.writeRegistry(extractionFolderRecorded());
-        machine.setArguments({"/U", productCode});
-        CustomSettings settings(machine.platform());
-        settings.getCommandLineArguments();
-        QCOMPARE(settings.toInvokeExeForInstall(), 0);
-        QCOMPARE(settings.toInvokeExeForUninstall(), 0);
-        QCOMPARE(settings.isRunning(), 0);
+        QTest::addColumn<QString>("architecture");
+        QTest::addColumn<QString>("registry");
+        QTest::addColumn<bool>("required");
+        const QString wowKey = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
+        const QString plainKey = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
+        QTest::newRow("YES") << "x86_64" << wowKey + "\"REBOOTSTATUS\"=\"YES\"" << true;
+        QTest::newRow("yes in lower case") << "x86_64" << wowKey + "\"REBOOTSTATUS\"=\"yes\"" << true;
+        QTest::newRow("YES with a blank") << "x86_64" << wowKey + "\"REBOOTSTATUS\"=\"YES \"" << false;
+        QTest::newRow("other architecture still reads the WOW view") << "arm64" << wowKey + "\"REBOOTSTATUS\"=\"YES\"" << true;
+        QTest::newRow("the plain view never counts") << "arm64" << plainKey + "\"REBOOTSTATUS\"=\"YES\"" << false;
     }
 
-    void runningUntilEndOrKill()
+    void restartFlag()
     {
+        QFETCH(QString, architecture);
+        QFETCH(QString, registry);
+        QFETCH(bool, required);
         TestMachine machine;
-        machine.addRecorder(msiExec, 30);
-        machine.setArguments({"/U", productCode});
+        machine.systemInfo.architecture = architecture;
+        machine.writeRegistry(registry);
         CustomSettings settings(machine.platform());
-        QCOMPARE(settings.isRunning(), 0); // nothing started yet
-        settings.getCommandLineArguments();
-        QCOMPARE(settings.toInvokeExeForUninstall(), 1);
-        QCOMPARE(settings.isRunning(), 1);
-        // A second start while the first runs is refused, not reported as started.
-        QCOMPARE(settings.toInvokeExeForUninstall(), 0);
-        settings.toTerminateProcess();
-        QTRY_COMPARE(settings.isRunning(), 0);
+        QCOMPARE(settings.isRestartRequired(), required);
     }
 
-    void selectionFlagsAnswerWhatTheyStore()
+    void logFileUrl_data()
     {
-        TestMachine machine;
-        CustomSettings settings(machine.platform());
-        QCOMPARE(settings.getDriverCheckboxStatus(false), false);
-        QCOMPARE(settings.getDriverCheckboxStatusForMavel(true), true);
-        QTest::ignoreMessage(QtDebugMsg, "false");
-        QCOMPARE(settings.getDriverCheckboxStatusForPCI(false), false);
+        QTest::addColumn<QString>("profile");  // null: no such variable
+        QTest::addColumn<QString>("url");      // empty: nothing opened
+        QTest::addColumn<QString>("path");     // the file the link names, as its decoded path
+        QTest::newRow("backslashes become slashes") << "C:\\Users\\Ann"
+                                                    << "file:///C:/Users/Ann/ZYM_Chipset_IODrivers.log"
+                                                    << "/C:/Users/Ann/ZYM_Chipset_IODrivers.log";
+        QTest::newRow("no profile: no guess") << QString() << QString() << QString();
+        QTest::newRow("# and % in folder") << "C:\\Users\\dev#2 50%41"
+                                           << "file:///C:/Users/dev%232%2050%2541/ZYM_Chipset_IODrivers.log"
+                                           << "/C:/Users/dev#2 50%41/ZYM_Chipset_IODrivers.log";
     }
 
-    // The reset restores the selection but leaves the PCI choice alone.
-    void resetRestoresSelection()
+    void logFileUrl()
     {
+        QFETCH(QString, profile);
+        QFETCH(QString, url);
+        QFETCH(QString, path);
         TestMachine machine;
-        machine.writeRegistry(extractionFolderRecorded());
-        machine.addRecorder(msiExec);
+        if (!profile.isNull())
+            machine.environment.variables.insert(QStringLiteral("userprofile"), profile);
         CustomSettings settings(machine.platform());
-        settings.getDriverCheckboxStatus(false);
-        settings.getDriverCheckboxStatusForMavel(false);
-        settings.toInitializeVariables();
-        QCOMPARE(settings.toInvokeExeForInstall(), 1);
-        QTRY_COMPARE(machine.recordedRuns().size(), 1);
-        QVERIFY(machine.recordedRuns().first().contains(QStringLiteral("SETRAIDMAVEL=YES")));
-        QVERIFY(machine.recordedRuns().first().contains(QStringLiteral("SETZYM_RAID=YES")));
+        settings.toLaunchLogFile();
+        QCOMPARE(machine.urlOpener.opened.size(), url.isEmpty() ? 0 : 1);
+        if (url.isEmpty())
+            return;
+        QCOMPARE(machine.urlOpener.opened.first().toString(QUrl::FullyEncoded), url);
+        QCOMPARE(machine.urlOpener.opened.first().path(QUrl::FullyDecoded), path);
     }
 };
 
 const QString TestCustomSettings::msiExec = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
-const QString TestCustomSettings::productCode = QStringLiteral("{0A1B2C3D-1111-2222-3333-444455556666}");
 
 // Run with this argument, the test program is a front-end of its own on the machine that the
 // environment names: it starts the extract-only run and quits at once, leaving the run going as

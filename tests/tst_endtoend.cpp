@@ -2,19 +2,22 @@
 #include "tests/testplatform.h"
 #include "tests/warningrecorder.h"
 
+#include <QAccessible>
+#include <QFile>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QtTest>
 
 // The whole application, end to end: the real backend objects and the
 // compiled-in scene on a simulated machine whose installers are stand-ins that
-// note what they were given. Every run is driven once by mouse and once by
-// keyboard alone, and fails on any warning the scene prints.
+// note what they were given. The rows mix mouse, keyboard and assistive
+// technology, and every test fails on any warning the scene prints.
 
 namespace {
 
 // A window close request is what a window manager, Alt+F4 or the taskbar sends.
-enum class Input { Mouse, Keyboard, CloseRequest };
+// Assistive: the accessible action a screen reader would trigger.
+enum class Input { Mouse, Keyboard, Assistive, CloseRequest };
 
 const QString kSetupProgram = QStringLiteral("..\\Packages\\ZYM_Chipset_Drivers.exe");
 const QString kExtractProgram =
@@ -24,18 +27,12 @@ const QString kIoDriverSection = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\
 const QString kRestartFlag = kIoDriverSection + QStringLiteral("\"REBOOTSTATUS\"=\"YES\"\r\n");
 const QString kProductCode = QStringLiteral("{4D2E1C3B-5A6F-4789-8ABC-DEF012345678}");
 const QStringList kFourDrivers{"/SETZYM_RAID", "/SETRAIDMAVEL", "/SETPCI", "/SETGPIO2"};
+const QStringList kTitleBar{"logoButton", "recAppMinimize", "recAppClose"};
 const QStringList kExtractRun{"ZYM_Chipset_Drivers.exe", "/S", "/v EXTRACTONLY=1 /qr"};
 const QUrl kLogUrl(QStringLiteral("file:///C:/Users/Tester/ZYM_Chipset_IODrivers.log"));
 // Long enough to watch the installer run, short enough for the whole program.
 constexpr double kInstallerSeconds = 1.5;
 constexpr int kCompletionTimeoutMs = 15000;
-
-QString inputName(Input input)
-{
-    if (input == Input::CloseRequest)
-        return QStringLiteral("a window close request");
-    return input == Input::Mouse ? QStringLiteral("mouse") : QStringLiteral("keyboard");
-}
 
 void prepareInstallMode(TestMachine &machine)
 {
@@ -62,8 +59,26 @@ private:
             QVERIFY2(scene.click(name), qPrintable(name + QStringLiteral(" is not shown")));
             return;
         }
+        if (input == Input::Assistive) {
+            QAccessibleInterface *control = QAccessible::queryAccessibleInterface(scene.item(name));
+            QVERIFY2(control && control->actionInterface(), qPrintable(name + QStringLiteral(" has no action")));
+            const QStringList actions = control->actionInterface()->actionNames();
+            control->actionInterface()->doAction(actions.contains(QAccessibleActionInterface::toggleAction())
+                                                     ? QAccessibleActionInterface::toggleAction()
+                                                     : QAccessibleActionInterface::pressAction());
+            return;
+        }
         QVERIFY2(scene.tabTo(name), qPrintable(name + QStringLiteral(" never gets the keyboard")));
         scene.key(key, modifiers);
+    }
+
+    // What assistive technology and the keyboard reach at this stage: every control named, and
+    // the Tab chain from the control that has the keyboard.
+    static void reachable(SceneDriver &scene, const QString &first, const QStringList &chain)
+    {
+        QCOMPARE(scene.unnamedControls(), QStringList());
+        QCOMPARE(scene.focusedName(), first);
+        QCOMPARE(scene.tabChain(chain.size()), chain);
     }
 
     static void start(SceneDriver &scene)
@@ -71,17 +86,41 @@ private:
         QVERIFY2(scene.start(), "the scene loads and its window becomes active");
     }
 
-    // Licence, agree, then the driver tiles with the Install button in place.
+    // Licence, agree, then the driver tiles with the Install button in place. Agreed twice, as a
+    // hand double-clicks (at the right end of the bar, where Install comes in) or a key repeats:
+    // it agrees once and starts nothing.
     static void agree(SceneDriver &scene, Input input)
     {
         QVERIFY(scene.isShown(QStringLiteral("recForLictab")));
-        activate(scene, input, QStringLiteral("recAcceptButton"), Qt::Key_Space);
+        if (input == Input::Mouse) {
+            const QQuickItem *bar = scene.item(QStringLiteral("recAcceptButton"));
+            const QPoint point = bar->mapToScene(QPointF(bar->width() - 2, bar->height() / 2)).toPoint();
+            QTest::mouseClick(scene.window(), Qt::LeftButton, Qt::NoModifier, point);
+            QTest::mouseClick(scene.window(), Qt::LeftButton, Qt::NoModifier, point, 150);
+        } else {
+            activate(scene, input, QStringLiteral("recAcceptButton"), Qt::Key_Space);
+            if (input == Input::Keyboard)
+                scene.key(Qt::Key_Space);
+        }
         QTRY_VERIFY(scene.isShown(QStringLiteral("recDriverContent")));
         QVERIFY(!scene.isShown(QStringLiteral("recForLictab")));
         QVERIFY(scene.value(QStringLiteral("checkboxAgree"), "bChecked").toBool());
         // A pointer can only hit the button once it has slid in.
         QTRY_COMPARE(scene.value(QStringLiteral("recInstallButton"), "x").toReal(), 0.0);
         QVERIFY(scene.value(QStringLiteral("recInstallButton"), "enabled").toBool());
+        QVERIFY(!scene.isShown(QStringLiteral("recProgressBar")));
+    }
+
+    // Keys on buttons while an installer runs act on nothing, not even on a hidden button that
+    // holds the keyboard.
+    static void pressOnHidden(SceneDriver &scene, const QStringList &names)
+    {
+        for (const QString &name : names) {
+            scene.item(name)->forceActiveFocus();
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter})
+                scene.key(key);
+        }
+        QCOMPARE(scene.quitRequests(), 0);
     }
 
     static void untick(SceneDriver &scene, Input input, int tile)
@@ -89,6 +128,7 @@ private:
         const QString name = QStringLiteral("driverTile%1").arg(tile);
         activate(scene, input, name, Qt::Key_Space);
         QCOMPARE(scene.value(name, "bCheckboxChecked").toBool(), false);
+        QVERIFY(!QAccessible::queryAccessibleInterface(scene.item(name))->state().checked);
     }
 
     // Install, the run watched with the title bar's Close disabled, then its end.
@@ -103,7 +143,8 @@ private:
             QVERIFY(scene.click(QStringLiteral("recAppClose")));
         else
             QVERIFY(!scene.tabChain(6).contains(QStringLiteral("recAppClose")));
-        QCOMPARE(scene.quitRequests(), 0);
+        pressOnHidden(scene, {"recInstallButton", "recAcceptButton", "recExitAndRestart", "recExitWithoutRestart",
+                              "recViewLog", "recCloseButton"});
 
         QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(),
                                   QStringLiteral("Successfully Installed"), kCompletionTimeoutMs);
@@ -142,19 +183,16 @@ private slots:
         QTest::addColumn<QString>("properties");
         QTest::addColumn<QString>("ending");
 
-        for (Input input : {Input::Mouse, Input::Keyboard}) {
-            const QString by = QStringLiteral(", by ") + inputName(input);
-            QTest::newRow(qPrintable(QStringLiteral("restart flagged, Restart Now") + by))
-                << input << false << true << 2
-                << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES /qr" << "recExitAndRestart";
-            QTest::newRow(qPrintable(QStringLiteral("restart flagged, package installed, Close") + by))
-                << input << true << true << 2
-                << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,GPIO2 /qr"
-                << "recExitWithoutRestart";
-            QTest::newRow(qPrintable(QStringLiteral("no restart flagged, Close") + by))
-                << input << false << false << 3 << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETPCI=YES /qr"
-                << "recExitWithoutRestart";
-        }
+        QTest::newRow("restart flagged, Restart Now, by mouse")
+            << Input::Mouse << false << true << 2 << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES /qr"
+            << "recExitAndRestart";
+        QTest::newRow("package installed, Close, by keyboard")
+            << Input::Keyboard << true << true << 2
+            << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,GPIO2 /qr"
+            << "recExitWithoutRestart";
+        QTest::newRow("no restart flagged, Close, by assistive actions")
+            << Input::Assistive << false << false << 3 << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETPCI=YES /qr"
+            << "recExitWithoutRestart";
     }
 
     void installs()
@@ -183,7 +221,19 @@ private slots:
 
         SceneDriver scene(machine);
         STEP(start(scene));
+        const QStringList tabs{"recLicenseTab", "recDriverstab"};
+        STEP(reachable(scene, "flickableForLicense",
+                       QStringList{"recAcceptButton"} + kTitleBar + tabs + QStringList{"flickableForLicense"}));
         STEP(agree(scene, input));
+        if (input == Input::Mouse)
+            STEP(reachable(scene, "recInstallButton",
+                           kTitleBar + tabs + QStringList{"driverTile0", "driverTile1", "driverTile2", "driverTile3", "recInstallButton"}));
+        // A tile is a check box to assistive technology, with its name, version and tick.
+        QAccessibleInterface *tile = QAccessible::queryAccessibleInterface(scene.item(QStringLiteral("driverTile2")));
+        QCOMPARE(tile->role(), QAccessible::CheckBox);
+        QCOMPARE(tile->text(QAccessible::Name), QStringLiteral("ZYM PCI Device Driver"));
+        QCOMPARE(tile->text(QAccessible::Description), QStringLiteral("Version: 1.0.0.75"));
+        QVERIFY(tile->state().checkable && tile->state().checked);
         QCOMPARE(tileNames(scene, 4), (QStringList{"ZYM AHCI Compatible SATA RAID Driver", "ZYM RAIDMavel2 Utility",
                                                    "ZYM PCI Device Driver", "ZYM GPIO Driver"}));
         QCOMPARE(scene.value(QStringLiteral("driverTile2"), "strDriverVersion").toString(),
@@ -196,6 +246,11 @@ private slots:
         QCOMPARE(scene.item(QStringLiteral("recExitWithoutRestart"))->width(),
                  restartFlagged ? footerWidth / 2 : footerWidth);
         QCOMPARE(machine.recordedRuns(), (QList<QStringList>{{"ZYM_Chipset_Drivers.exe", "/S", properties, "/clone_wait"}}));
+        if (!restartFlagged)
+            QCOMPARE(scene.focusedName(), QStringLiteral("recExitWithoutRestart"));
+        else
+            STEP(reachable(scene, "recExitAndRestart",
+                           QStringList{"recExitWithoutRestart"} + kTitleBar + QStringList{"recViewLog", "recExitAndRestart"}));
 
         // The log opens and the window stays.
         STEP(activate(scene, input, QStringLiteral("recViewLog"), Qt::Key_Enter, Qt::KeypadModifier));
@@ -222,15 +277,12 @@ private slots:
 
         // An earlier install's restart flag is set throughout: only the removal's own exit code
         // may offer a restart.
-        for (Input input : {Input::Mouse, Input::Keyboard}) {
-            const QString by = QStringLiteral(", by ") + inputName(input);
-            QTest::newRow(qPrintable(QStringLiteral("every tile ticked removes all") + by))
-                << input << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"} << 0;
-            QTest::newRow(qPrintable(QStringLiteral("one tile unticked removes the others") + by))
-                << input << 1 << QStringList{"/i", kProductCode, "REMOVE=PCI,CIR", "/qn"} << 0;
-            QTest::newRow(qPrintable(QStringLiteral("3010 offers a restart beside Finish") + by))
-                << input << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"} << 3010;
-        }
+        QTest::newRow("every tile ticked removes all, by keyboard")
+            << Input::Keyboard << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"} << 0;
+        QTest::newRow("one tile unticked removes the others, by mouse")
+            << Input::Mouse << 1 << QStringList{"/i", kProductCode, "REMOVE=PCI,CIR", "/qn"} << 0;
+        QTest::newRow("3010 offers a restart beside Finish, by assistive actions")
+            << Input::Assistive << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"} << 3010;
     }
 
     void removals()
@@ -253,6 +305,8 @@ private slots:
         QCOMPARE(tileNames(scene, 3),
                  (QStringList{"ZYM PCI Device Driver", "ZYM SMBus Driver", "ZYM Consumer Infrared Driver"}));
         QVERIFY(!scene.item(QStringLiteral("driverTile3")));
+        STEP(reachable(scene, "recUninstallButton",
+                       kTitleBar + QStringList{"recDriverstab", "driverTile0", "driverTile1", "driverTile2", "recUninstallButton"}));
         if (untickedTile >= 0)
             STEP(untick(scene, input, untickedTile));
 
@@ -261,15 +315,20 @@ private slots:
         QCOMPARE(scene.statusText(), QStringLiteral("Uninstalling.."));
         QVERIFY(scene.isShown(QStringLiteral("recIndicatorForUninstall")));
         QVERIFY(!scene.value(QStringLiteral("recAppClose"), "enabled").toBool());
+        STEP(pressOnHidden(scene, {"recUninstallButton", "recFinishButton", "recUninstallRestartButton", "recCloseButton"}));
 
         QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(),
                                   QStringLiteral("Successfully Uninstalled"), kCompletionTimeoutMs);
         QVERIFY(!scene.isShown(QStringLiteral("recIndicatorForUninstall")));
         QVERIFY(!scene.isShown(QStringLiteral("recUninstallButton")));
         QVERIFY(scene.value(QStringLiteral("recAppClose"), "enabled").toBool());
+        QCOMPARE(scene.unnamedControls(), QStringList());
         // No installation log after a removal.
         QVERIFY(!scene.isShown(QStringLiteral("recViewLog")));
         const bool restart = exitCode == 3010;
+        // The keyboard is on the button that ends the run.
+        if (!restart)
+            QCOMPARE(scene.focusedName(), QStringLiteral("recFinishButton"));
         QCOMPARE(scene.isShown(QStringLiteral("recUninstallRestartButton")), restart);
         QCOMPARE(scene.item(QStringLiteral("recFinishButton"))->width(),
                  scene.item(QStringLiteral("recUninstallFooter"))->width() / (restart ? 2 : 1));
@@ -283,17 +342,8 @@ private slots:
         QVERIFY(machine.urlOpener.opened.isEmpty());
     }
 
-    void nothingOffered_data()
-    {
-        QTest::addColumn<Input>("input");
-        QTest::newRow("mouse") << Input::Mouse;
-        QTest::newRow("keyboard") << Input::Keyboard;
-    }
-
     void nothingOffered()
     {
-        QFETCH(Input, input);
-
         TestMachine machine;
         machine.addRecorder(kExtractProgram);
 
@@ -306,122 +356,15 @@ private slots:
         QCOMPARE(scene.value(QStringLiteral("textSystemUpdate"), "strText").toString(),
                  QStringLiteral("System configuration is not compatible for RAID drivers or applications installation."));
 
-        STEP(activate(scene, input, QStringLiteral("recCloseButton")));
+        // The smallest window, on the test platform's 800 x 600 screen.
+        QCOMPARE(scene.window()->size(), QSize(800, 393));
+        QCOMPARE(scene.item(QStringLiteral("recMainHeader"))->height(), 37.0);
+        STEP(reachable(scene, "recCloseButton", kTitleBar + QStringList{"recSystemUpdate", "recCloseButton"}));
+
+        STEP(activate(scene, Input::Keyboard, QStringLiteral("recCloseButton")));
         QCOMPARE(scene.quitRequests(), 1);
         QVERIFY(scene.waitForPrograms());
         QCOMPARE(machine.recordedRuns(), QList<QStringList>{kExtractRun});
-    }
-
-    // A repeated agree gesture agrees once and shows the drivers; Install acts only once it has
-    // slid in.
-    void agreeOnce_data()
-    {
-        QTest::addColumn<Input>("input");
-        QTest::newRow("double-click") << Input::Mouse;
-        QTest::newRow("double Space") << Input::Keyboard;
-    }
-
-    void agreeOnce()
-    {
-        QFETCH(Input, input);
-
-        TestMachine machine;
-        prepareInstallMode(machine);
-        machine.addRecorder(kSetupProgram, kInstallerSeconds);
-        SceneDriver scene(machine);
-        STEP(start(scene));
-        if (input == Input::Mouse) {
-            // At the right end of the bar, where Install comes in first; 150 ms apart, as a hand
-            // double-clicks.
-            const QQuickItem *bar = scene.item(QStringLiteral("recAcceptButton"));
-            const QPoint point = bar->mapToScene(QPointF(bar->width() - 2, bar->height() / 2)).toPoint();
-            QTest::mouseClick(scene.window(), Qt::LeftButton, Qt::KeyboardModifiers(), point);
-            QTest::mouseClick(scene.window(), Qt::LeftButton, Qt::KeyboardModifiers(), point, 150);
-        } else {
-            QVERIFY(scene.tabTo(QStringLiteral("recAcceptButton")));
-            scene.key(Qt::Key_Space);
-            scene.key(Qt::Key_Space);
-        }
-        QTRY_COMPARE(scene.value(QStringLiteral("recInstallButton"), "x").toReal(), 0.0);
-        QVERIFY(scene.isShown(QStringLiteral("recDriverContent")));
-        QVERIFY(!scene.isShown(QStringLiteral("recProgressBar")));
-        QVERIFY(machine.recordedRuns().isEmpty());
-
-        STEP(activate(scene, input, QStringLiteral("recInstallButton")));
-        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Successfully Installed"), kCompletionTimeoutMs);
-        QCOMPARE(machine.recordedRuns().size(), 1);
-    }
-
-    // Keys pressed while an installer runs act on nothing, not even on a hidden button that holds
-    // the keyboard: no second run, no quit, and the outcome is shown when the run ends.
-    void keysDuringRun_data()
-    {
-        QTest::addColumn<bool>("removal");
-        QTest::addColumn<QStringList>("hiddenButtons");
-        QTest::newRow("install") << false
-                                 << QStringList{"recAcceptButton", "recExitAndRestart", "recExitWithoutRestart",
-                                                "recViewLog", "recCloseButton"};
-        QTest::newRow("removal") << true
-                                 << QStringList{"recFinishButton", "recUninstallRestartButton", "recCloseButton"};
-    }
-
-    void keysDuringRun()
-    {
-        QFETCH(bool, removal);
-        QFETCH(QStringList, hiddenButtons);
-
-        TestMachine machine;
-        if (removal) {
-            machine.setArguments({QStringLiteral("/U"), kProductCode});
-            machine.writeRegistry(kIoDriverSection + QStringLiteral("\"DeployedFeatures\"=\"PCI,CIR\"\r\n"));
-            machine.addRecorder(kMsiExec, kInstallerSeconds);
-        } else {
-            prepareInstallMode(machine);
-            machine.addRecorder(kSetupProgram, kInstallerSeconds);
-        }
-        machine.addRecorder(kExtractProgram);
-        SceneDriver scene(machine);
-        STEP(start(scene));
-        if (!removal)
-            STEP(agree(scene, Input::Keyboard));
-        STEP(activate(scene, Input::Keyboard, QString::fromLatin1(removal ? "recUninstallButton" : "recInstallButton")));
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter})
-            QTest::keyClick(scene.window(), key, Qt::KeyboardModifiers(), 150);
-        for (const QString &name : hiddenButtons) {
-            scene.item(name)->forceActiveFocus();
-            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter})
-                scene.key(key);
-        }
-        QCOMPARE(scene.quitRequests(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(),
-                                  QString::fromLatin1(removal ? "Successfully Uninstalled" : "Successfully Installed"),
-                                  kCompletionTimeoutMs);
-        QCOMPARE(scene.quitRequests(), 0);
-        QVERIFY(machine.urlOpener.opened.isEmpty());
-        QVERIFY(scene.waitForPrograms());
-        QCOMPARE(machine.recordedRuns().size(), 1);
-        // The keyboard is on the button that ends the run.
-        QCOMPARE(scene.focusedName(), QString::fromLatin1(removal ? "recFinishButton" : "recExitWithoutRestart"));
-        scene.key(Qt::Key_Return);
-        QCOMPARE(scene.quitRequests(), 1);
-    }
-
-    // A name too long for its tile ends in an ellipsis after two lines; the whole name stays the
-    // tile's accessible name.
-    void longRemovalName()
-    {
-        const QString key = QStringLiteral("LEGACY_STORAGE_CONTROLLER_FILTER_FOR_OLDER_CHIPSETS_AND_EMBEDDED_BOARDS");
-        TestMachine machine;
-        machine.setArguments({QStringLiteral("/U"), kProductCode});
-        machine.writeRegistry(kIoDriverSection + QStringLiteral("\"DeployedFeatures\"=\"PCI,%1\"\r\n").arg(key));
-        SceneDriver scene(machine);
-        STEP(start(scene));
-        QQuickItem *tile = scene.item(QStringLiteral("driverTile1"));
-        QVERIFY(tile);
-        const QQuickItem *name = tile->findChild<QQuickItem *>(QStringLiteral("textDriverName"));
-        QVERIFY(name->property("truncated").toBool());
-        QVERIFY(name->y() + name->height() <= tile->height());
-        QCOMPARE(tile->property("strDriverName").toString(), QStringLiteral("ZYM %1 Driver").arg(key));
     }
 
     // The halo in the strip left of the logo, as drawn: a quarter strength at rest, full when
@@ -480,18 +423,13 @@ private slots:
         QTest::addColumn<QString>("stage");
         QTest::addColumn<bool>("extracts");
 
-        for (Input input : {Input::Mouse, Input::Keyboard, Input::CloseRequest}) {
-            const QString by = QStringLiteral(", by ") + inputName(input);
-            QTest::newRow(qPrintable(QStringLiteral("licence extracts") + by)) << input << "install" << "licence" << true;
-            QTest::newRow(qPrintable(QStringLiteral("agreed, not installed, extracts") + by))
-                << input << "install" << "agreed" << true;
-            QTest::newRow(qPrintable(QStringLiteral("installed only quits") + by))
-                << input << "install" << "installed" << false;
-            QTest::newRow(qPrintable(QStringLiteral("removal mode only quits") + by))
-                << input << "removal" << "start" << false;
-            QTest::newRow(qPrintable(QStringLiteral("nothing offered extracts") + by))
-                << input << "notice" << "start" << true;
-        }
+        QTest::newRow("licence extracts, by mouse") << Input::Mouse << "install" << "licence" << true;
+        QTest::newRow("agreed, not installed, extracts, by a window close request")
+            << Input::CloseRequest << "install" << "agreed" << true;
+        QTest::newRow("installed only quits, by keyboard") << Input::Keyboard << "install" << "installed" << false;
+        QTest::newRow("removal mode only quits, by a window close request")
+            << Input::CloseRequest << "removal" << "start" << false;
+        QTest::newRow("nothing offered extracts, by assistive action") << Input::Assistive << "notice" << "start" << true;
         // The title bar's Close is disabled then, which install() checks.
         QTest::newRow("refused while the installer runs, by a window close request")
             << Input::CloseRequest << "install" << "installing" << false;
@@ -516,7 +454,7 @@ private slots:
 
         SceneDriver scene(machine);
         STEP(start(scene));
-        const Input steps = input == Input::CloseRequest ? Input::Mouse : input;
+        const Input steps = input == Input::CloseRequest || input == Input::Assistive ? Input::Mouse : input;
         if (stage != QLatin1String("licence") && stage != QLatin1String("start"))
             STEP(agree(scene, steps));
         if (stage == QLatin1String("installed"))
@@ -543,6 +481,111 @@ private slots:
         QVERIFY(scene.waitForPrograms());
         QCOMPARE(machine.recordedRuns(), extracts ? before + QList<QStringList>{kExtractRun} : before);
         QVERIFY(machine.shutdown.restarts.isEmpty());
+    }
+
+    // What the page offers once the installer has ended, for the ends that differ in what
+    // follows; the whole exit-code table is tst_installoutcome's.
+    void outcomes_data()
+    {
+        QTest::addColumn<int>("exitCode"); // -1: the installer kills itself
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("restart");
+        QTest::addColumn<bool>("retry"); // the choice offered again, and leaving extracts
+        QTest::newRow("3010 offers a restart the package did not flag")
+            << 3010 << "Successfully Installed" << true << false;
+        QTest::newRow("1618 offers the choice again")
+            << 1618 << "Another installation is in progress. Try again when it has finished." << false << true;
+        QTest::newRow("a crash is no success") << -1 << "Installation failed (error 9)" << false << false;
+    }
+
+    void outcomes()
+    {
+        QFETCH(int, exitCode);
+        QFETCH(QString, text);
+        QFETCH(bool, restart);
+        QFETCH(bool, retry);
+
+        TestMachine machine;
+        prepareInstallMode(machine);
+        machine.addRecorder(kSetupProgram, 0.3, qMax(exitCode, 0));
+        if (exitCode < 0) {
+            QFile script(machine.setupProgramPath());
+            QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            script.write("#!/bin/sh\nkill -9 $$\n");
+        }
+        machine.addRecorder(kExtractProgram);
+        SceneDriver scene(machine);
+        STEP(start(scene));
+        STEP(agree(scene, Input::Mouse));
+        STEP(activate(scene, Input::Mouse, QStringLiteral("recInstallButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), text, kCompletionTimeoutMs);
+        QVERIFY(!scene.isShown(QStringLiteral("recIndicator")));
+        QCOMPARE(scene.isShown(QStringLiteral("recInstallButton")), retry);
+        QCOMPARE(scene.value(QStringLiteral("recInstallButton"), "enabled").toBool(), retry);
+        QCOMPARE(scene.isShown(QStringLiteral("recExitAndRestart")), restart);
+        QTRY_COMPARE(scene.isShown(QStringLiteral("recViewLog")), !retry);
+        QVERIFY(scene.waitForPrograms());
+        const int runs = machine.recordedRuns().size();
+
+        STEP(activate(scene, Input::Keyboard, QStringLiteral("recAppClose")));
+        QCOMPARE(scene.quitRequests(), 1);
+        QVERIFY(scene.waitForPrograms());
+        QCOMPARE(machine.recordedRuns().size(), runs + (retry ? 1 : 0));
+        QVERIFY(machine.shutdown.restarts.isEmpty());
+    }
+
+    // A start that fails says so and leaves Install ready; the next press starts the installer.
+    void retryAfterFailedStart()
+    {
+        TestMachine machine;
+        prepareInstallMode(machine); // no setup program yet
+        SceneDriver scene(machine);
+        STEP(start(scene));
+        STEP(agree(scene, Input::Keyboard));
+        STEP(activate(scene, Input::Keyboard, QStringLiteral("recInstallButton")));
+        QTRY_COMPARE(scene.statusText(), QStringLiteral("Installation could not be started"));
+        QVERIFY(scene.value(QStringLiteral("recInstallButton"), "enabled").toBool());
+        QVERIFY(!scene.isShown(QStringLiteral("recIndicator")));
+
+        machine.addRecorder(kSetupProgram, 0.3);
+        QVERIFY(scene.click(QStringLiteral("recInstallButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Successfully Installed"), kCompletionTimeoutMs);
+        QCOMPARE(machine.recordedRuns().size(), 1);
+    }
+
+    // After a cancelled run the tiles come back above the status strip: every one can be reached
+    // and seen whole, none sits under the scroll bar, and a click on the strip ticks nothing.
+    void cancelledRunKeepsTilesInReach()
+    {
+        TestMachine machine;
+        QStringList switches;
+        for (int i = 0; i < 9; ++i)
+            switches << QStringLiteral("/SETPCI") << QStringLiteral("/SETGPIO2") << QStringLiteral("/SETCIR");
+        machine.setArguments(switches);
+        machine.addRecorder(kSetupProgram, 0.3, 1602);
+        SceneDriver scene(machine);
+        STEP(start(scene));
+        STEP(agree(scene, Input::Mouse));
+        STEP(activate(scene, Input::Mouse, QStringLiteral("recInstallButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Installation cancelled"), kCompletionTimeoutMs);
+        const QQuickItem *strip = scene.item(QStringLiteral("recProgressBar"));
+        QTRY_COMPARE(strip->height(), scene.item(QStringLiteral("recMainHeader"))->height());
+        const qreal stripTop = strip->mapToScene(QPointF()).y();
+        const QQuickItem *scrollBar = scene.item(QStringLiteral("scrollBarGrid"));
+        QVERIFY(scrollBar && scrollBar->isVisible());
+        const qreal scrollBarLeft = scrollBar->mapToScene(QPointF()).x();
+
+        for (int i = 0; i < switches.size(); ++i) {
+            const QString name = QStringLiteral("driverTile%1").arg(i);
+            QVERIFY2(scene.tabTo(name, 60), qPrintable(name));
+            const QQuickItem *tile = scene.item(name);
+            QVERIFY2(tile->mapToScene(QPointF(0, tile->height())).y() <= stripTop, qPrintable(name));
+            const QQuickItem *version = tile->findChild<QQuickItem *>(QStringLiteral("textDriverVersion"));
+            QVERIFY2(version->mapToScene(QPointF(version->width(), 0)).x() <= scrollBarLeft, qPrintable(name));
+        }
+        QVERIFY(scene.click(QStringLiteral("recProgressBar")));
+        for (int i = 0; i < switches.size(); ++i)
+            QVERIFY(scene.value(QStringLiteral("driverTile%1").arg(i), "bCheckboxChecked").toBool());
     }
 };
 

@@ -1,9 +1,5 @@
-#include "platform/simulated/lockfileinstancelock.h"
-#include "platform/qt/processenvironment.h"
 #include "platform/simulated/simulateddrive.h"
 #include "platform/simulated/simulatedprocesslauncher.h"
-#include "platform/simulated/simulatedshutdown.h"
-#include "tests/testplatform.h"
 
 #include <QFile>
 #include <QProcess>
@@ -11,126 +7,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The simulated Windows that Linux runs and tests stand on.
+// How a started program's Windows exit code comes back on the simulated
+// system: whole, through a folder only this user may enter, left nowhere.
 class TestPlatformSeams : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void programPaths_data()
-    {
-        QTest::addColumn<QString>("drive");
-        QTest::addColumn<QStringList>("system32"); // stand-ins present there
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("resolved");
-        QTest::newRow("drive path") << "/sim" << QStringList() << "C:\\Windows\\System32\\MsiExec.exe"
-                                    << "/sim/Windows/System32/MsiExec.exe";
-        QTest::newRow("any drive letter") << "/sim" << QStringList() << "d:\\ZYM\\setup.exe" << "/sim/ZYM/setup.exe";
-        QTest::newRow("forward slash after the letter") << "/sim" << QStringList() << "C:/A/B.exe" << "/sim/A/B.exe";
-        QTest::newRow("no drive set: stays unresolvable") << "" << QStringList() << "C:\\A\\B.exe" << "C:\\A\\B.exe";
-        QTest::newRow("backslashes without a drive") << "/sim" << QStringList()
-                                                     << "\\opt\\app\\..\\Packages\\ZYM_Chipset_Drivers.exe"
-                                                     << "/opt/app/../Packages/ZYM_Chipset_Drivers.exe";
-        QTest::newRow("posix path unchanged") << "/sim" << QStringList() << "/bin/true" << "/bin/true";
-    }
-
-    void programPaths()
-    {
-        QFETCH(QString, drive);
-        QFETCH(QString, program);
-        QFETCH(QString, resolved);
-        QCOMPARE(SimulatedDrive(drive).resolve(program), resolved);
-    }
-
-    void bareToolNames_data()
-    {
-        QTest::addColumn<QString>("standIn"); // file name in System32, empty for none
-        QTest::addColumn<QString>("tool");
-        QTest::addColumn<QString>("expectedFile"); // relative to the drive; or an absolute path
-        QTest::newRow("exact name in System32") << "TASKLIST" << "TASKLIST" << "Windows/System32/TASKLIST";
-        QTest::newRow("other case in System32") << "tasklist" << "TASKLIST" << "Windows/System32/tasklist";
-        QTest::newRow("System32 before PATH") << "sh" << "sh" << "Windows/System32/sh";
-        QTest::newRow("PATH when not in System32") << "" << "sh" << QStandardPaths::findExecutable("sh");
-        QTest::newRow("nowhere: name unchanged") << "" << "no-such-tool-here" << "no-such-tool-here";
-    }
-
-    void bareToolNames()
-    {
-        QFETCH(QString, standIn);
-        QFETCH(QString, tool);
-        QFETCH(QString, expectedFile);
-        QTemporaryDir drive;
-        QDir(drive.path()).mkpath(QStringLiteral("Windows/System32"));
-        if (!standIn.isEmpty()) {
-            QFile file(drive.filePath(QStringLiteral("Windows/System32/") + standIn));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-        const QString expected = expectedFile.startsWith(QLatin1Char('/')) || !expectedFile.contains(QLatin1Char('/'))
-            ? expectedFile
-            : drive.filePath(expectedFile);
-        QCOMPARE(SimulatedDrive(drive.path()).resolve(tool), expected);
-    }
-
-    void environmentIgnoresCase_data()
-    {
-        QTest::addColumn<QString>("asked");
-        QTest::addColumn<QString>("answer");
-        QTest::newRow("exact") << "USERPROFILE" << "C:\\Users\\Ann";
-        QTest::newRow("lower case") << "userprofile" << "C:\\Users\\Ann";
-        QTest::newRow("mixed case") << "UserProfile" << "C:\\Users\\Ann";
-        QTest::newRow("absent") << "HOMEDRIVE" << "";
-    }
-
-    void environmentIgnoresCase()
-    {
-        QFETCH(QString, asked);
-        QFETCH(QString, answer);
-        QProcessEnvironment environment;
-        environment.insert(QStringLiteral("USERPROFILE"), QStringLiteral("C:\\Users\\Ann"));
-        environment.insert(QStringLiteral("PATH"), QStringLiteral("/bin"));
-        QCOMPARE(ProcessEnvironment(environment).value(asked), answer);
-    }
-
-    void secondLockHolderIsRefused()
-    {
-        QTemporaryDir dir;
-        LockFileInstanceLock first(dir.path(), QStringLiteral("COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER"));
-        QVERIFY(first.acquire());
-        QVERIFY(first.acquire()); // holding it already is no second copy
-
-        // A live holder, here this very process, is what a second copy meets.
-        LockFileInstanceLock second(dir.path(), QStringLiteral("COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER"));
-        QFile lockFile(dir.filePath(QStringLiteral("COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER.lock")));
-        QVERIFY(lockFile.exists());
-        // QLockFile refuses a second owner even within one process.
-        QVERIFY(!second.acquire());
-    }
-
-    void lockOfCrashedCopyDoesNotBlock()
-    {
-        QTemporaryDir dir;
-        // A lock file left by a process that no longer runs.
-        QProcess gone;
-        gone.start(QStringLiteral("sleep"), {QStringLiteral("0.1")});
-        QVERIFY(gone.waitForStarted());
-        const qint64 deadPid = gone.processId();
-        QVERIFY(gone.waitForFinished());
-        QVERIFY(deadPid > 0);
-        QFile lockFile(dir.filePath(QStringLiteral("COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER.lock")));
-        QVERIFY(lockFile.open(QIODevice::WriteOnly));
-        lockFile.write(QByteArray::number(deadPid) + "\ntst_platformseams\n"
-                       + QSysInfo::machineHostName().toUtf8() + "\n");
-        lockFile.close();
-        LockFileInstanceLock lock(dir.path(), QStringLiteral("COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER"));
-        QVERIFY(lock.acquire());
-    }
-
-    void unwritableLockFolderCountsAsFirstCopy()
-    {
-        LockFileInstanceLock lock(QStringLiteral("/proc/no-such-folder"), QStringLiteral("COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER"));
-        QVERIFY(lock.acquire());
-    }
-
     // A stand-in at C:\Tools\setup.exe that first notes where it may report and who may enter
     // that folder, then runs `script`.
     static void writeSetup(const QTemporaryDir &drive, const QString &script)
@@ -162,20 +45,6 @@ private slots:
         QTest::newRow("nothing reported: the status") << "exit 3" << 3 << false;
         QTest::newRow("junk reported: the status") << "echo soon > \"$f\"; exit 4" << 4 << false;
         QTest::newRow("a crash is not overruled") << "echo 0 > \"$f\"; kill -9 $$" << 9 << true;
-    }
-
-    // The stand-ins' shared record keeps every argument as received, and their
-    // exit code comes back whole.
-    void standInRecordsWhatItReceived()
-    {
-        TestMachine machine;
-        machine.addRecorder(QStringLiteral("C:\\Tools\\set up.exe"), 0, 3010);
-        const QStringList arguments{"a b", "", "x]", "] [y]]", "line\nbreak", R"(C:\P "q")", "%1 $HOME"};
-        auto runner = machine.launcher->createRunner();
-        runner->start(QStringLiteral("C:\\Tools\\set up.exe"), arguments, ProcessRunner::Output::Discarded);
-        QVERIFY(runner->waitForFinished(10000));
-        QCOMPARE(runner->exitCode(), 3010);
-        QCOMPARE(machine.recordedRuns(), QList<QStringList>{QStringList{"set up.exe"} + arguments});
     }
 
     void reportedExitCodes()
@@ -218,37 +87,6 @@ private slots:
         QVERIFY(noted(drive).value(1) != report.value(1));
     }
 
-    // A run that goes without being asked (a kill, a listing) takes its report with it, and
-    // whatever outlives its runner goes with the launcher.
-    void unaskedReportGoesWithTheRunner()
-    {
-        QTemporaryDir drive;
-        writeSetup(drive, QStringLiteral("echo 3010 > \"$f\""));
-        auto launcher = std::make_unique<SimulatedProcessLauncher>(SimulatedDrive(drive.path()));
-        auto runner = launcher->createRunner();
-        runner->start(QStringLiteral("C:\\Tools\\setup.exe"), {}, ProcessRunner::Output::Discarded);
-        QVERIFY(runner->waitForFinished(10000));
-        const QString report = noted(drive).value(1);
-        QVERIFY(QFileInfo::exists(report));
-        runner.reset();
-        QVERIFY(!QFileInfo::exists(QFileInfo(report).absolutePath()));
-
-        runner = launcher->createRunner();
-        runner->start(QStringLiteral("C:\\Tools\\setup.exe"), {}, ProcessRunner::Output::Discarded);
-        QVERIFY(runner->waitForFinished(10000));
-        const QString root = QFileInfo(QFileInfo(noted(drive).value(1)).absolutePath()).absolutePath();
-        QVERIFY(QFileInfo::exists(root));
-        launcher.reset();
-        QVERIFY(!QFileInfo::exists(root));
-    }
-
-    void simulatedRestartOnlyReports()
-    {
-        SimulatedShutdown shutdown;
-        QVERIFY(shutdown.enableShutdownPrivilege());
-        QTest::ignoreMessage(QtDebugMsg, "restart requested: ExitWindowsEx flags 0x42 reason 0x4");
-        shutdown.restart(0x42, 4);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPlatformSeams)

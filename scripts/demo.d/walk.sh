@@ -270,6 +270,9 @@ walk_tooltip_shown() {
 # after the pointer enters), takes the shot, then moves off again.
 walk_tooltip() {
     local i
+    # From off the window: a pointer already on the control would not enter it again, and its
+    # tooltip would stay where it first opened.
+    walk_point_away
     walk_point "$2" "$3"
     walk_alive
     sleep 0.8

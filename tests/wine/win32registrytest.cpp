@@ -1,6 +1,8 @@
-// Writes a registry tree with the Win32 API, checks every read of
-// Win32Registry against it, and writes what it read to an expectations file
-// so that the registry-file reader can be held to the same answers.
+// Writes a registry tree with the Win32 API, checks Win32Registry's text reads
+// of it, and writes every answer it gives inside the tree (texts, the product
+// walk's key and value enumeration, value bytes) to an expectations file, so
+// that the registry-file reader, an implementation of its own, is held to the
+// same answers on Wine's export of the tree.
 #include "testreport.h"
 #include "platform/windows/win32registry.h"
 
@@ -28,16 +30,9 @@ using Bytes = std::vector<unsigned char>;
 const std::wstring TestKey = L"SOFTWARE\\ZYM_TEST";
 const std::wstring Wow = L"HKLM\\SOFTWARE\\WOW6432Node\\ZYM_TEST";
 const std::wstring Native = L"HKLM\\SOFTWARE\\ZYM_TEST";
-const std::wstring UserKey = L"Software\\ZYM_TEST";
-const std::wstring ClassKey = L"SOFTWARE\\Classes\\ZYM_TEST_CLASS";
 
 const std::wstring Unicode = L"\u00dcn\u00efc\u00f8d\u00e9 \u2713 \U0001D11E";
 const std::wstring QuotedName = L"say \"hi\" \\ there";
-const std::wstring LongKey254(254, L'a');
-const std::wstring LongKey255(255, L'b');
-const std::wstring LongValue254(254, L'd');
-const std::wstring LongValue16382(16382, L'e');
-const std::wstring LongValue16383(16383, L'f');
 
 Bytes utf16(const std::wstring &text, bool terminated = true)
 {
@@ -67,12 +62,6 @@ std::string show(const std::optional<std::wstring> &text)
     return text ? "\"" + TestReport::utf8(*text) + "\"" : std::string("(absent)");
 }
 
-std::string shortName(const std::wstring &name)
-{
-    return name.size() > 40 ? std::to_string(name.size()) + " x '" + TestReport::utf8(name.substr(0, 1)) + "'"
-                            : TestReport::utf8(name);
-}
-
 struct StoredValue
 {
     std::wstring key; // below TestKey
@@ -89,7 +78,6 @@ std::vector<StoredValue> nativeViewValues()
         {L"Package", L"View", REG_SZ, utf16(L"64")},
         {L"Odd", L"EmptyNoTerminator", REG_SZ, {}},
         {L"Odd", L"EmbeddedNul", REG_SZ, utf16(std::wstring(L"abc\0def", 7))},
-        {L"Odd", L"ShortDword", REG_DWORD, {0x01, 0x02}},
     };
 }
 
@@ -103,13 +91,8 @@ std::vector<StoredValue> storedValues()
         {L"Package", L"Empty", REG_SZ, utf16(L"")},
         {L"Package", L"Expand", REG_EXPAND_SZ, utf16(L"%ProgramFiles%\\ZYM")},
         {L"Package", L"Multi", REG_MULTI_SZ, utf16(std::wstring(L"one\0two\0", 8))},
-        {L"Package", L"Zero", REG_DWORD, {0, 0, 0, 0}},
         {L"Package", L"Answer", REG_DWORD, {42, 0, 0, 0}},
-        {L"Package", L"AllBits", REG_DWORD, {0xff, 0xff, 0xff, 0xff}},
-        {L"Package", L"BigEndian", REG_DWORD_BIG_ENDIAN, {0x00, 0x00, 0x01, 0x02}},
-        {L"Package", L"Big", REG_QWORD, {0xef, 0xcd, 0xab, 0x89, 0x67, 0x45, 0x23, 0x01}},
         {L"Package", L"Blob", REG_BINARY, {0x00, 0xab, 0x10}},
-        {L"Package", L"EmptyBlob", REG_BINARY, {}},
         {L"Package", L"Unicode", REG_SZ, utf16(Unicode)},
         {L"Package", QuotedName, REG_SZ, utf16(L"C:\\\"quoted\"\\path")},
         {L"Package", L"", REG_SZ, utf16(L"default text")},
@@ -122,12 +105,6 @@ std::vector<StoredValue> storedValues()
         {L"Products\\ZYM_SMBUS", L"ProductVersion", REG_SZ, utf16(L"5.12.0.38")},
         {L"Products\\ZYM_SMBUS", L"prdtcmd", REG_SZ, utf16(L"/SETSMBUS")},
         {L"Products\\ZYM_Docs", L"ProductVersion", REG_SZ, utf16(L"1.0")},
-        {L"Long\\" + LongKey254, L"Fits", REG_SZ, utf16(L"yes")},
-        {L"Long\\" + LongKey255, L"Fits", REG_SZ, utf16(L"no")},
-        {L"Long", LongValue254, REG_SZ, utf16(L"254")},
-        {L"Long", LongValue16382, REG_SZ, utf16(L"16382")},
-        {L"Long", LongValue16383, REG_SZ, utf16(L"16383")},
-        {L"Access", L"Seed", REG_SZ, utf16(L"x")},
     };
 }
 
@@ -148,22 +125,17 @@ void writeTree(TestReport &report)
 {
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\WOW6432Node\\ZYM_TEST");
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, TestKey.c_str());
-    RegDeleteTreeW(HKEY_CURRENT_USER, UserKey.c_str());
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, ClassKey.c_str());
 
     for (const StoredValue &value : storedValues()) {
         const std::wstring keyPath = TestKey + L"\\" + value.key;
         report.check(writeValue(HKEY_LOCAL_MACHINE, keyPath, KEY_WOW64_32KEY, value.name, value.type, value.data),
-                     "write " + TestReport::utf8(value.key) + " " + shortName(value.name));
+                     "write " + TestReport::utf8(value.key) + " " + TestReport::utf8(value.name));
     }
     for (const StoredValue &value : nativeViewValues()) {
         const std::wstring keyPath = TestKey + L"\\" + value.key;
         report.check(writeValue(HKEY_LOCAL_MACHINE, keyPath, KEY_WOW64_64KEY, value.name, value.type, value.data),
-                     "write 64-bit " + TestReport::utf8(value.key) + " " + shortName(value.name));
+                     "write 64-bit " + TestReport::utf8(value.key) + " " + TestReport::utf8(value.name));
     }
-    report.check(writeValue(HKEY_CURRENT_USER, UserKey, 0, L"View", REG_SZ, utf16(L"user")), "write HKCU");
-    report.check(writeValue(HKEY_LOCAL_MACHINE, ClassKey, 0, L"View", REG_SZ, utf16(L"classes")),
-                 "write the class key");
 }
 
 struct TextCase
@@ -182,11 +154,7 @@ std::vector<TextCase> textCases()
         {Native + L"\\Package", L"View", L"64"},
         // Hive spellings, letter case and a trailing backslash.
         {L"HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM_TEST\\Package", L"View", L"32"},
-        {package + L"\\", L"View", L"32"},
         {L"hklm\\software\\wow6432node\\zym_test\\package", L"View", L"32"},
-        {L"HKCU\\" + UserKey, L"View", L"user"},
-        {L"HKEY_CURRENT_USER\\" + UserKey + L"\\", L"View", L"user"},
-        {L"HKCR\\ZYM_TEST_CLASS", L"View", L"classes"},
         // What the installer reads.
         {package, L"InstallationPath", L"C:\\Program Files (x86)\\ZYM\\"},
         {package, L"DeployedFeatures", L"PCI,GPIO2,SMBUS,CIR"},
@@ -196,23 +164,14 @@ std::vector<TextCase> textCases()
         // Empty is not absent.
         {package, L"Empty", L""},
         {Native + L"\\Odd", L"EmptyNoTerminator", L""},
-        {package, L"EmptyBlob", L""},
         {package, L"Missing", std::nullopt},
-        {package, L"empty", L""}, // value names ignore case
         {Wow + L"\\Missing", L"View", std::nullopt},
-        {L"HKXX\\SOFTWARE\\WOW6432Node\\ZYM_TEST\\Package", L"View", std::nullopt},
         {L"SOFTWARE\\WOW6432Node\\ZYM_TEST\\Package", L"View", std::nullopt},
-        {L"HKLMX\\SOFTWARE\\WOW6432Node\\ZYM_TEST\\Package", L"View", std::nullopt},
         // Types.
         {Native + L"\\Odd", L"EmbeddedNul", L"abc"},
         {package, L"Expand", L"%ProgramFiles%\\ZYM"},
         {package, L"Multi", L"one\ntwo"},
-        {package, L"Zero", L"0"},
         {package, L"Answer", L"42"},
-        {package, L"AllBits", L"4294967295"},
-        {Native + L"\\Odd", L"ShortDword", L"0102"},
-        {package, L"BigEndian", L"258"},
-        {package, L"Big", L"81985529216486895"},
         {package, L"Blob", L"00ab10"},
         {package, L"Unicode", Unicode},
         {package, QuotedName, L"C:\\\"quoted\"\\path"},
@@ -220,224 +179,13 @@ std::vector<TextCase> textCases()
     };
 }
 
-struct ValueTextCase
-{
-    const char *what;
-    DWORD type;
-    Bytes data;
-    std::wstring expected;
-};
-
-void checkValueText(TestReport &report)
-{
-    const ValueTextCase cases[] = {
-        {"odd trailing byte", REG_SZ, {'a', 0, 'b'}, L"a"},
-        {"text without terminator", REG_SZ, {'a', 0, 'b', 0}, L"ab"},
-        {"link", REG_LINK, utf16(L"\\Registry\\Machine"), L"\\Registry\\Machine"},
-        {"list without its closing NUL", REG_MULTI_SZ, utf16(L"one", false), L"one"},
-        {"list ending at its first empty entry", REG_MULTI_SZ, utf16(std::wstring(L"a\0\0b\0", 5)), L"a"},
-        {"empty list", REG_MULTI_SZ, {}, L""},
-        {"long number", REG_QWORD, {0, 1, 2, 3}, L"00010203"},
-        {"none", REG_NONE, {0xfe}, L"fe"},
-    };
-    for (const ValueTextCase &c : cases) {
-        const std::wstring text = Win32Registry::valueText(c.type, c.data);
-        report.check(text == c.expected, std::string("valueText, ") + c.what + ": " + show(text));
-    }
-}
-
 void checkReads(TestReport &report)
 {
     for (const TextCase &c : textCases()) {
         const std::optional<std::wstring> text = Win32Registry::readText(c.keyPath, c.name);
-        report.check(text == c.expected, "readText " + TestReport::utf8(c.keyPath) + " " + shortName(c.name) + ": "
+        report.check(text == c.expected, "readText " + TestReport::utf8(c.keyPath) + " " + TestReport::utf8(c.name) + ": "
                                              + show(text) + ", expected " + show(c.expected));
     }
-}
-
-void checkHives(TestReport &report)
-{
-    struct HiveCase
-    {
-        const wchar_t *path;
-        long expected;
-    };
-    const HiveCase cases[] = {
-        {L"HKLM", ERROR_SUCCESS},       {L"HKEY_LOCAL_MACHINE\\", ERROR_SUCCESS},
-        {L"HKCU", ERROR_SUCCESS},       {L"HKEY_CURRENT_USER", ERROR_SUCCESS},
-        {L"HKCR\\", ERROR_SUCCESS},     {L"HKEY_CLASSES_ROOT", ERROR_SUCCESS},
-        {L"HKU\\.DEFAULT", ERROR_SUCCESS}, {L"HKEY_USERS\\.DEFAULT", ERROR_SUCCESS},
-        {L"HKCC", ERROR_SUCCESS},       {L"HKEY_CURRENT_CONFIG", ERROR_SUCCESS},
-        {L"HKLM\\.DEFAULT", ERROR_FILE_NOT_FOUND},
-        {L"", ERROR_FILE_NOT_FOUND},    {L"HKXX", ERROR_FILE_NOT_FOUND},
-    };
-    for (const HiveCase &c : cases) {
-        HKEY key = reinterpret_cast<HKEY>(1);
-        const long result = Win32Registry::openKey(c.path, &key);
-        report.check(result == c.expected && (result == ERROR_SUCCESS) == (key != nullptr),
-                     "openKey \"" + TestReport::utf8(c.path) + "\": " + std::to_string(result));
-        if (key)
-            Win32Registry::closeKey(key);
-    }
-}
-
-// Outcome of enumerating every index of a key until it reports no more items.
-struct Enumeration
-{
-    std::vector<std::wstring> names; // successful ones, sorted
-    int moreData = 0;
-    int other = 0;
-    unsigned long endIndex = 0;
-};
-
-template<typename Enumerate>
-Enumeration enumerate(Enumerate enumerateAt)
-{
-    Enumeration outcome;
-    for (unsigned long index = 0; index < 100; ++index) {
-        std::wstring name;
-        const long result = enumerateAt(index, &name);
-        if (result == ERROR_NO_MORE_ITEMS) {
-            outcome.endIndex = index;
-            break;
-        }
-        if (result == ERROR_SUCCESS)
-            outcome.names.push_back(name);
-        else if (result == ERROR_MORE_DATA)
-            ++outcome.moreData;
-        else
-            ++outcome.other;
-    }
-    std::sort(outcome.names.begin(), outcome.names.end());
-    return outcome;
-}
-
-Enumeration subKeys(HKEY key)
-{
-    return enumerate([key](unsigned long index, std::wstring *name) { return Win32Registry::enumKey(key, index, name); });
-}
-
-Enumeration values(HKEY key)
-{
-    return enumerate(
-        [key](unsigned long index, std::wstring *name) { return Win32Registry::enumValue(key, index, name); });
-}
-
-struct Product
-{
-    const wchar_t *name;
-    const wchar_t *version;
-    std::optional<std::wstring> switchName;
-};
-
-void checkProductWalk(TestReport &report)
-{
-    HKEY products = nullptr;
-    if (!report.check(Win32Registry::openKey(Wow + L"\\Products\\", &products) == ERROR_SUCCESS, "open Products"))
-        return;
-
-    Win32Registry::KeyInfo info;
-    report.check(Win32Registry::queryInfo(products, &info) == ERROR_SUCCESS, "queryInfo Products");
-    report.check(info.subKeyCount == 4 && info.valueCount == 2 && info.maxValueDataLength == 28,
-                 "Products figures: " + std::to_string(info.subKeyCount) + " subkeys, "
-                     + std::to_string(info.valueCount) + " values, longest data "
-                     + std::to_string(info.maxValueDataLength));
-
-    const Enumeration keys = subKeys(products);
-    report.check(keys.names == std::vector<std::wstring>{L"ZYM_Docs", L"ZYM_GPIO", L"ZYM_PCI", L"ZYM_SMBUS"},
-                 "Products subkey names");
-    report.check(keys.moreData == 0 && keys.other == 0 && keys.endIndex == 4, "Products subkeys end at index 4");
-
-    const Enumeration names = values(products);
-    report.check(names.names == std::vector<std::wstring>{L"Note", L"Owner"}, "Products value names");
-    report.check(names.endIndex == 2, "Products values end at index 2");
-
-    const Product productTable[] = {
-        {L"ZYM_GPIO", L"1.0.0.5", L"/SETGPIO2"},
-        {L"ZYM_PCI", L"2.1.0.3", L"/SETPCI"},
-        {L"ZYM_SMBUS", L"5.12.0.38", L"/SETSMBUS"},
-        {L"ZYM_Docs", L"1.0", std::nullopt},
-    };
-    for (const Product &product : productTable) {
-        const std::string label = TestReport::utf8(product.name);
-        HKEY key = nullptr;
-        if (!report.check(Win32Registry::openSubKey(products, product.name, &key) == ERROR_SUCCESS, "open " + label))
-            continue;
-        Bytes data;
-        report.check(Win32Registry::queryValue(key, L"ProductVersion", &data) == ERROR_SUCCESS
-                         && data == utf16(product.version),
-                     label + " ProductVersion bytes: " + hex(data));
-        const long switchResult = Win32Registry::queryValue(key, L"prdtcmd", nullptr);
-        report.check(switchResult == (product.switchName ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND),
-                     label + " prdtcmd presence: " + std::to_string(switchResult));
-        const Enumeration productValues = values(key);
-        report.check(productValues.names.size() == (product.switchName ? 2u : 1u) && productValues.other == 0,
-                     label + " value count");
-        Win32Registry::closeKey(key);
-
-        // The walk reads each product again by its path.
-        const std::wstring path = Wow + L"\\Products\\" + product.name;
-        report.check(Win32Registry::readText(path, L"prdtcmd") == product.switchName, label + " prdtcmd by path");
-    }
-
-    HKEY missing = reinterpret_cast<HKEY>(1);
-    report.check(Win32Registry::openSubKey(products, L"ZYM_Missing", &missing) == ERROR_FILE_NOT_FOUND
-                     && missing == nullptr,
-                 "a missing product key");
-    Bytes data;
-    report.check(Win32Registry::queryValue(products, L"Missing", &data) == ERROR_FILE_NOT_FOUND,
-                 "a missing value's data");
-    Win32Registry::closeKey(products);
-
-    HKEY absent = reinterpret_cast<HKEY>(1);
-    report.check(Win32Registry::openKey(Wow + L"\\Missing\\", &absent) == ERROR_FILE_NOT_FOUND && absent == nullptr,
-                 "a missing key");
-}
-
-void checkLongNames(TestReport &report)
-{
-    HKEY key = nullptr;
-    if (!report.check(Win32Registry::openKey(Wow + L"\\Long", &key) == ERROR_SUCCESS, "open Long"))
-        return;
-    // 254 characters fit the walk's buffers; 255, the registry's own limit,
-    // does not, since the length handed over leaves no room for the NUL.
-    const Enumeration keys = subKeys(key);
-    report.check(keys.names == std::vector<std::wstring>{LongKey254}, "a 254-character subkey name enumerates");
-    report.check(keys.moreData == 1 && keys.other == 0 && keys.endIndex == 2,
-                 "a 255-character subkey name answers ERROR_MORE_DATA");
-    const Enumeration names = values(key);
-    report.check(names.names == std::vector<std::wstring>{LongValue254, LongValue16382},
-                 "value names of 254 and 16382 characters enumerate");
-    report.check(names.moreData == 1 && names.other == 0 && names.endIndex == 3,
-                 "a 16383-character value name answers ERROR_MORE_DATA");
-    HKEY sub = nullptr;
-    report.check(Win32Registry::openSubKey(key, LongKey255, &sub) == ERROR_SUCCESS, "a 255-character key opens");
-    if (sub)
-        Win32Registry::closeKey(sub);
-    Win32Registry::closeKey(key);
-}
-
-void checkAccess(TestReport &report)
-{
-    const Bytes data = utf16(L"y");
-    HKEY readOnly = nullptr;
-    if (report.check(Win32Registry::openKey(Wow + L"\\Access", &readOnly) == ERROR_SUCCESS, "open Access")) {
-        report.check(RegSetValueExW(readOnly, L"Written", 0, REG_SZ, data.data(), static_cast<DWORD>(data.size()))
-                         == ERROR_ACCESS_DENIED,
-                     "a key opened by path is read-only");
-        Win32Registry::closeKey(readOnly);
-    }
-    HKEY parent = nullptr;
-    HKEY full = nullptr;
-    if (report.check(Win32Registry::openKey(Wow, &parent) == ERROR_SUCCESS, "open the test key")
-        && report.check(Win32Registry::openSubKey(parent, L"Access", &full) == ERROR_SUCCESS, "open Access below it")) {
-        report.check(RegSetValueExW(full, L"Written", 0, REG_SZ, data.data(), static_cast<DWORD>(data.size()))
-                         == ERROR_SUCCESS,
-                     "a subkey of the walk is opened with full access");
-        Win32Registry::closeKey(full);
-    }
-    if (parent)
-        Win32Registry::closeKey(parent);
 }
 
 // Fields are tab-separated; '%', tab, line feed and carriage return inside
@@ -518,8 +266,7 @@ bool writeExpectations(const wchar_t *fileName)
         else
             writeRecord(file, {"absent", field(c.keyPath), field(c.name)});
     }
-    for (const wchar_t *key : {L"", L"\\Package", L"\\Products", L"\\Products\\ZYM_PCI", L"\\Products\\ZYM_Docs",
-                               L"\\Long"})
+    for (const wchar_t *key : {L"", L"\\Package", L"\\Products", L"\\Products\\ZYM_PCI", L"\\Products\\ZYM_Docs"})
         writeWalk(file, Wow + key);
     return std::fclose(file) == 0;
 }
@@ -530,12 +277,7 @@ int wmain(int argc, wchar_t **argv)
 {
     TestReport report;
     writeTree(report);
-    checkValueText(report);
     checkReads(report);
-    checkHives(report);
-    checkProductWalk(report);
-    checkLongNames(report);
-    checkAccess(report);
     if (argc > 1)
         report.check(writeExpectations(argv[1]), "write the expectations file");
     return report.finish();

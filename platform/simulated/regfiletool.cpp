@@ -123,7 +123,7 @@ int show(const QString &filePath)
               .arg(installedAt.isEmpty() ? QStringLiteral("no") : QStringLiteral("yes"), quoted(installedAt)));
     const QString deployed = registry.readText(ioKey, QStringLiteral("DeployedFeatures"));
     print(QStringLiteral("deployed features: ") + quoted(deployed));
-    const QStringList removable = DriverCatalogue::removableFeatures(package.read(ioKey, QStringLiteral("DeployedFeatures")));
+    const QStringList removable = DriverCatalogue::removableFeatures(deployed);
     // An empty entry gives a tile without a driver, which removes nothing by name.
     print(QStringLiteral("removable drivers: %1").arg(removable.size() - removable.count(QString())));
     for (const QString &feature : removable) {

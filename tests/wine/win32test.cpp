@@ -1,16 +1,15 @@
-// The Win32 layer of platform/windows against a real Windows API (Wine's).
-// Writes a registry tree and checks Win32Registry's reads of it, and writes
-// every answer it gives inside the exported 32-bit tree to the expectations
-// file named on the command line, which tst_regexportcompare holds the
-// registry-file reader to on Wine's `reg export` of the tree. Then the tool
-// paths, the instance mutex and the shutdown privilege.
-//   win32test.exe EXPECTATIONS-FILE     win32test.exe probe (a copy it starts)
+// The Win32 layer of platform/windows against a real Windows API (Wine's): the
+// registry reads, whose every answer in the exported tree goes to the file
+// named on the command line for tst_regexportcompare to hold the registry-file
+// reader to; the tool paths, the instance mutex and the shutdown privilege.
 #include "platform/windows/win32mutex.h"
 #include "platform/windows/win32registry.h"
 #include "platform/windows/win32shutdown.h"
 #include "platform/windows/win32systemfolder.h"
 
 #include <windows.h>
+
+#include <process.h>
 
 #include <cstdio>
 #include <optional>
@@ -25,11 +24,8 @@ int failures = 0;
 
 void check(bool passed, const std::string &what)
 {
-    if (!passed) {
-        ++failures;
+    if (!passed && ++failures)
         std::printf("FAIL: %s\n", what.c_str());
-        std::fflush(stdout);
-    }
 }
 
 std::string utf8(const std::wstring &text)
@@ -40,12 +36,11 @@ std::string utf8(const std::wstring &text)
     return bytes;
 }
 
+// With its terminator, as the registry stores a text.
 Bytes utf16(const std::wstring &text)
 {
-    Bytes bytes;
-    for (const wchar_t c : text + L'\0')
-        bytes.insert(bytes.end(), {static_cast<unsigned char>(c & 0xff), static_cast<unsigned char>(c >> 8)});
-    return bytes;
+    const auto *bytes = reinterpret_cast<const unsigned char *>(text.c_str());
+    return Bytes(bytes, bytes + (text.size() + 1) * sizeof(wchar_t));
 }
 
 std::string hex(const std::string &bytes)
@@ -224,19 +219,9 @@ void checkMutex()
     HANDLE named = OpenMutexW(SYNCHRONIZE, FALSE, L"COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER");
     check(named != nullptr, "the mutex goes by the installer's name");
     CloseHandle(named);
-
     wchar_t self[MAX_PATH];
-    std::wstring commandLine = L"\"" + std::wstring(self, GetModuleFileNameW(nullptr, self, MAX_PATH)) + L"\" probe";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION copy = {};
-    DWORD exitCode = STILL_ACTIVE;
-    if (CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &copy)) {
-        WaitForSingleObject(copy.hProcess, 20000);
-        GetExitCodeProcess(copy.hProcess, &exitCode);
-        CloseHandle(copy.hThread);
-        CloseHandle(copy.hProcess);
-    }
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const intptr_t exitCode = _wspawnl(_P_WAIT, self, L"win32test", L"probe", nullptr);
     check(exitCode == SecondCopy, "a copy started meanwhile is a second copy: exit " + std::to_string(exitCode));
 }
 
@@ -275,6 +260,7 @@ int wmain(int argc, wchar_t **argv)
         return 2;
     if (std::wstring(argv[1]) == L"probe")
         return Win32Mutex().acquire() ? 0 : SecondCopy;
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     checkRegistry(argv[1]);
     checkToolPaths();
     checkMutex();

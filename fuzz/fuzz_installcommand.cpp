@@ -12,174 +12,114 @@
 #include "backend/drivercatalogue.h"
 #include "backend/installcommand.h"
 
+#include <QRegularExpression>
 #include <QVector>
+
+#include <numeric>
 
 namespace {
 
-using FuzzSupport::fail;
+const QString Names = QStringLiteral("([A-Za-z0-9_.]+(?:,[A-Za-z0-9_.]+)*)");
 
-// Letters, digits, underscores and periods, at least one.
-bool isName(const QString &text)
+// Every entry of a comma list out of `allowed`.
+QString notAllowed(const QString &list, const QStringList &allowed)
 {
-    if (text.isEmpty())
-        return false;
-    for (const QChar c : text) {
-        const bool ok = (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('_') || c == QLatin1Char('.');
-        if (!ok)
-            return false;
-    }
-    return true;
-}
-
-QString quoted(const QString &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-// Every entry of a comma list is a name out of `allowed`.
-QString listFault(const QString &list, const QStringList &allowed)
-{
-    for (const QString &key : list.split(QLatin1Char(','), Qt::KeepEmptyParts)) {
-        if (!isName(key))
-            return QStringLiteral("malformed key ") + quoted(key);
-        if (!allowed.contains(key))
-            return QStringLiteral("key not ticked: ") + quoted(key);
+    for (const QString &entry : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        if (!allowed.contains(entry))
+            return entry;
     }
     return QString();
 }
 
-// The only shapes an install argument list may take, whatever the command line
-// held: "/S", "/vQTLAUNCH=1 [NAME=YES ...] [ADDLOCAL=k1,k2,...] /qr", "/clone_wait",
-// where every NAME and key comes from a ticked switch. Answers what is wrong, or
-// an empty text.
+// The only shape an install argument list may take, whatever the command line
+// held: [/S, /vQTLAUNCH=1 [NAME=YES ...] [ADDLOCAL=k1,k2,...] /qr, /clone_wait],
+// every NAME and key from a ticked switch. Answers what is wrong, or nothing.
 QString installFault(const QStringList &arguments, const QStringList &tickedSwitches)
 {
-    if (arguments.size() != 3 || arguments.at(0) != QLatin1String("/S") || arguments.at(2) != QLatin1String("/clone_wait"))
-        return QStringLiteral("not [/S, /v..., /clone_wait]: ") + arguments.join(QLatin1Char('|'));
-    const QString v = arguments.at(1);
-    if (!v.startsWith(QLatin1String("/vQTLAUNCH=1 ")) || !v.endsWith(QLatin1String(" /qr")))
-        return QStringLiteral("/v argument not QTLAUNCH=1 ... /qr: ") + quoted(v);
-
+    static const QRegularExpression shape(QRegularExpression::anchoredPattern(
+        QStringLiteral("/vQTLAUNCH=1((?: [A-Za-z0-9_.]+=YES)*)(?: ADDLOCAL=") + Names + QStringLiteral(")? /qr")));
+    const QRegularExpressionMatch match = shape.match(arguments.value(1));
+    if (arguments.size() != 3 || arguments.at(0) != QLatin1String("/S") || arguments.at(2) != QLatin1String("/clone_wait")
+        || !match.hasMatch())
+        return QStringLiteral("malformed: ") + arguments.join(QLatin1Char('|'));
     QStringList names;
     QStringList keys;
     for (const QString &componentSwitch : tickedSwitches) {
-        names << QString(componentSwitch).remove(QLatin1Char('/'));
+        names << QString(componentSwitch).remove(QLatin1Char('/')) + QStringLiteral("=YES");
         keys << DriverCatalogue::featureKey(componentSwitch);
     }
-    // Blanks separate the properties, so the tokens between the fixed first
-    // and last one are all the text from outside can have become.
-    const QStringList tokens = v.mid(2).split(QLatin1Char(' '), Qt::KeepEmptyParts);
-    bool addLocalSeen = false;
-    for (int i = 1; i < tokens.size() - 1; ++i) {
-        const QString &token = tokens.at(i);
-        if (token.endsWith(QLatin1String("=YES"))) {
-            const QString name = token.chopped(4);
-            if (isName(name) && names.contains(name))
-                continue;
-        }
-        if (token.startsWith(QLatin1String("ADDLOCAL=")) && !addLocalSeen) {
-            addLocalSeen = true;
-            const QString fault = listFault(token.mid(9), keys);
-            if (!fault.isEmpty())
-                return QStringLiteral("ADDLOCAL: ") + fault + QStringLiteral(" in ") + quoted(v);
-            continue;
-        }
-        return QStringLiteral("foreign token ") + quoted(token) + QStringLiteral(" in ") + quoted(v);
-    }
-    return QString();
+    const QString property = notAllowed(match.captured(1).replace(QLatin1Char(' '), QLatin1Char(',')), names);
+    const QString key = notAllowed(match.captured(2), keys);
+    return property.isEmpty() && key.isEmpty() ? QString() : QStringLiteral("not ticked: ") + property + key;
 }
 
-// "/x", code, "REMOVE=ALL", "/qn" or "/i", code, ["REMOVE=k1,k2,..."], "/qn",
-// where every key is a ticked feature.
-QString removalFault(const QStringList &arguments, const QString &productCode,
-                                   const QStringList &tickedFeatures)
+// [/x, code, REMOVE=ALL, /qn] or [/i, code, [REMOVE=k1,k2,...], /qn], every key a ticked feature.
+QString removalFault(QStringList arguments, const QString &productCode, const QStringList &tickedFeatures)
 {
+    static const QRegularExpression shape(QRegularExpression::anchoredPattern(
+        QStringLiteral("/x\\|REMOVE=ALL|/i(?:\\|REMOVE=") + Names + QStringLiteral(")?")));
     const QString all = arguments.join(QLatin1Char('|'));
-    if (arguments.size() < 3 || arguments.size() > 4 || arguments.last() != QLatin1String("/qn"))
+    if (arguments.size() < 3 || arguments.takeAt(1) != productCode || arguments.takeLast() != QLatin1String("/qn"))
         return QStringLiteral("not [/x|/i, code, ..., /qn]: ") + all;
-    if (arguments.at(1) != productCode)
-        return QStringLiteral("product code not passed as one argument: ") + all;
-    if (arguments.at(0) == QLatin1String("/x")) {
-        if (arguments.size() != 4 || arguments.at(2) != QLatin1String("REMOVE=ALL"))
-            return QStringLiteral("/x without exactly REMOVE=ALL: ") + all;
-        return QString();
-    }
-    if (arguments.at(0) != QLatin1String("/i"))
-        return QStringLiteral("neither /x nor /i: ") + all;
-    if (arguments.size() == 3)
-        return QString();
-    if (!arguments.at(2).startsWith(QLatin1String("REMOVE=")))
-        return QStringLiteral("third argument no REMOVE list: ") + all;
-    const QString fault = listFault(arguments.at(2).mid(7), tickedFeatures);
-    return fault.isEmpty() ? QString() : QStringLiteral("REMOVE: ") + fault + QStringLiteral(" in ") + all;
+    const QRegularExpressionMatch match = shape.match(arguments.join(QLatin1Char('|')));
+    return match.hasMatch() && notAllowed(match.captured(1), tickedFeatures).isEmpty() ? QString()
+                                                                                        : QStringLiteral("malformed: ") + all;
 }
 
 QStringList list(const QString &line)
 {
-    return line.isEmpty() ? QStringList() : line.split(QLatin1Char('|'), Qt::KeepEmptyParts);
+    return line.isEmpty() ? QStringList() : line.split(QLatin1Char('|'));
 }
 
-QVector<qint32> ticks(const QString &line)
+// The ticks a line gives, and the items they tick.
+QVector<qint32> ticks(const QString &line, const QStringList &items, QStringList *ticked)
 {
     QVector<qint32> result;
-    for (const QChar c : line)
+    for (const QChar c : line) {
         result << qint32(c.unicode()) - '0';
-    return result;
-}
-
-QStringList ticked(const QStringList &items, const QVector<qint32> &ticks)
-{
-    QStringList result;
-    for (int i = 0; i < items.size(); ++i) {
-        if (ticks.value(i, 0) == 1)
-            result << items.at(i);
+        if (result.last() == 1 && result.size() <= items.size())
+            *ticked << items.at(result.size() - 1);
     }
     return result;
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    FuzzSupport::quietMessages();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QStringList lines = QString::fromUtf8(reinterpret_cast<const char *>(data), int(size)).split(QLatin1Char('\n'));
-    const QString setupProgram = lines.value(0);
     const QStringList switches = list(lines.value(1));
-    const QVector<qint32> installTicks = ticks(lines.value(2));
+    QStringList tickedSwitches;
+    const QVector<qint32> installTicks = ticks(lines.value(2), switches, &tickedSwitches);
     const QString installed = lines.value(3);
-    const QString msiExec = lines.value(4);
     const QString productCode = lines.value(5);
     const QStringList features = list(lines.value(6));
-    const QVector<qint32> removalTicks = ticks(lines.value(7));
+    QStringList tickedFeatures;
+    const QVector<qint32> removalTicks = ticks(lines.value(7), features, &tickedFeatures);
 
     QVector<int> asked;
-    const InstallCommand install = InstallCommand::install(setupProgram, switches, installTicks, [&](int row) {
+    const InstallCommand install = InstallCommand::install(lines.value(0), switches, installTicks, [&](int row) {
         asked << row;
         return row >= installed.size() || installed.at(row) != QLatin1Char('0');
     });
-    if (install.program != setupProgram)
+    if (install.program != lines.value(0))
         fail(QStringLiteral("install program ") + install.program);
-    const QString fault = installFault(install.arguments, ticked(switches, installTicks));
+    const QString fault = installFault(install.arguments, tickedSwitches);
     if (!fault.isEmpty())
         fail(fault);
-    for (int row = 0; row < switches.size(); ++row) {
-        if (asked.value(row, -1) != row)
-            fail(QStringLiteral("installed test not asked once per row in order"));
-    }
-    if (asked.size() != switches.size())
-        fail(QStringLiteral("installed test asked for rows that are not there"));
+    QVector<int> rows(switches.size());
+    std::iota(rows.begin(), rows.end(), 0);
+    if (asked != rows)
+        fail(QStringLiteral("installed test not asked once per row in order"));
 
-    const InstallCommand removal = InstallCommand::removal(msiExec, productCode, features, removalTicks);
-    if (removal.program != msiExec)
+    const InstallCommand removal = InstallCommand::removal(lines.value(4), productCode, features, removalTicks);
+    if (removal.program != lines.value(4))
         fail(QStringLiteral("removal program ") + removal.program);
-    const QString problem = removalFault(removal.arguments, productCode, ticked(features, removalTicks));
+    const QString problem = removalFault(removal.arguments, productCode, tickedFeatures);
     if (!problem.isEmpty())
         fail(problem);
+    // Only a braced GUID passes as a product code: no blank, quote or option.
+    if (InstallCommand::isProductCode(productCode) && productCode.size() != 38)
+        fail(QStringLiteral("accepted as a product code: ") + productCode);
     return 0;
 }

@@ -11,13 +11,10 @@
 #include "platform/simulated/regfilewriter.h"
 #include "platform/simulated/regkeynode.h"
 
-#include <memory>
+#include <QFile>
+#include <QTemporaryDir>
 
 namespace {
-
-using FuzzSupport::fail;
-
-std::unique_ptr<FuzzSupport::ScratchFile> registryFile;
 
 // Walks `key` and everything below it as the product-tree walk does. Each
 // text read parses the whole file again, so `textReads` bounds them; nullptr
@@ -25,87 +22,65 @@ std::unique_ptr<FuzzSupport::ScratchFile> registryFile;
 void walk(RegFileRegistry &registry, HKEY key, const QString &path, int *textReads)
 {
     Registry::KeyInfo info;
-    if (registry.queryInfo(key, &info) != Registry::Success)
+    if (registry.queryInfo(key, &info) != Registry::Success || registry.queryInfo(key, nullptr) != Registry::Success)
         fail(QStringLiteral("queryInfo failed on an open key: ") + path);
-    if (registry.queryInfo(key, nullptr) != Registry::Success)
-        fail(QStringLiteral("queryInfo without a buffer failed: ") + path);
-
-    for (int i = 0; i < info.valueCount; ++i) {
-        QString name;
-        const long result = registry.enumValue(key, i, &name);
-        if (result == Registry::MoreData)
-            continue;
-        if (result != Registry::Success)
-            fail(QStringLiteral("enumValue within the count failed: ") + path);
-        const QString where = path + QLatin1Char('@') + name;
-        QByteArray data;
-        if (registry.queryValue(key, name, &data) != Registry::Success
-            || registry.queryValue(key, name, nullptr) != Registry::Success)
-            fail(QStringLiteral("an enumerated value cannot be queried: ") + where);
-        if (data.size() > info.maxValueDataLength)
-            fail(QStringLiteral("value longer than the key's longest: ") + where);
-        if (textReads && *textReads > 0) {
-            --*textReads;
-            if (registry.readText(path, name).isNull())
-                fail(QStringLiteral("an enumerated value reads as missing: ") + where);
-        }
-    }
     QString name;
+    for (int i = 0; i < info.valueCount; ++i) {
+        QByteArray data;
+        const long result = registry.enumValue(key, i, &name);
+        if (result != Registry::MoreData
+            && (result != Registry::Success || registry.queryValue(key, name, &data) != Registry::Success
+                || registry.queryValue(key, name, nullptr) != Registry::Success
+                || data.size() > info.maxValueDataLength
+                || (textReads && (*textReads)-- > 0 && registry.readText(path, name).isNull())))
+            fail(QStringLiteral("value %1 within the count not read whole: %2@%3").arg(i).arg(path, name));
+    }
     if (registry.enumValue(key, info.valueCount, &name) != Registry::NoMoreItems
-        || registry.enumValue(key, -1, &name) != Registry::NoMoreItems)
-        fail(QStringLiteral("enumValue past the values did not end: ") + path);
-
+        || registry.enumValue(key, -1, &name) != Registry::NoMoreItems
+        || registry.enumKey(key, info.subKeyCount, &name) != Registry::NoMoreItems)
+        fail(QStringLiteral("enumeration past the count did not end: ") + path);
     for (int i = 0; i < info.subKeyCount; ++i) {
-        QString subName;
-        const long result = registry.enumKey(key, i, &subName);
+        HKEY subKey = nullptr;
+        const long result = registry.enumKey(key, i, &name);
         if (result == Registry::MoreData)
             continue;
-        if (result != Registry::Success)
-            fail(QStringLiteral("enumKey within the count failed: ") + path);
-        HKEY subKey = nullptr;
-        if (registry.openSubKey(key, subName, &subKey) != Registry::Success)
-            fail(QStringLiteral("an enumerated key cannot be opened: ") + path + QLatin1Char('\\') + subName);
-        walk(registry, subKey, path + QLatin1Char('\\') + subName, textReads);
+        if (result != Registry::Success || registry.openSubKey(key, name, &subKey) != Registry::Success)
+            fail(QStringLiteral("subkey %1 within the count cannot be opened: %2\\%3").arg(i).arg(path, name));
+        walk(registry, subKey, path + QLatin1Char('\\') + name, textReads);
         registry.closeKey(subKey);
     }
-    if (registry.enumKey(key, info.subKeyCount, &name) != Registry::NoMoreItems)
-        fail(QStringLiteral("enumKey past the subkeys did not end: ") + path);
 }
 
 // Same names, values and order all the way down.
 bool sameTree(const RegKeyNode &a, const RegKeyNode &b)
 {
-    if (a.name() != b.name() || a.valueCount() != b.valueCount() || a.subKeyCount() != b.subKeyCount())
-        return false;
-    for (int i = 0; i < a.valueCount(); ++i) {
+    bool same = a.name() == b.name() && a.valueCount() == b.valueCount() && a.subKeyCount() == b.subKeyCount();
+    for (int i = 0; same && i < a.valueCount(); ++i) {
         const RegKeyNode::Value &x = a.valueAt(i);
         const RegKeyNode::Value &y = b.valueAt(i);
-        if (x.name != y.name || x.type != y.type || x.data != y.data)
-            return false;
+        same = x.name == y.name && x.type == y.type && x.data == y.data;
     }
-    for (int i = 0; i < a.subKeyCount(); ++i) {
-        if (!sameTree(*a.subKeyAt(i), *b.subKeyAt(i)))
-            return false;
-    }
-    return true;
+    for (int i = 0; same && i < a.subKeyCount(); ++i)
+        same = sameTree(*a.subKeyAt(i), *b.subKeyAt(i));
+    return same;
 }
 
-const char *const Hives[] = {"HKLM", "HKEY_CURRENT_USER", "hkcr", "HKU", "HKCC"};
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        fail(QStringLiteral("cannot write ") + path);
+}
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    FuzzSupport::quietMessages();
-    registryFile = std::make_unique<FuzzSupport::ScratchFile>(QStringLiteral("registry.reg"));
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray input(reinterpret_cast<const char *>(data), int(size));
-    registryFile->write(input);
-    RegFileRegistry registry(registryFile->path());
+    static const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("registry.reg"));
+    writeFile(path, input);
+    RegFileRegistry registry(path);
 
     // The product tree's own path, and a value in it, as the front-end reads them.
     registry.readText(QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers"),
@@ -113,23 +88,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     HKEY kept = nullptr;
     const long keptResult = registry.openKey(QStringLiteral("HKLM"), &kept);
-
     int textReads = 8;
-    for (const char *hive : Hives) {
+    for (const char *hive : {"HKLM", "HKEY_CURRENT_USER", "hkcr", "HKU", "HKCC"}) {
         HKEY key = nullptr;
-        if (registry.openKey(QLatin1String(hive), &key) != Registry::Success)
-            continue;
-        walk(registry, key, QLatin1String(hive), &textReads);
+        if (registry.openKey(QLatin1String(hive), &key) == Registry::Success)
+            walk(registry, key, QLatin1String(hive), &textReads);
         registry.closeKey(key);
     }
 
     // A key opened before the file changed still reads the tree it came from.
-    registryFile->write(QByteArray());
+    writeFile(path, QByteArray());
     if (keptResult == Registry::Success) {
         walk(registry, kept, QStringLiteral("HKLM"), nullptr);
         registry.closeKey(kept);
-        Registry::KeyInfo info;
-        if (registry.queryInfo(kept, &info) == Registry::Success)
+        if (registry.queryInfo(kept, nullptr) == Registry::Success)
             fail(QStringLiteral("a closed key still answers"));
     }
 

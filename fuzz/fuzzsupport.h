@@ -1,30 +1,24 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
-#include <QTemporaryDir>
 
-// What every fuzz target needs around the code it drives.
-namespace FuzzSupport {
+#include <cstdio>
+#include <cstdlib>
 
-// Keeps the code's debug lines out of the fuzzer's output; fatal messages still show.
-void quietMessages();
-
-// Reports a broken invariant and stops, so the fuzzer keeps the input.
-[[noreturn]] void fail(const QString &what);
-
-// A file in a folder of its own, rewritten for every input.
-class ScratchFile
+// Included once by each fuzz target: keeps the code's debug lines out of the
+// fuzzer's output (fatal messages still show), and reports a broken invariant.
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-public:
-    explicit ScratchFile(const QString &name);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    return 0;
+}
 
-    QString path() const { return m_path; }
-    void write(const QByteArray &bytes);
-
-private:
-    QTemporaryDir m_folder;
-    QString m_path;
-};
-
-} // namespace FuzzSupport
+// Stops the run, so that the fuzzer keeps the input.
+[[noreturn]] inline void fail(const QString &what)
+{
+    std::fprintf(stderr, "broken invariant: %s\n", qPrintable(what));
+    std::abort();
+}

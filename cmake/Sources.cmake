@@ -31,12 +31,16 @@ set(PLATFORM_QT_SOURCES
     platform/qt/applicationarguments.cpp
 )
 
-# The real Windows.
-set(PLATFORM_WINDOWS_SOURCES
+# The real Windows: the Win32 calls, free of Qt (also cross-compiled alone for
+# the tests under Wine), and the adapters that give them Qt types.
+set(PLATFORM_WIN32_SOURCES
     platform/windows/win32mutex.cpp
     platform/windows/win32registry.cpp
     platform/windows/win32shutdown.cpp
     platform/windows/win32systemfolder.cpp
+)
+set(PLATFORM_WINDOWS_SOURCES
+    ${PLATFORM_WIN32_SOURCES}
     platform/windows/winprogramresolver.cpp
     platform/windows/winregistry.cpp
 )

@@ -101,7 +101,7 @@ struct TextCase
 
 const std::wstring Package = Wow + L"\\Package";
 const TextCase TextCases[] = {
-    // Both views, each by its own path; hive spellings, letter case, a trailing backslash.
+    // Both views, each by its own path; hive spellings and letter case.
     {Package, L"View", L"32"},
     {Native + L"\\Package", L"View", L"64"},
     {L"HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM_TEST\\Package", L"View", L"32"},

@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # Lays out a simulated Windows machine in a folder for the front-end to run on. Sourced by
-# scripts/demo and bench/busy; bench/startup takes demo_registry from here.
+# scripts/demo and bench/busy; bench/startup takes demo_setting and demo_registry from here.
 #
 # The machine itself (registry.reg, drive C: with Windows\System32 and the profile Users\demo,
 # media\Setup\Bin and media\Setup\Packages, runtime/, tmp/, record.txt) is laid out by the
@@ -52,6 +52,12 @@ ZYM_SMBus_Driver /SETSMBUS 5.12.0.31
 EOF
 }
 
+# demo_setting SIMMACHINE DIR NAME: the value of NAME in the environment the front-end runs in on
+# the machine in DIR (where the machine keeps its registry file, its profile folder).
+demo_setting() {
+    "$1" env "$2" | sed -n "s/^$3=//p"
+}
+
 # demo_machine DIR BINARY REGFILE SIMMACHINE [REGISTRY]: lays the machine out in DIR (which must be
 # empty or new) with the SIMMACHINE tool, with a copy of the front-end BINARY, the regfile tool
 # REGFILE that the stand-ins change the registry with, and either the demo registry or a copy of
@@ -67,10 +73,12 @@ demo_machine() {
     cp "$regfile" "$dir/lib/regfile"
     cp "$simmachine" "$dir/lib/simmachine"
 
+    local registry
+    registry=$(demo_setting "$simmachine" "$dir" CHIPSET_INSTALLER_REGISTRY)
     if [ -n "$source_registry" ]; then
-        cp "$source_registry" "$dir/registry.reg"
+        cp "$source_registry" "$registry"
     else
-        demo_registry "$dir/lib/regfile" "$dir/registry.reg"
+        demo_registry "$dir/lib/regfile" "$registry"
     fi
 
     # applicationDirPath() follows symbolic links to the real file, so the front-end is copied:

@@ -13,6 +13,7 @@ const char Usage[] =
     "usage: simmachine layout DIR                     lay a machine out in DIR (its folders, an empty record)\n"
     "       simmachine install DIR WINDOWS-PATH FILE  put a copy of the program FILE at WINDOWS-PATH\n"
     "       simmachine path DIR WINDOWS-PATH          print the file WINDOWS-PATH names on the machine\n"
+    "       simmachine name DIR FILE                  print the Windows path of FILE, a file on the machine\n"
     "       simmachine env DIR                        print the front-end's environment there, NAME=VALUE a line\n"
     "WINDOWS-PATH is C:\\... on the drive, D:\\... on the media the package was started from, or\n"
     "relative to the front-end's folder D:\\Setup\\Bin. Exit status: 0 done, 2 bad arguments or file.\n";
@@ -35,7 +36,8 @@ int main(int argc, char **argv)
 {
     // Each command with the number of words it takes, itself included.
     static const QHash<QString, int> commands{
-        {QStringLiteral("layout"), 2}, {QStringLiteral("env"), 2}, {QStringLiteral("path"), 3}, {QStringLiteral("install"), 4}};
+        {QStringLiteral("layout"), 2}, {QStringLiteral("env"), 2}, {QStringLiteral("path"), 3}, {QStringLiteral("name"), 3},
+        {QStringLiteral("install"), 4}};
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromUtf8(argv[i]);
@@ -54,6 +56,8 @@ int main(int argc, char **argv)
             print(line);
     } else if (command == QLatin1String("path")) {
         print(machine.filePath(arguments.at(2)));
+    } else if (command == QLatin1String("name")) {
+        print(machine.windowsPath(arguments.at(2)));
     } else {
         QFile program(arguments.at(3));
         if (!program.open(QIODevice::ReadOnly))

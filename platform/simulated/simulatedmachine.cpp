@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <utility>
+
 SimulatedMachine::SimulatedMachine(const QString &root)
     : m_root(QDir::cleanPath(QDir(root).absolutePath()))
 {
@@ -70,6 +72,16 @@ QString SimulatedMachine::filePath(const QString &windowsPath) const
     else
         path = applicationPath() + QLatin1Char('/') + path;
     return QDir::cleanPath(path);
+}
+
+QString SimulatedMachine::windowsPath(const QString &filePath) const
+{
+    for (const auto &[folder, drive] : {std::pair{drivePath(), QStringLiteral("C:")},
+                                        std::pair{m_root + QStringLiteral("/media"), QStringLiteral("D:")}}) {
+        if (filePath.startsWith(folder + QLatin1Char('/')))
+            return drive + filePath.mid(folder.size()).replace(QLatin1Char('/'), QLatin1Char('\\'));
+    }
+    return filePath;
 }
 
 bool SimulatedMachine::install(const QString &windowsPath, const QByteArray &program, QString *error) const

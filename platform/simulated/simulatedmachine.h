@@ -34,6 +34,9 @@ public:
     // The file a path names: "C:\..." on the drive, "D:\..." on the media, a
     // relative Windows path from the application folder; a Linux path stays.
     QString filePath(const QString &windowsPath) const;
+    // The other way round: the Windows path of a file on the drive or the media,
+    // as Windows would name a program there; any other path stays.
+    QString windowsPath(const QString &filePath) const;
     // Puts an executable program at a Windows path, making its folders.
     bool install(const QString &windowsPath, const QByteArray &program, QString *error) const;
     // NAME=VALUE for each variable the front-end runs with on this machine.

@@ -11,6 +11,7 @@
 #include "platform/simulated/regfilewriter.h"
 #include "platform/simulated/regkeynode.h"
 
+#include <QFile>
 #include <QLoggingCategory>
 #include <QtEndian>
 
@@ -21,6 +22,8 @@ namespace {
 const char Usage[] =
     "usage: regfile get FILE KEY NAME          print a value (text, or a dword as a decimal number)\n"
     "       regfile set FILE KEY NAME TEXT     set a string value, making the key as needed\n"
+    "       regfile set-lines FILE             set the string values read from standard input, one\n"
+    "                                          KEY<tab>NAME<tab>TEXT a line, in one rewrite\n"
     "       regfile set-dword FILE KEY NAME N  set a dword value (decimal, or hex with 0x)\n"
     "       regfile delete FILE KEY NAME       remove a value\n"
     "       regfile delete-key FILE KEY        remove a key and everything below it\n"
@@ -155,6 +158,31 @@ int show(const QString &filePath)
     return Done;
 }
 
+// Many values in one rewrite: a registry as large as a whole export is written
+// in one go instead of one rename per value.
+int setLines(const QString &filePath)
+{
+    RegFileWriter file(filePath);
+    QString error;
+    if (!file.load(&error))
+        return fail(filePath + QStringLiteral(": ") + error);
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly))
+        return fail(QStringLiteral("cannot read standard input"));
+    const QStringList lines = QString::fromUtf8(input.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &line : lines) {
+        const int nameAt = line.indexOf(QLatin1Char('\t')) + 1;
+        const int textAt = nameAt > 0 ? line.indexOf(QLatin1Char('\t'), nameAt) + 1 : 0;
+        RegKeyNode *key = textAt > 0 ? file.key(line.left(nameAt - 1)) : nullptr;
+        if (!key)
+            return fail(QStringLiteral("not KEY<tab>NAME<tab>TEXT with a key path: ") + line);
+        key->setValue(line.mid(nameAt, textAt - nameAt - 1), RegKeyNode::RegSz, RegFileWriter::stringData(line.mid(textAt)));
+    }
+    if (!file.save(&error))
+        return fail(filePath + QStringLiteral(": ") + error);
+    return Done;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -166,7 +194,7 @@ int main(int argc, char **argv)
     const int wanted = command == QLatin1String("get") || command == QLatin1String("delete") ? 4
         : command == QLatin1String("set") || command == QLatin1String("set-dword")         ? 5
         : command == QLatin1String("delete-key") || command == QLatin1String("keys")       ? 3
-        : command == QLatin1String("show")                                                 ? 2
+        : command == QLatin1String("show") || command == QLatin1String("set-lines")         ? 2
                                                                                             : -1;
     if (wanted < 0 || arguments.size() != wanted) {
         std::fputs(Usage, stderr);
@@ -174,6 +202,8 @@ int main(int argc, char **argv)
     }
     if (command == QLatin1String("show"))
         return show(arguments.at(1));
+    if (command == QLatin1String("set-lines"))
+        return setLines(arguments.at(1));
     const QString keyPath = arguments.at(2);
     if (RegFileParser::keyPath(keyPath).isEmpty())
         return fail(QStringLiteral("not a key path: ") + keyPath);

@@ -1,19 +1,16 @@
 # shellcheck shell=bash
 # Lays out a simulated Windows machine in a folder for the front-end to run on. Sourced by
-# scripts/demo.
+# scripts/demo and bench/busy; bench/startup takes demo_setting and demo_registry from here.
 #
-#   DIR/registry.reg   the registry, as `reg export` writes it (CHIPSET_INSTALLER_REGISTRY)
-#   DIR/C/             drive C: (CHIPSET_INSTALLER_DRIVE): Windows\System32 with MsiExec.exe,
-#                      TASKLIST and taskkill; the package's extract-only copy of the setup
-#                      program; the user's profile folder Users\demo (USERPROFILE)
-#   DIR/media/         the drive the package was started from (D:): Setup\Bin holds the
-#                      front-end, Setup\Packages the setup program it starts
+# The machine itself (registry.reg, drive C: with Windows\System32 and the profile Users\demo,
+# media\Setup\Bin and media\Setup\Packages, runtime/, tmp/, record.txt) is laid out by the
+# simmachine tool, as the tests lay theirs out (platform/simulated/simulatedmachine.h). Here:
+#
+#   stand-ins          C:\Windows\System32 holds MsiExec.exe, TASKLIST and taskkill; the setup
+#                      program lies in D:\Setup\Packages and in the package's extract-only folder
 #   DIR/bin/           the desktop opener stand-in, first on PATH (through a link in a folder
 #                      without blanks when DIR has any: demo_opener_dir)
-#   DIR/runtime/       a private XDG_RUNTIME_DIR, so the single-instance lock is the demo's own
-#   DIR/tmp/           a private TMPDIR: the front-end's process runners keep a folder each there
-#                      for exit codes, and do not remove it when the run ends
-#   DIR/record.txt     every start of a substitute, with its arguments (platform/simulated/standin.sh)
+#   DIR/lib/           what the stand-ins share (substitute.sh, standin.sh) and the two tools
 #   DIR/package.txt    what the simulated package did
 
 demo_product_code='{5A3C1E2B-7D4F-4E8A-9B61-2C0F3D8E7A15}'
@@ -55,35 +52,45 @@ ZYM_SMBus_Driver /SETSMBUS 5.12.0.31
 EOF
 }
 
-# demo_machine DIR BINARY REGFILE [REGISTRY]: lays the machine out in DIR (which must be empty or
-# new), with a copy of the front-end BINARY, the regfile tool REGFILE that the stand-ins change the
-# registry with, and either the demo registry or a copy of REGISTRY, a file from `reg export`. The
-# copy keeps the user's file untouched when the package rewrites it.
+# demo_setting SIMMACHINE DIR NAME: the value of NAME in the environment the front-end runs in on
+# the machine in DIR (where the machine keeps its registry file, its profile folder).
+demo_setting() {
+    "$1" env "$2" | sed -n "s/^$3=//p"
+}
+
+# demo_machine DIR BINARY REGFILE SIMMACHINE [REGISTRY]: lays the machine out in DIR (which must be
+# empty or new) with the SIMMACHINE tool, with a copy of the front-end BINARY, the regfile tool
+# REGFILE that the stand-ins change the registry with, and either the demo registry or a copy of
+# REGISTRY, a file from `reg export`. The copy keeps the user's file untouched when the package
+# rewrites it.
 demo_machine() {
-    local dir=$1 binary=$2 regfile=$3 source_registry=${4:-} lib
+    local dir=$1 binary=$2 regfile=$3 simmachine=$4 source_registry=${5:-} lib
     lib=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-    mkdir -p "$dir"/{C/Windows/System32,C/Users/demo,media/Setup/Bin,media/Setup/Packages,bin,lib,runtime,tmp}
-    chmod 700 "$dir/runtime"
+    "$simmachine" layout "$dir"
+    mkdir -p "$dir"/{bin,lib}
     cp "$lib/substitute.sh" "$lib/../../platform/simulated/standin.sh" "$dir/lib/"
     cp "$regfile" "$dir/lib/regfile"
+    cp "$simmachine" "$dir/lib/simmachine"
 
+    local registry
+    registry=$(demo_setting "$simmachine" "$dir" CHIPSET_INSTALLER_REGISTRY)
     if [ -n "$source_registry" ]; then
-        cp "$source_registry" "$dir/registry.reg"
+        cp "$source_registry" "$registry"
     else
-        demo_registry "$dir/lib/regfile" "$dir/registry.reg"
+        demo_registry "$dir/lib/regfile" "$registry"
     fi
 
     # applicationDirPath() follows symbolic links to the real file, so the front-end is copied:
     # it must find itself in Setup\Bin, beside Setup\Packages.
-    cp "$binary" "$dir/media/Setup/Bin/ChipsetDriverInstaller"
-    install -m 755 "$lib/setup-program" "$dir/media/Setup/Packages/ZYM_Chipset_Drivers.exe"
-    local extract=$dir/C/ZYM/Chipset_Driver_Installer/ChipsetDriversExtract/MSIFiles/Packages
-    mkdir -p "$extract"
-    install -m 755 "$lib/setup-program" "$extract/ZYM_Chipset_Drivers.exe"
-    install -m 755 "$lib/msiexec" "$dir/C/Windows/System32/MsiExec.exe"
-    install -m 755 "$lib/tasklist" "$dir/C/Windows/System32/tasklist"
-    install -m 755 "$lib/taskkill" "$dir/C/Windows/System32/taskkill"
+    local install=("$dir/lib/simmachine" install "$dir")
+    "${install[@]}" 'D:\Setup\Bin\ChipsetDriverInstaller' "$binary"
+    "${install[@]}" 'D:\Setup\Packages\ZYM_Chipset_Drivers.exe' "$lib/setup-program"
+    "${install[@]}" 'C:\ZYM\Chipset_Driver_Installer\ChipsetDriversExtract\MSIFiles\Packages\ZYM_Chipset_Drivers.exe' \
+        "$lib/setup-program"
+    "${install[@]}" 'C:\Windows\System32\MsiExec.exe' "$lib/msiexec"
+    "${install[@]}" 'C:\Windows\System32\tasklist' "$lib/tasklist"
+    "${install[@]}" 'C:\Windows\System32\taskkill' "$lib/taskkill"
     install -m 755 "$lib/xdg-open" "$dir/bin/xdg-open"
     # Qt runs the desktop opener by a command line it splits at blanks, so the opener is found
     # in a folder without any.
@@ -92,18 +99,14 @@ demo_machine() {
         demo_opener_dir=$(mktemp -d "/tmp/chipset-demo-opener.XXXXXX")
         ln -s "$dir/bin/xdg-open" "$demo_opener_dir/xdg-open"
     fi
-    : > "$dir/record.txt"
     : > "$dir/package.txt"
 }
 
-# demo_environment DIR: after demo_machine, the environment the front-end runs in, as NAME=VALUE words for env(1).
+# demo_environment DIR: after demo_machine, the environment the front-end runs in, as NAME=VALUE
+# words for env(1): the machine's own, the demo's home for the stand-ins, the opener first on PATH.
 demo_environment() {
     local dir=$1
     echo "CHIPSET_DEMO_HOME=$dir"
-    echo "CHIPSET_INSTALLER_REGISTRY=$dir/registry.reg"
-    echo "CHIPSET_INSTALLER_DRIVE=$dir/C"
-    echo "USERPROFILE=$dir/C/Users/demo"
-    echo "XDG_RUNTIME_DIR=$dir/runtime"
-    echo "TMPDIR=$dir/tmp"
+    "$dir/lib/simmachine" env "$dir"
     echo "PATH=$demo_opener_dir:$PATH"
 }

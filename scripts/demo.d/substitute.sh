@@ -14,19 +14,9 @@ regfile=$home/lib/regfile
 wow_root='HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432Node\ZYM'
 native_root='HKEY_LOCAL_MACHINE\SOFTWARE\ZYM'
 
-# windows_name PATH: the program as Windows would name it: C:\... on the simulated drive, D:\...
-# on the media the package was started from.
-windows_name() {
-    local path=$1 letter rest
-    case $path in
-        "$drive"/*) letter='C:'; rest=${path#"$drive"/} ;;
-        "$home/media"/*) letter='D:'; rest=${path#"$home/media"/} ;;
-        *) echo "$path"; return ;;
-    esac
-    echo "$letter\\${rest//\//\\}"
-}
-
-self=${SUBSTITUTE_NAME:-$(windows_name "$0")}
+# The program as Windows would name it: C:\... on the simulated drive, D:\... on the media the
+# package was started from.
+self=${SUBSTITUTE_NAME:-$("$home/lib/simmachine" name "$home" "$0")}
 
 # While it runs, a substitute is listed in running/, so the demo can wait for the package to
 # finish before it sums up; an extract-only run outlives the front-end that started it.

@@ -1,8 +1,8 @@
 # shellcheck shell=bash
 # The headless walk: a virtual display, the front-end on it, the chosen flow walked with the
 # keyboard as a user would (Tab, Return, Space), and a screenshot of every state. Sourced by
-# scripts/demo, which sets dir (the machine folder), app, app_args, screen, scale, screen_dpi and
-# exit_code, and reads app_status and walk_problem in its summary.
+# scripts/demo, which sets dir (the machine folder), machine_registry, app, app_args, screen, scale,
+# screen_dpi and exit_code, and reads app_status and walk_problem in its summary.
 #
 # The scene's keyboard chain, as the walks rely on it:
 #   install:   licence text (focused at start) -> Tab: agree bar -> Space: agreed, Install slides
@@ -331,7 +331,7 @@ walk_outcome() {
         # reads it; a removal does not.
         0)
             if [ "$1" = install ] &&
-                "$dir/lib/regfile" show "$dir/registry.reg" | grep -q '^restart flag: .*a restart is offered'; then
+                "$dir/lib/regfile" show "$machine_registry" | grep -q '^restart flag: .*a restart is offered'; then
                 echo restart
             else
                 echo done

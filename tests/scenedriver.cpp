@@ -13,7 +13,6 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
-#include <QQuickItemGrabResult>
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
@@ -211,14 +210,4 @@ std::unique_ptr<ProcessRunner> SceneDriver::createRunner()
 void SceneDriver::openInBrowser(const QUrl &url)
 {
     m_browserUrls.append(url);
-}
-
-QImage SceneDriver::grab() const
-{
-    // Grabbing the window itself needs a backing store that the offscreen platform lacks.
-    const QSharedPointer<QQuickItemGrabResult> result = m_window->contentItem()->grabToImage();
-    if (!result)
-        return {};
-    QSignalSpy ready(result.data(), &QQuickItemGrabResult::ready);
-    return ready.wait(5000) ? result->image() : QImage();
 }

@@ -2,7 +2,6 @@
 
 #include "platform/processlauncher.h"
 
-#include <QImage>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -58,8 +57,6 @@ public:
     QVariant value(const QString &name, const char *property) const;
     // The text of the status strip.
     QString statusText() const;
-    // The window's items as the renderer draws them now; null when no frame comes.
-    QImage grab() const;
 
     // A left click at the centre of a shown item; false when it is not shown.
     bool click(const QString &name);

@@ -1,37 +1,40 @@
 #include "tests/warningrecorder.h"
 
+#include <QStringList>
+#include <QTest>
+
 namespace {
+
 QtMessageHandler s_previous = nullptr;
+QStringList s_warnings;
+
+void record(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const bool platformNote = context.category && qstrncmp(context.category, "qt.qpa.", 7) == 0;
+    if ((type == QtWarningMsg || type == QtCriticalMsg) && !platformNote)
+        s_warnings << message;
+    if (s_previous)
+        s_previous(type, context, message);
 }
 
+} // namespace
+
 WarningRecorder::WarningRecorder()
-    : m_previous(qInstallMessageHandler(record))
 {
-    s_previous = m_previous;
+    s_previous = qInstallMessageHandler(record);
 }
 
 WarningRecorder::~WarningRecorder()
 {
-    qInstallMessageHandler(m_previous);
-    s_previous = nullptr;
+    qInstallMessageHandler(s_previous);
 }
 
-QStringList &WarningRecorder::warnings()
+void WarningRecorder::init()
 {
-    static QStringList collected;
-    return collected;
+    s_warnings.clear();
 }
 
-QString WarningRecorder::report()
+void WarningRecorder::cleanup()
 {
-    return warnings().join(QLatin1Char('\n'));
-}
-
-void WarningRecorder::record(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    const bool platformNote = context.category && qstrncmp(context.category, "qt.qpa.", 7) == 0;
-    if ((type == QtWarningMsg || type == QtCriticalMsg) && !platformNote)
-        warnings() << message;
-    if (s_previous)
-        s_previous(type, context, message);
+    QVERIFY2(s_warnings.isEmpty(), qPrintable(s_warnings.join(QLatin1Char('\n'))));
 }

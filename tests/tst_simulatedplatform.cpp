@@ -1,7 +1,10 @@
 #include "platform/simulated/regfileregistry.h"
 #include "platform/simulated/regfilewriter.h"
+#include "platform/simulated/simulateddrive.h"
+#include "platform/simulated/simulatedprocesslauncher.h"
 
 #include <QDateTime>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -27,18 +30,21 @@ QStringList reg(const QStringList &lines)
 
 } // namespace
 
-class TestRegFileRegistry final : public QObject
+// The simulated Windows: the registry file, read whatever it holds, and the exit codes of the
+// programs started on the simulated drive.
+class TestSimulatedPlatform final : public QObject
 {
     Q_OBJECT
 
 private slots:
     void readText_data();
     void readText();
-    void seesEveryReplacement_data();
     void seesEveryReplacement();
     void problems_data();
     void problems();
     void survivesHugeLines();
+    void reportedExitCodes_data();
+    void reportedExitCodes();
 
 private:
     QString write(const QByteArray &bytes)
@@ -53,7 +59,7 @@ private:
     const QString m_path = m_dir.filePath(QStringLiteral("registry.reg"));
 };
 
-void TestRegFileRegistry::readText_data()
+void TestSimulatedPlatform::readText_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("keyPath");
@@ -70,7 +76,6 @@ void TestRegFileRegistry::readText_data()
         QString name;
         QString expected;
     } cases[] = {
-        {"plain string", reg({k, R"("Version"="1.2.3")"}), kp, "Version", "1.2.3"},
         {"escapes", reg({k, R"("P"="C:\\Pro Files\\\"q\"")"}), kp, "P", R"(C:\Pro Files\"q")"},
         {"default value", reg({k, R"(@="dflt")"}), kp, "", "dflt"},
         {"dword as decimal", reg({k, R"("C"=dword:0000001f)"}), kp, "C", "31"},
@@ -83,14 +88,12 @@ void TestRegFileRegistry::readText_data()
         {"deleted key takes its subtree", reg({"[" + kn + "\\A\\B]", R"("V"="1")", "[-" + kn + "\\A]"}), kp + "\\A\\B", "V",
          QString()},
         {"recreated key starts empty", reg({k, R"("Old"="1")", "[-" + kn + "]", k}), kp, "Old", QString()},
-        {"key names ignore case", reg({"[HKLM\\Software\\ZYM]", R"("V"="1")"}), "HKLM\\SOFTWARE\\zym", "V", "1"},
-        {"value names ignore case", reg({k, R"("Version"="1")"}), kp, "vERSION", "1"},
+        {"names ignore case", reg({"[HKLM\\Software\\ZYM]", R"("Version"="1")"}), "HKLM\\SOFTWARE\\zym", "vERSION", "1"},
         {"later value wins", reg({k, R"("V"="1")", "[HKLM\\O]", k, R"("V"="2")"}), kp, "V", "2"},
         {"malformed lines skipped",
          reg({k, R"("U"="open)", R"("H"=hex:zz)", R"("D"=dword:123456789)", "junk", R"("N" "x")", R"("G"="yes")"}),
          kp, "G", "yes"},
         {"section without bracket takes no values", reg({k, "[HKLM\\SOFTWARE\\Zym\\X", R"("B"="2")"}), kp, "B", QString()},
-        {"REGEDIT4 header", QStringList{"REGEDIT4", k, R"("V"="1")"}, kp, "V", "1"},
         {"no header no registry", QStringList{"Windows Registry Editor", k, R"("V"="1")"}, kp, "V", QString()},
         {"non-ASCII names and text", reg({"[HKLM\\Größe]", R"("Ñame"="東京 €")"}), "HKLM\\größe", "ñame", "東京 €"},
     };
@@ -107,7 +110,7 @@ void TestRegFileRegistry::readText_data()
                                       << "HKLM\\K" << "V" << QStringLiteral("Grüß€");
 }
 
-void TestRegFileRegistry::readText()
+void TestSimulatedPlatform::readText()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, keyPath);
@@ -132,18 +135,10 @@ void TestRegFileRegistry::readText()
     QCOMPARE(RegFileRegistry(m_path).readText(keyPath, name), text);
 }
 
-void TestRegFileRegistry::seesEveryReplacement_data()
+// Renamed over as the package's tools replace it, same size and times: only the file's identity
+// can tell the versions apart.
+void TestSimulatedPlatform::seesEveryReplacement()
 {
-    QTest::addColumn<bool>("renamed");
-    QTest::newRow("renamed over, same size and times") << true;
-    QTest::newRow("rewritten in place, times put back") << false;
-}
-
-void TestRegFileRegistry::seesEveryReplacement()
-{
-    QFETCH(bool, renamed);
-
-    // Same size, so only the file's identity and times can tell the versions apart.
     const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-3600);
     const auto version = [&](const QString &path, char value) {
         QFile file(path);
@@ -156,14 +151,13 @@ void TestRegFileRegistry::seesEveryReplacement()
     RegFileRegistry registry(m_path);
     QCOMPARE(registry.readText("HKLM\\K", "V"), QStringLiteral("1"));
     QCOMPARE(registry.readText("HKLM\\K", "V"), QStringLiteral("1"));
-    const QString next = renamed ? m_dir.filePath("next.reg") : m_path;
+    const QString next = m_dir.filePath("next.reg");
     version(next, '2');
-    if (renamed)
-        QCOMPARE(::rename(QFile::encodeName(next).constData(), QFile::encodeName(m_path).constData()), 0);
+    QCOMPARE(::rename(QFile::encodeName(next).constData(), QFile::encodeName(m_path).constData()), 0);
     QCOMPARE(registry.readText("HKLM\\K", "V"), QStringLiteral("2"));
 }
 
-void TestRegFileRegistry::problems_data()
+void TestSimulatedPlatform::problems_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("problem"); // empty: none
@@ -185,13 +179,9 @@ void TestRegFileRegistry::problems_data()
         << "has no key below HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM (the 32-bit view, which the front-end reads), "
            "so no product is found installed; it has keys below HKEY_LOCAL_MACHINE\\SOFTWARE\\ZYM: it was exported "
            "from the 64-bit view, export HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM instead";
-    QTest::newRow("the maker's key without products")
-        << encode(reg({"[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM]"}), Utf8Lf)
-        << "has no key below HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM (the 32-bit view, which the front-end reads), "
-           "so no product is found installed";
 }
 
-void TestRegFileRegistry::problems()
+void TestSimulatedPlatform::problems()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, problem);
@@ -203,7 +193,7 @@ void TestRegFileRegistry::problems()
         QVERIFY2(problems.size() == 1 && problems.first().contains(problem), qPrintable(problems.join('\n')));
 }
 
-void TestRegFileRegistry::survivesHugeLines()
+void TestSimulatedPlatform::survivesHugeLines()
 {
     const QString deep = "[HKLM" + QString("\\a").repeated(200000) + "]";
     RegFileRegistry registry(write(encode(reg({deep, "[" + QString(1 << 20, '['), R"("H"=hex:)" + QString("01,").repeated(1 << 18),
@@ -213,6 +203,71 @@ void TestRegFileRegistry::survivesHugeLines()
     QCOMPARE(registry.openKey("HKLM\\a", &key), long(Registry::FileNotFound)); // deeper than the registry allows
 }
 
-QTEST_GUILESS_MAIN(TestRegFileRegistry)
+// Stand-ins report Windows exit codes, which do not fit a POSIX status: whole, through a folder
+// only this user may enter, left nowhere.
+void TestSimulatedPlatform::reportedExitCodes_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("crashed");
+    QTest::newRow("reported code wins") << "echo 3010 > \"$f\"; exit 0" << 3010 << false;
+    QTest::newRow("negative code") << "echo -1073741819 > \"$f\"" << -1073741819 << false;
+    QTest::newRow("junk reported: the status") << "echo soon > \"$f\"; exit 4" << 4 << false;
+    QTest::newRow("a crash is not overruled") << "echo 0 > \"$f\"; kill -9 $$" << 9 << true;
+}
 
-#include "tst_regfileregistry.moc"
+void TestSimulatedPlatform::reportedExitCodes()
+{
+    QFETCH(QString, script);
+    QFETCH(int, exitCode);
+    QFETCH(bool, crashed);
+    // C:\Tools\setup.exe first notes where it may report and who may enter that folder.
+    QDir(m_dir.path()).mkpath(QStringLiteral("C/Tools"));
+    const auto writeSetup = [this](const QString &script) {
+        QFile file(m_dir.filePath(QStringLiteral("C/Tools/setup.exe")));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("#!/bin/sh\nf=\"$CHIPSET_INSTALLER_EXIT_CODE_FILE\"\n"
+                   "printf '%s\\n%s' \"$(stat -c %a \"$(dirname \"$f\")\")\" \"$f\" > \"$(dirname \"$0\")/report\"\n"
+                   + script.toUtf8() + "\n");
+        file.close();
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    };
+    const auto noted = [this] {
+        QFile file(m_dir.filePath(QStringLiteral("C/Tools/report")));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')) : QStringList();
+    };
+    writeSetup(script);
+    // Files planted where a guessable name would have been looked for change nothing.
+    QStringList planted;
+    for (int run = 0; run < 64; ++run) {
+        planted << QDir::temp().filePath(QStringLiteral("chipset-installer-exit-%1-%2").arg(QCoreApplication::applicationPid()).arg(run));
+        QFile plant(planted.last());
+        if (plant.open(QIODevice::NewOnly))
+            plant.write("1603\n");
+    }
+    const auto removePlants = qScopeGuard([&planted] {
+        for (const QString &plant : qAsConst(planted))
+            QFile::remove(plant);
+    });
+
+    SimulatedProcessLauncher launcher{SimulatedDrive(m_dir.filePath(QStringLiteral("C")))};
+    auto runner = launcher.createRunner();
+    runner->start(QStringLiteral("C:\\Tools\\setup.exe"), {}, ProcessRunner::Output::Discarded);
+    QVERIFY(runner->waitForFinished(10000));
+    QCOMPARE(runner->exitStatus() == QProcess::CrashExit, crashed);
+    QCOMPARE(runner->exitCode(), exitCode);
+    QCOMPARE(runner->exitCode(), exitCode); // asked again: the same answer
+    const QStringList report = noted();
+    QCOMPARE(report.value(0), QStringLiteral("700"));
+    QVERIFY(!QFileInfo::exists(QFileInfo(report.value(1)).absolutePath()));
+
+    // The next run on the same runner does not inherit the code.
+    writeSetup(QStringLiteral("exit 5"));
+    runner->start(QStringLiteral("C:\\Tools\\setup.exe"), {}, ProcessRunner::Output::Discarded);
+    QVERIFY(runner->waitForFinished(10000));
+    QCOMPARE(runner->exitCode(), 5);
+    QVERIFY(noted().value(1) != report.value(1));
+}
+
+QTEST_GUILESS_MAIN(TestSimulatedPlatform)
+#include "tst_simulatedplatform.moc"

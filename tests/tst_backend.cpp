@@ -1,0 +1,505 @@
+#include "app/productionplatform.h"
+#include "backend/customsettings.h"
+#include "backend/driverinfo.h"
+#include "backend/installcommand.h"
+#include "backend/installoutcome.h"
+#include "backend/processstart.h"
+#include "backend/raidlaunchtable.h"
+#include "tests/testplatform.h"
+
+#include <QtTest>
+
+namespace {
+
+const char *const kExtractAndQuit = "--extract-and-quit";
+const QString kMsiExec = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
+// A folder with blanks: the setup program's path must stay one program.
+const QString kSetup = QStringLiteral("C:\\Program Files\\Setup\\Bin\\..\\Packages\\ZYM_Chipset_Drivers.exe");
+const QString kWowKey = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
+const QString kPlainKey = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
+
+// Every well-formed text must start exactly the program and arguments handed to the process layer.
+void verifySplitsIntoStartedArguments(const InstallCommand &command)
+{
+    QCOMPARE(QProcess::splitCommand(command.text), QStringList{command.program} + command.arguments);
+}
+
+// Each row DriverInfo offers as its name, a blank and its version.
+QStringList rows(DriverInfo &driver, bool removal)
+{
+    QStringList rows;
+    const int count = removal ? driver.getNumberOfUninstallableDrivers() : driver.getNumberOfDrivers();
+    for (int i = 0; i < count; ++i)
+        rows << (removal ? driver.getUnistallableDrivers(i) + ' ' + driver.setVersionNumberForUninstall(i)
+                         : driver.setDriverName(i) + ' ' + driver.setVersionNumber(i));
+    return rows;
+}
+
+} // namespace
+
+// The backend objects: the rows offered, the command lines composed byte for byte whatever the
+// command line and the registry held, what they start, and how an installer's end reads.
+class TestBackend : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void installCommand_data()
+    {
+        QTest::addColumn<QStringList>("switches");
+        QTest::addColumn<QVector<int>>("ticks");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("quoted"); // what "/v" carries
+        QTest::addColumn<QStringList>("leftOut");
+
+        const QStringList three{"/SETPCI", "/SETGPIO2", "/SETCIR"};
+        const QString evil = QStringLiteral("/SETX\" /evil \"");
+        QTest::newRow("package installed: ADDLOCAL names the ticked keys")
+            << three << QVector<int>{1, 1, 0} << true << "QTLAUNCH=1 SETPCI=YES SETGPIO2=YES ADDLOCAL=PCI,GPIO2 /qr"
+            << QStringList();
+        QTest::newRow("package not installed: properties alone")
+            << three << QVector<int>{1, 1, 0} << false << "QTLAUNCH=1 SETPCI=YES SETGPIO2=YES /qr" << QStringList();
+        QTest::newRow("nothing ticked, installed: no bare ADDLOCAL")
+            << three << QVector<int>{0, 0, 0} << true << "QTLAUNCH=1 /qr" << QStringList();
+        QTest::newRow("quotes cannot add arguments or properties")
+            << QStringList{"/SETPCI", evil} << QVector<int>{1, 1} << true << "QTLAUNCH=1 SETPCI=YES ADDLOCAL=PCI /qr"
+            << QStringList{evil};
+        QTest::newRow("blank in the feature key") << QStringList{"/SETA B", "/SETCIR"} << QVector<int>{1, 1} << true
+                                                  << "QTLAUNCH=1 SETCIR=YES ADDLOCAL=CIR /qr" << QStringList{"/SETA B"};
+        QTest::newRow("comma would smuggle a feature into ADDLOCAL")
+            << QStringList{"/SETPCI,CIR"} << QVector<int>{1} << true << "QTLAUNCH=1 /qr" << QStringList{"/SETPCI,CIR"};
+        QTest::newRow("equals sign would assign another value")
+            << QStringList{"/SETPCI=NO"} << QVector<int>{1} << false << "QTLAUNCH=1 /qr" << QStringList{"/SETPCI=NO"};
+        QTest::newRow("short token has no feature key")
+            << QStringList{"/U", "/SETPCI"} << QVector<int>{1, 1} << true << "QTLAUNCH=1 SETPCI=YES ADDLOCAL=PCI /qr"
+            << QStringList{"/U"};
+    }
+
+    void installCommand()
+    {
+        QFETCH(QStringList, switches);
+        QFETCH(QVector<int>, ticks);
+        QFETCH(bool, installed);
+        QFETCH(QString, quoted);
+        QFETCH(QStringList, leftOut);
+        for (const QString &componentSwitch : leftOut)
+            QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("leaving out malformed switch ") + componentSwitch));
+        const InstallCommand command = InstallCommand::install(kSetup, switches, ticks, [installed](int) { return installed; });
+        QCOMPARE(command.text, '"' + kSetup + "\" /S /v\"" + quoted + "\" /clone_wait");
+        QCOMPARE(command.program, kSetup);
+        QCOMPARE(command.arguments, (QStringList{"/S", "/v" + quoted, "/clone_wait"}));
+        verifySplitsIntoStartedArguments(command);
+    }
+
+    void removalCommand_data()
+    {
+        QTest::addColumn<QString>("productCode");
+        QTest::addColumn<QStringList>("features");
+        QTest::addColumn<QVector<int>>("ticks");
+        QTest::addColumn<QStringList>("arguments"); // after the product code
+        QTest::addColumn<QStringList>("leftOut");
+
+        const QStringList three = {"PCI", "SMBUS", "CIR"};
+        const QString code = QStringLiteral("{1A2B3C4D-0000-1111-2222-333344445555}");
+        QTest::newRow("every tick set: whole product")
+            << code << three << QVector<int>{1, 1, 1} << QStringList{"REMOVE=ALL", "/qn"} << QStringList();
+        QTest::newRow("PCI and CIR ticked: the ticked keys")
+            << code << three << QVector<int>{1, 0, 1} << QStringList{"REMOVE=PCI,CIR", "/qn"} << QStringList();
+        QTest::newRow("nothing ticked: no bare REMOVE")
+            << code << three << QVector<int>{0, 0, 0} << QStringList{"/qn"} << QStringList();
+        QTest::newRow("empty and malformed keys left out")
+            << code << QStringList{"PCI", "", "A B", "SMBUS", "x\"y", "CIR,NUVL"} << QVector<int>{1, 1, 1, 0, 1, 1}
+            << QStringList{"REMOVE=PCI", "/qn"} << QStringList{"", "A B", "x\"y", "CIR,NUVL"};
+        QTest::newRow("only malformed keys ticked: no bare REMOVE")
+            << code << QStringList{"PCI", "A=B"} << QVector<int>{0, 1} << QStringList{"/qn"} << QStringList{"A=B"};
+        // Codes that are no GUID never get this far; even so each stays one argument.
+        QTest::newRow("a product code with a blank") << "A B" << three << QVector<int>{1, 1, 1}
+                                                     << QStringList{"REMOVE=ALL", "/qn"} << QStringList();
+        QTest::newRow("a product code with quotes and switches")
+            << "{X} REMOVE=ALL /qn \"" << three << QVector<int>{0, 1, 1} << QStringList{"REMOVE=SMBUS,CIR", "/qn"}
+            << QStringList();
+    }
+
+    void removalCommand()
+    {
+        QFETCH(QString, productCode);
+        QFETCH(QStringList, features);
+        QFETCH(QVector<int>, ticks);
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, leftOut);
+        for (const QString &key : leftOut)
+            QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("leaving out malformed feature ") + key));
+        const InstallCommand command = InstallCommand::removal(kMsiExec, productCode, features, ticks);
+        const QString option = arguments.first() == QLatin1String("REMOVE=ALL") ? "/x" : "/i";
+        QCOMPARE(command.program, kMsiExec);
+        QCOMPARE(command.arguments, QStringList({option, productCode}) + arguments);
+        QCOMPARE(command.text, kMsiExec + ' ' + command.arguments.join(' '));
+        if (!productCode.contains(' '))
+            verifySplitsIntoStartedArguments(command);
+    }
+
+    // Only a GUID in braces reaches MsiExec: any other text could carry options of its own.
+    void productCodeReachesRemoval_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("started");
+        QTest::newRow("braced GUID, lower-case digits") << "{0a1b2c3d-1111-2222-3333-444455556666}" << true;
+        QTest::newRow("no code") << "" << false;
+        QTest::newRow("options after the code") << "{0A1B2C3D-1111-2222-3333-444455556666} /qn REMOVE=ALL" << false;
+        QTest::newRow("no braces") << "0A1B2C3D-1111-2222-3333-444455556666" << false;
+        QTest::newRow("line feed after the code") << "{0A1B2C3D-1111-2222-3333-444455556666}\n" << false;
+        QTest::newRow("not hexadecimal") << "{0A1B2C3G-1111-2222-3333-444455556666}" << false;
+    }
+
+    void productCodeReachesRemoval()
+    {
+        QFETCH(QString, code);
+        QFETCH(bool, started);
+        TestMachine machine;
+        machine.setArguments({"/U", code});
+        machine.addRecorder(kMsiExec);
+        CustomSettings settings(machine.platform());
+        QVERIFY(settings.getCommandLineArguments());
+        QCOMPARE(settings.toInvokeExeForUninstall(), started ? 1 : 0);
+        if (started)
+            QTRY_COMPARE(machine.recordedRuns(), (QList<QStringList>{{"MsiExec.exe", "/x", code, "/qn"}}));
+        QTRY_COMPARE(settings.isRunning(), 0);
+        QCOMPARE(machine.recordedRuns().size(), started ? 1 : 0);
+    }
+
+    // The rows of the RAID table that differ, composed and started: the stand-in receives the
+    // row's text split into arguments.
+    void raidTable_data()
+    {
+        QTest::addColumn<bool>("raid");
+        QTest::addColumn<bool>("mavel");
+        QTest::addColumn<bool>("nvme");
+        QTest::addColumn<bool>("sata");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("text");
+        const QString db = QStringLiteral(" /i C:\\ZYM\\ZYM_Chipset_Drivers\\ZYM_Chipset_Drivers.msi QTLAUNCH=1 ");
+        QTest::newRow("1") << true << true << true << false << true << 1 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDNVME=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL /qr";
+        QTest::newRow("2") << true << true << false << true << true << 2 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDSATA=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL /qr";
+        QTest::newRow("3") << true << true << true << false << false << 3 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDNVME=YES /qr";
+        QTest::newRow("6") << true << false << true << false << true << 6 << db + "SETZYM_RAID=YES SET_RAIDNVME=YES ADDLOCAL=ZYM_RAID /qr";
+        QTest::newRow("10 doubled /qr") << true << false << false << false << false << 10 << db + "SETZYM_RAID=YES /qr /qr";
+        QTest::newRow("11 ignores the mode") << false << true << true << false << true << 11 << db + "SETRAIDMAVEL=YES ADDLOCAL=RAIDMAVEL /qr";
+        QTest::newRow("13") << false << false << true << false << true << 13 << "";
+    }
+
+    void raidTable()
+    {
+        QFETCH(bool, raid);
+        QFETCH(bool, mavel);
+        QFETCH(bool, nvme);
+        QFETCH(bool, sata);
+        QFETCH(bool, installed);
+        QFETCH(int, row);
+        QFETCH(QString, text);
+        RaidLaunchTable::Choice choice{raid, mavel, nvme, sata, installed};
+        QCOMPARE(RaidLaunchTable::row(choice), row);
+        QCOMPARE(RaidLaunchTable::text(choice), text);
+
+        TestMachine machine;
+        machine.writeRegistry(QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_Drivers]\r\n"
+                                             "\"iamlaunchedfrom\"=\"C:\\\\ZYM\\\\Chipset_Driver_Installer\"\r\n")
+                              + (installed ? QStringLiteral("\"InstallationPath\"=\"C:\\\\ZYM\"\r\n") : QString()));
+        machine.setArguments(nvme || sata ? QStringList{"a", "b", nvme ? "/SET_RAIDNVME" : "/SET_RAIDSATA"} : QStringList());
+        machine.addRecorder(kMsiExec);
+        CustomSettings settings(machine.platform());
+        settings.getDriverCheckboxStatus(raid);
+        settings.getDriverCheckboxStatusForMavel(mavel);
+        QCOMPARE(settings.toInvokeExeForInstall(), 1);
+        QTRY_COMPARE(machine.recordedRuns().size(), 1);
+        QCOMPARE(machine.recordedRuns().first(), QStringList{"MsiExec.exe"} + QProcess::splitCommand(text));
+    }
+
+    // Without the extraction folder recorded the setup program beside the application is
+    // started, carrying only the PCI part.
+    void setupProgramRoute_data()
+    {
+        QTest::addColumn<bool>("pci");
+        QTest::addColumn<QStringList>("received");
+        QTest::newRow("PCI not selected: no arguments") << false << QStringList{"ZYM_Chipset_Drivers.exe"};
+        QTest::newRow("PCI selected") << true
+                                      << QStringList{"ZYM_Chipset_Drivers.exe", "/S", "/vQTLAUNCH=1 SETPCI=YES /qr", "/clone_wait"};
+    }
+
+    void setupProgramRoute()
+    {
+        QFETCH(bool, pci);
+        QFETCH(QStringList, received);
+        TestMachine machine;
+        machine.addRecorder(QStringLiteral("..\\Packages\\ZYM_Chipset_Drivers.exe"));
+        CustomSettings settings(machine.platform());
+        QVERIFY(!settings.toLaunchMSI());
+        if (pci) {
+            QTest::ignoreMessage(QtDebugMsg, "true");
+            settings.getDriverCheckboxStatusForPCI(true);
+        }
+        QCOMPARE(settings.toInvokeExeForInstall(), 1);
+        QTRY_COMPARE(machine.recordedRuns().size(), 1);
+        QCOMPARE(machine.recordedRuns().first(), received);
+    }
+
+    // The extract-only run starts right before the application quits. It must do all its work,
+    // output included, with no one left to read it.
+    void extractOnlyRunOutlivesTheFrontEnd()
+    {
+        TestMachine machine;
+        const QString standIn = machine.drivePath + QStringLiteral("/ZYM/Chipset_Driver_Installer/ChipsetDriversExtract/MSIFiles/Packages/ZYM_Chipset_Drivers.exe");
+        QVERIFY(QDir().mkpath(QFileInfo(standIn).absolutePath()));
+        QFile script(standIn);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        // It speaks only once the front-end has gone, and notes its arguments only if it could.
+        const QString gone = machine.root.filePath(QStringLiteral("front-end-gone"));
+        script.write(QStringLiteral("#!/bin/sh\nn=0; until [ -e '%1' ] || [ $n -ge 600 ]; do sleep 0.05; n=$((n + 1)); done\n"
+                                    "echo extracting && echo almost >&2 && printf '%s\\n' \"$@\" > '%2'\n")
+                         .arg(gone, machine.recordPath).toUtf8());
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+
+        QProcess frontEnd;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("CHIPSET_INSTALLER_DRIVE"), machine.drivePath);
+        environment.insert(QStringLiteral("CHIPSET_INSTALLER_REGISTRY"), machine.registryPath);
+        frontEnd.setProcessEnvironment(environment);
+        frontEnd.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kExtractAndQuit)});
+        QVERIFY(frontEnd.waitForFinished(ProcessStart::timeoutMs));
+        QFile goneMark(gone);
+        QVERIFY(goneMark.open(QIODevice::WriteOnly));
+        const auto recorded = [&machine] {
+            QFile file(machine.recordPath);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(recorded(), QByteArray("/S\n/v EXTRACTONLY=1 /qr\n"), 10000);
+    }
+
+    void restartFlag_data()
+    {
+        QTest::addColumn<QString>("architecture");
+        QTest::addColumn<QString>("registry");
+        QTest::addColumn<bool>("required");
+        QTest::newRow("yes in lower case") << "x86_64" << kWowKey + "\"REBOOTSTATUS\"=\"yes\"" << true;
+        QTest::newRow("YES with a blank") << "x86_64" << kWowKey + "\"REBOOTSTATUS\"=\"YES \"" << false;
+        QTest::newRow("other architecture still reads the WOW view") << "arm64" << kWowKey + "\"REBOOTSTATUS\"=\"YES\"" << true;
+        QTest::newRow("the plain view never counts") << "arm64" << kPlainKey + "\"REBOOTSTATUS\"=\"YES\"" << false;
+    }
+
+    void restartFlag()
+    {
+        QFETCH(QString, architecture);
+        QFETCH(QString, registry);
+        QFETCH(bool, required);
+        TestMachine machine;
+        machine.systemInfo.architecture = architecture;
+        machine.writeRegistry(registry);
+        QCOMPARE(CustomSettings(machine.platform()).isRestartRequired(), required);
+    }
+
+    void logFileUrl_data()
+    {
+        QTest::addColumn<QString>("profile"); // null: no such variable
+        QTest::addColumn<QString>("url");     // empty: nothing opened
+        QTest::addColumn<QString>("path");    // the file the link names, as its decoded path
+        QTest::newRow("backslashes become slashes") << "C:\\Users\\Ann" << "file:///C:/Users/Ann/ZYM_Chipset_IODrivers.log"
+                                                    << "/C:/Users/Ann/ZYM_Chipset_IODrivers.log";
+        QTest::newRow("no profile: no guess") << QString() << QString() << QString();
+        QTest::newRow("# and % in folder") << "C:\\Users\\dev#2 50%41"
+                                           << "file:///C:/Users/dev%232%2050%2541/ZYM_Chipset_IODrivers.log"
+                                           << "/C:/Users/dev#2 50%41/ZYM_Chipset_IODrivers.log";
+    }
+
+    void logFileUrl()
+    {
+        QFETCH(QString, profile);
+        QFETCH(QString, url);
+        QFETCH(QString, path);
+        TestMachine machine;
+        if (!profile.isNull())
+            machine.environment.variables.insert(QStringLiteral("userprofile"), profile);
+        CustomSettings(machine.platform()).toLaunchLogFile();
+        QCOMPARE(machine.urlOpener.opened.size(), url.isEmpty() ? 0 : 1);
+        if (url.isEmpty())
+            return;
+        QCOMPARE(machine.urlOpener.opened.first().toString(QUrl::FullyEncoded), url);
+        QCOMPARE(machine.urlOpener.opened.first().path(QUrl::FullyDecoded), path);
+    }
+
+    // The one table that turns an installer's exit code into what the page says.
+    void outcome_data()
+    {
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("crashed");
+        QTest::addColumn<bool>("flagged");
+        QTest::addColumn<bool>("removal");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("restart");
+        QTest::addColumn<bool>("retry");
+        const QString ok = QStringLiteral("Successfully Installed"), removed = QStringLiteral("Successfully Uninstalled");
+        QTest::newRow("0, not flagged") << 0 << false << false << false << ok << false << false;
+        QTest::newRow("0, flagged") << 0 << false << true << false << ok << true << false;
+        QTest::newRow("0, removal, install flag set") << 0 << false << true << true << removed << false << false;
+        QTest::newRow("3010 whatever the flag") << 3010 << false << false << false << ok << true << false;
+        QTest::newRow("3011") << 3011 << false << false << false << ok << true << false;
+        QTest::newRow("3010, removal") << 3010 << false << false << true << removed << true << false;
+        QTest::newRow("1641: already restarting") << 1641 << false << true << false
+                                                  << "Successfully Installed. Windows is restarting." << false << false;
+        QTest::newRow("1641, removal") << 1641 << false << false << true
+                                       << "Successfully Uninstalled. Windows is restarting." << false << false;
+        QTest::newRow("1602 cancelled") << 1602 << false << true << false << "Installation cancelled" << false << true;
+        QTest::newRow("1223 cancelled") << 1223 << false << false << false << "Installation cancelled" << false << true;
+        QTest::newRow("1602, removal") << 1602 << false << false << true << "Uninstallation cancelled" << false << true;
+        QTest::newRow("1618 busy") << 1618 << false << false << false
+                                   << "Another installation is in progress. Try again when it has finished." << false << true;
+        QTest::newRow("3017") << 3017 << false << false << false
+                              << "Installation failed (error 3017). A restart is required." << true << false;
+        QTest::newRow("3018, removal") << 3018 << false << false << true
+                                       << "Uninstallation failed (error 3018). A restart is required." << true << false;
+        QTest::newRow("1603 fatal error") << 1603 << false << true << false << "Installation failed (error 1603)" << false << false;
+        QTest::newRow("1, removal") << 1 << false << false << true << "Uninstallation failed (error 1)" << false << false;
+        QTest::newRow("negative") << -1 << false << false << false << "Installation failed (error -1)" << false << false;
+        QTest::newRow("crash with code 0 is no success") << 0 << true << true << false
+                                                         << "Installation failed (error 0)" << false << false;
+        QTest::newRow("crash with a success code") << 3010 << true << false << false
+                                                   << "Installation failed (error 3010)" << false << false;
+    }
+
+    void outcome()
+    {
+        QFETCH(int, exitCode);
+        QFETCH(bool, crashed);
+        QFETCH(bool, flagged);
+        QFETCH(bool, removal);
+        QFETCH(QString, text);
+        QFETCH(bool, restart);
+        QFETCH(bool, retry);
+        const InstallOutcome outcome = InstallOutcome::classify(exitCode, crashed, flagged, removal);
+        QCOMPARE(outcome.statusText, text);
+        QCOMPARE(outcome.restartOffered, restart);
+        QCOMPARE(outcome.retryOffered, retry);
+    }
+
+    void installRows_data()
+    {
+        QTest::addColumn<QString>("windows");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("markers between switches are no rows")
+            << "10" << QStringList{"/SETPCI", "/SET_RAIDSATA", "/SETGPIO2"}
+            << QStringList{"ZYM PCI Device Driver 1.0.0.75", "ZYM GPIO Driver 2.2.0.126"};
+        QTest::newRow("a repeated marker is a row") << "10" << QStringList{"/SET_RAIDNVME", "/SETI2C", "/SET_RAIDNVME"}
+                                                    << QStringList{"ZYM I2C Driver 1.2.0.99", "ZYM _RAIDNVME Driver "};
+        QTest::newRow("unknown and lower-case switches have no version")
+            << "10" << QStringList{"/SETFOO", "/setpci"} << QStringList{"ZYM FOO Driver ", "ZYM pci Driver "};
+        QTest::newRow("Vista in any case takes the older version") << "VISTA" << QStringList{"/SETPCI"}
+                                                                   << QStringList{"ZYM PCI Device Driver 1.0.0.67"};
+        QTest::newRow("a seven inside is not 7") << "17" << QStringList{"/SETPCI"}
+                                                 << QStringList{"ZYM PCI Device Driver 1.0.0.75"};
+    }
+
+    void installRows()
+    {
+        QFETCH(QString, windows);
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, rows);
+        TestMachine machine;
+        machine.systemInfo.version = windows;
+        machine.setArguments(arguments);
+        DriverInfo driver(machine.platform());
+        QCOMPARE(::rows(driver, false), rows);
+        QVERIFY(driver.uninstallALLDrivers()); // every row starts ticked
+    }
+
+    void removalRows_data()
+    {
+        QTest::addColumn<QString>("architecture");
+        QTest::addColumn<QString>("values"); // of the IO-driver key in the 32-bit view; the plain one holds CIR
+        QTest::addColumn<QStringList>("rows");
+        const QString deployed = QStringLiteral("\"DeployedFeatures\"=\"%1\"");
+        QTest::newRow("GPIO2 excluded") << "x86_64" << deployed.arg("PCI,GPIO2,SMBUS,CIR")
+                                        << QStringList{"ZYM PCI Device Driver 1.0.0.75", "ZYM SMBus Driver 5.12.0.38",
+                                                       "ZYM Consumer Infrared Driver 3.2.4.135"};
+        QTest::newRow("only excluded entries: no rows") << "x86_64" << deployed.arg("raid,Drivers") << QStringList();
+        QTest::newRow("value absent: one empty row") << "x86_64" << QString() << QStringList{"ZYM  Driver "};
+        QTest::newRow("empty parts kept, case kept")
+            << "x86_64" << deployed.arg("pci,,RAID") << QStringList{"ZYM pci Driver ", "ZYM  Driver ", "ZYM RAID Driver "};
+        QTest::newRow("architecture compared by case: the plain key") << "X86_64" << deployed.arg("PCI")
+                                                                      << QStringList{"ZYM Consumer Infrared Driver 3.2.4.135"};
+    }
+
+    void removalRows()
+    {
+        QFETCH(QString, architecture);
+        QFETCH(QString, values);
+        QFETCH(QStringList, rows);
+        TestMachine machine;
+        machine.systemInfo.architecture = architecture;
+        machine.writeRegistry(kWowKey + values + "\r\n" + kPlainKey + "\"DeployedFeatures\"=\"CIR\"\r\n");
+        DriverInfo driver(machine.platform());
+        QCOMPARE(::rows(driver, true), rows);
+    }
+
+    // The one tick vector belongs to the list counted last.
+    void ticksBelongToListCountedLast()
+    {
+        TestMachine machine;
+        machine.setArguments({"/SETPCI", "/SETCIR", "/SETNUVL"});
+        machine.writeRegistry(kWowKey + "\"DeployedFeatures\"=\"PCI,CIR\"\r\n");
+        DriverInfo driver(machine.platform());
+        driver.getNumberOfDrivers();
+        driver.getCheckboxStatus(false, 0);
+        driver.getNumberOfUninstallableDrivers();
+        QVERIFY(driver.uninstallALLDrivers());
+        driver.getCheckboxStatus(false, 2); // past the removal list: ignored
+        QVERIFY(driver.uninstallALLDrivers());
+        driver.getCheckboxStatusForUninstall(false, 1);
+        QVERIFY(!driver.uninstallALLDrivers());
+        driver.getNumberOfDrivers();
+        QVERIFY(driver.uninstallALLDrivers());
+    }
+
+    // The versions installed, by switch, from the maker key's products.
+    void installedVersions()
+    {
+        TestMachine machine;
+        machine.setArguments({"/SETPCI", "/SETGPIO2", "/SETCIR", "/setpci"});
+        const QString maker = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\%1]\r\n%2\r\n");
+        machine.writeRegistry(maker.arg("PciOld", "\"prdtcmd\"=\"/SETPCI\"\r\n\"ProductVersion\"=\"1.0.0.60\"")
+                              + maker.arg("Gpio", "\"prdtcmd\"=\"/SETGPIO2\"")
+                              + maker.arg("PciNew", "\"ProductVersion\"=\"1.0.0.70\"\r\n\"prdtcmd\"=\"/SETPCI\"")
+                              + maker.arg("Cir", "\"prdtcmd\"=\"/SETCIR\"\r\n\"ProductVersion\"=\"3.2.4.100\""));
+        DriverInfo driver(machine.platform());
+        HKEY makerKey = nullptr;
+        QCOMPARE(machine.registry->openKey(QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\"), &makerKey),
+                 long(Registry::Success));
+        driver.query(makerKey);
+        machine.registry->closeKey(makerKey);
+        driver.getNumberOfDrivers();
+        QStringList versions;
+        for (int i = 0; i < 5; ++i)
+            versions << driver.getOlderVersionNumber(i);
+        // The later product of a switch wins; switches are compared by case.
+        QCOMPARE(versions, (QStringList{"1.0.0.70", "", "3.2.4.100", "", ""}));
+    }
+};
+
+// Run with this argument, the test program is a front-end of its own on the machine that the
+// environment names: it starts the extract-only run and quits at once, leaving the run going as
+// the application does.
+int main(int argc, char *argv[])
+{
+    if (argc == 2 && qstrcmp(argv[1], kExtractAndQuit) == 0) {
+        QCoreApplication application(argc, argv);
+        const ProductionPlatform platform;
+        // Never destroyed, as in the application, so nothing ends the run.
+        (new CustomSettings(platform.seams().platform))->toExtractFiles();
+        return 0;
+    }
+    QGuiApplication application(argc, argv);
+    TestBackend test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_backend.moc"

@@ -298,13 +298,12 @@ private slots:
         QCOMPARE(CustomSettings(machine.platform()).isRestartRequired(), required);
     }
 
+    // The usual profile folder is the end-to-end flows'.
     void logFileUrl_data()
     {
         QTest::addColumn<QString>("profile"); // null: no such variable
         QTest::addColumn<QString>("url");     // empty: nothing opened
         QTest::addColumn<QString>("path");    // the file the link names, as its decoded path
-        QTest::newRow("backslashes become slashes") << "C:\\Users\\Ann" << "file:///C:/Users/Ann/ZYM_Chipset_IODrivers.log"
-                                                    << "/C:/Users/Ann/ZYM_Chipset_IODrivers.log";
         QTest::newRow("no profile: no guess") << QString() << QString() << QString();
         QTest::newRow("# and % in folder") << "C:\\Users\\dev#2 50%41"
                                            << "file:///C:/Users/dev%232%2050%2541/ZYM_Chipset_IODrivers.log"
@@ -439,49 +438,6 @@ private slots:
         machine.writeRegistry(kWowKey + values + "\r\n" + kPlainKey + "\"DeployedFeatures\"=\"CIR\"\r\n");
         DriverInfo driver(machine.platform());
         QCOMPARE(::rows(driver, true), rows);
-    }
-
-    // The one tick vector belongs to the list counted last.
-    void ticksBelongToListCountedLast()
-    {
-        TestMachine machine;
-        machine.setArguments({"/SETPCI", "/SETCIR", "/SETNUVL"});
-        machine.writeRegistry(kWowKey + "\"DeployedFeatures\"=\"PCI,CIR\"\r\n");
-        DriverInfo driver(machine.platform());
-        driver.getNumberOfDrivers();
-        driver.getCheckboxStatus(false, 0);
-        driver.getNumberOfUninstallableDrivers();
-        QVERIFY(driver.uninstallALLDrivers());
-        driver.getCheckboxStatus(false, 2); // past the removal list: ignored
-        QVERIFY(driver.uninstallALLDrivers());
-        driver.getCheckboxStatusForUninstall(false, 1);
-        QVERIFY(!driver.uninstallALLDrivers());
-        driver.getNumberOfDrivers();
-        QVERIFY(driver.uninstallALLDrivers());
-    }
-
-    // The versions installed, by switch, from the maker key's products.
-    void installedVersions()
-    {
-        TestMachine machine;
-        machine.setArguments({"/SETPCI", "/SETGPIO2", "/SETCIR", "/setpci"});
-        const QString maker = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\%1]\r\n%2\r\n");
-        machine.writeRegistry(maker.arg("PciOld", "\"prdtcmd\"=\"/SETPCI\"\r\n\"ProductVersion\"=\"1.0.0.60\"")
-                              + maker.arg("Gpio", "\"prdtcmd\"=\"/SETGPIO2\"")
-                              + maker.arg("PciNew", "\"ProductVersion\"=\"1.0.0.70\"\r\n\"prdtcmd\"=\"/SETPCI\"")
-                              + maker.arg("Cir", "\"prdtcmd\"=\"/SETCIR\"\r\n\"ProductVersion\"=\"3.2.4.100\""));
-        DriverInfo driver(machine.platform());
-        HKEY makerKey = nullptr;
-        QCOMPARE(machine.registry->openKey(QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\"), &makerKey),
-                 long(Registry::Success));
-        driver.query(makerKey);
-        machine.registry->closeKey(makerKey);
-        driver.getNumberOfDrivers();
-        QStringList versions;
-        for (int i = 0; i < 5; ++i)
-            versions << driver.getOlderVersionNumber(i);
-        // The later product of a switch wins; switches are compared by case.
-        QCOMPARE(versions, (QStringList{"1.0.0.70", "", "3.2.4.100", "", ""}));
     }
 };
 

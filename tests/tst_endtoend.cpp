@@ -82,33 +82,33 @@ private:
     // it agrees once and starts nothing.
     static void agree(SceneDriver &scene, Input input)
     {
-        QVERIFY(scene.isShown(QStringLiteral("recForLictab")));
+        QVERIFY(scene.isShown("recForLictab"));
         if (input == Input::Mouse) {
-            const QQuickItem *bar = scene.item(QStringLiteral("recAcceptButton"));
+            const QQuickItem *bar = scene.item("recAcceptButton");
             const QPoint point = bar->mapToScene(QPointF(bar->width() - 2, bar->height() / 2)).toPoint();
             QTest::mouseClick(scene.window(), Qt::LeftButton, Qt::NoModifier, point);
             QTest::mouseClick(scene.window(), Qt::LeftButton, Qt::NoModifier, point, 150);
         } else {
-            activate(scene, input, QStringLiteral("recAcceptButton"), Qt::Key_Space);
+            activate(scene, input, "recAcceptButton", Qt::Key_Space);
             scene.key(Qt::Key_Space);
         }
-        QTRY_VERIFY(scene.isShown(QStringLiteral("recDriverContent")));
-        QVERIFY(!scene.isShown(QStringLiteral("recForLictab")));
-        QVERIFY(scene.value(QStringLiteral("checkboxAgree"), "bChecked").toBool());
+        QTRY_VERIFY(scene.isShown("recDriverContent"));
+        QVERIFY(!scene.isShown("recForLictab"));
+        QVERIFY(scene.value("checkboxAgree", "bChecked").toBool());
         // A pointer can only hit the button once it has slid in.
-        QTRY_COMPARE(scene.value(QStringLiteral("recInstallButton"), "x").toReal(), 0.0);
-        QVERIFY(scene.value(QStringLiteral("recInstallButton"), "enabled").toBool());
-        QVERIFY(!scene.isShown(QStringLiteral("recProgressBar")));
+        QTRY_COMPARE(scene.value("recInstallButton", "x").toReal(), 0.0);
+        QVERIFY(scene.value("recInstallButton", "enabled").toBool());
+        QVERIFY(!scene.isShown("recProgressBar"));
     }
 
     // While an installer runs the title bar's Close is disabled and out of the Tab chain, and
     // keys on buttons act on nothing, not even on a hidden button that holds the keyboard.
     static void busy(SceneDriver &scene, const QString &status, const QStringList &buttons)
     {
-        QTRY_VERIFY(scene.isShown(QStringLiteral("recProgressBar")));
+        QTRY_VERIFY(scene.isShown("recProgressBar"));
         QCOMPARE(scene.statusText(), status);
-        QVERIFY(!scene.value(QStringLiteral("recAppClose"), "enabled").toBool());
-        QVERIFY(scene.click(QStringLiteral("recAppClose")));
+        QVERIFY(!scene.value("recAppClose", "enabled").toBool());
+        QVERIFY(scene.click("recAppClose"));
         QVERIFY(!scene.tabChain(6).contains(QStringLiteral("recAppClose")));
         for (const QString &name : buttons) {
             scene.item(name)->forceActiveFocus();
@@ -136,10 +136,10 @@ private:
     // reached and seen whole, none sits under the scroll bar, and a click on the strip ticks nothing.
     static void tilesInReach(SceneDriver &scene, int count)
     {
-        const QQuickItem *strip = scene.item(QStringLiteral("recProgressBar"));
-        QTRY_COMPARE(strip->height(), scene.item(QStringLiteral("recMainHeader"))->height());
+        const QQuickItem *strip = scene.item("recProgressBar");
+        QTRY_COMPARE(strip->height(), scene.item("recMainHeader")->height());
         const qreal stripTop = strip->mapToScene(QPointF()).y();
-        const QQuickItem *scrollBar = scene.item(QStringLiteral("scrollBarGrid"));
+        const QQuickItem *scrollBar = scene.item("scrollBarGrid");
         QVERIFY(scrollBar && scrollBar->isVisible());
         const qreal scrollBarLeft = scrollBar->mapToScene(QPointF()).x();
         for (int i = 0; i < count; ++i) {
@@ -150,7 +150,7 @@ private:
             const QQuickItem *version = tile->findChild<QQuickItem *>(QStringLiteral("textDriverVersion"));
             QVERIFY2(version->mapToScene(QPointF(version->width(), 0)).x() <= scrollBarLeft, qPrintable(name));
         }
-        QVERIFY(scene.click(QStringLiteral("recProgressBar")));
+        QVERIFY(scene.click("recProgressBar"));
         for (int i = 0; i < count; ++i)
             QVERIFY(scene.value(QStringLiteral("driverTile%1").arg(i), "bCheckboxChecked").toBool());
     }
@@ -173,8 +173,7 @@ private slots:
 
         QTest::newRow("restart flagged, Restart Now, starting by mouse")
             << Input::Mouse << false << true << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES /qr";
-        QTest::newRow("package installed, Close, starting by keyboard")
-            << Input::Keyboard << true << false
+        QTest::newRow("package installed, Close, starting by keyboard") << Input::Keyboard << true << false
             << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,GPIO2 /qr";
     }
 
@@ -215,18 +214,17 @@ private slots:
         STEP(untick(scene, input == Input::Mouse ? Input::Assistive : Input::Keyboard, 2, "ZYM PCI Device Driver",
                     "Version: 1.0.0.75"));
 
-        STEP(activate(scene, other(input), QStringLiteral("recInstallButton")));
+        STEP(activate(scene, other(input), "recInstallButton"));
         STEP(busy(scene, "Installing..", {"recInstallButton", "recAcceptButton", "recExitAndRestart",
                                           "recExitWithoutRestart", "recViewLog", "recCloseButton"}));
-        QVERIFY(scene.isShown(QStringLiteral("recIndicator")));
+        QVERIFY(scene.isShown("recIndicator"));
         QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Successfully Installed"), kCompletionTimeoutMs);
-        QVERIFY(!scene.isShown(QStringLiteral("recIndicator")));
-        QVERIFY(scene.value(QStringLiteral("recAppClose"), "enabled").toBool());
-        QTRY_VERIFY(scene.isShown(QStringLiteral("recViewLog")));
-        QCOMPARE(scene.isShown(QStringLiteral("recExitAndRestart")), restartFlagged);
-        const qreal footerWidth = scene.item(QStringLiteral("mainFooter"))->width();
-        QCOMPARE(scene.item(QStringLiteral("recExitWithoutRestart"))->width(),
-                 restartFlagged ? footerWidth / 2 : footerWidth);
+        QVERIFY(!scene.isShown("recIndicator"));
+        QVERIFY(scene.value("recAppClose", "enabled").toBool());
+        QTRY_VERIFY(scene.isShown("recViewLog"));
+        QCOMPARE(scene.isShown("recExitAndRestart"), restartFlagged);
+        const qreal footerWidth = scene.item("mainFooter")->width();
+        QCOMPARE(scene.item("recExitWithoutRestart")->width(), restartFlagged ? footerWidth / 2 : footerWidth);
         QCOMPARE(machine.recordedRuns(), (QList<QStringList>{{"ZYM_Chipset_Drivers.exe", "/S", properties, "/clone_wait"}}));
         // The keyboard is on the button that ends the run.
         if (!restartFlagged)
@@ -236,7 +234,7 @@ private slots:
                            QStringList{"recExitWithoutRestart"} + kTitleBar + QStringList{"recViewLog", "recExitAndRestart"}));
 
         // The log opens and the window stays.
-        STEP(activate(scene, input, QStringLiteral("recViewLog"), Qt::Key_Enter, Qt::KeypadModifier));
+        STEP(activate(scene, input, "recViewLog", Qt::Key_Enter, Qt::KeypadModifier));
         QCOMPARE(machine.urlOpener.opened,
                  QList<QUrl>{QUrl(QStringLiteral("file:///C:/Users/Tester/ZYM_Chipset_IODrivers.log"))});
         QCOMPARE(scene.quitRequests(), 0);
@@ -282,33 +280,32 @@ private slots:
 
         SceneDriver scene(machine);
         STEP(start(scene));
-        QVERIFY(scene.isShown(QStringLiteral("recDriverContent")));
+        QVERIFY(scene.isShown("recDriverContent"));
         QCOMPARE(tileNames(scene, 3),
                  (QStringList{"ZYM PCI Device Driver", "ZYM SMBus Driver", "ZYM Consumer Infrared Driver"}));
-        QVERIFY(!scene.item(QStringLiteral("driverTile3")));
+        QVERIFY(!scene.item("driverTile3"));
         STEP(reachable(scene, "recUninstallButton",
                        kTitleBar + QStringList{"recDriverstab", "driverTile0", "driverTile1", "driverTile2", "recUninstallButton"}));
         if (untickedTile >= 0)
             STEP(untick(scene, input, untickedTile, "ZYM SMBus Driver", "5.12.0.38"));
 
-        STEP(activate(scene, other(input), QStringLiteral("recUninstallButton")));
+        STEP(activate(scene, other(input), "recUninstallButton"));
         STEP(busy(scene, "Uninstalling..", {"recUninstallButton", "recFinishButton", "recUninstallRestartButton", "recCloseButton"}));
-        QVERIFY(scene.isShown(QStringLiteral("recIndicatorForUninstall")));
+        QVERIFY(scene.isShown("recIndicatorForUninstall"));
         QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Successfully Uninstalled"), kCompletionTimeoutMs);
-        QVERIFY(!scene.isShown(QStringLiteral("recIndicatorForUninstall")));
-        QVERIFY(!scene.isShown(QStringLiteral("recUninstallButton")));
-        QVERIFY(scene.value(QStringLiteral("recAppClose"), "enabled").toBool());
+        QVERIFY(!scene.isShown("recIndicatorForUninstall"));
+        QVERIFY(!scene.isShown("recUninstallButton"));
+        QVERIFY(scene.value("recAppClose", "enabled").toBool());
         QCOMPARE(scene.unnamedControls(), QStringList());
         // No installation log after a removal.
-        QVERIFY(!scene.isShown(QStringLiteral("recViewLog")));
+        QVERIFY(!scene.isShown("recViewLog"));
         const bool restart = exitCode == 3010;
         QCOMPARE(scene.focusedName(), QString(restart ? "recUninstallRestartButton" : "recFinishButton"));
-        QCOMPARE(scene.isShown(QStringLiteral("recUninstallRestartButton")), restart);
-        QCOMPARE(scene.item(QStringLiteral("recFinishButton"))->width(),
-                 scene.item(QStringLiteral("recUninstallFooter"))->width() / (restart ? 2 : 1));
+        QCOMPARE(scene.isShown("recUninstallRestartButton"), restart);
+        QCOMPARE(scene.item("recFinishButton")->width(), scene.item("recUninstallFooter")->width() / (restart ? 2 : 1));
         QCOMPARE(machine.recordedRuns(), QList<QStringList>{QStringList{"MsiExec.exe"} + arguments});
 
-        STEP(activate(scene, input, QStringLiteral("recFinishButton")));
+        STEP(activate(scene, input, "recFinishButton"));
         QCOMPARE(scene.quitRequests(), 1);
         QVERIFY(scene.waitForPrograms());
         QCOMPARE(machine.recordedRuns().size(), 1);
@@ -323,19 +320,19 @@ private slots:
 
         SceneDriver scene(machine);
         STEP(start(scene));
-        QVERIFY(scene.isShown(QStringLiteral("recSystemUpdate")));
-        QVERIFY(!scene.isShown(QStringLiteral("recLicenseTab")));
-        QVERIFY(!scene.isShown(QStringLiteral("recDriverstab")));
-        QVERIFY(scene.isShown(QStringLiteral("recForSystemUpdate")));
-        QCOMPARE(scene.value(QStringLiteral("textSystemUpdate"), "strText").toString(),
+        QVERIFY(scene.isShown("recSystemUpdate"));
+        QVERIFY(!scene.isShown("recLicenseTab"));
+        QVERIFY(!scene.isShown("recDriverstab"));
+        QVERIFY(scene.isShown("recForSystemUpdate"));
+        QCOMPARE(scene.value("textSystemUpdate", "strText").toString(),
                  QStringLiteral("System configuration is not compatible for RAID drivers or applications installation."));
 
         // The smallest window, on the test platform's 800 x 600 screen.
         QCOMPARE(scene.window()->size(), QSize(800, 393));
-        QCOMPARE(scene.item(QStringLiteral("recMainHeader"))->height(), 37.0);
+        QCOMPARE(scene.item("recMainHeader")->height(), 37.0);
         STEP(reachable(scene, "recCloseButton", kTitleBar + QStringList{"recSystemUpdate", "recCloseButton"}));
 
-        STEP(activate(scene, Input::Keyboard, QStringLiteral("recCloseButton")));
+        STEP(activate(scene, Input::Keyboard, "recCloseButton"));
         QCOMPARE(scene.quitRequests(), 1);
         QVERIFY(scene.waitForPrograms());
         QCOMPARE(machine.recordedRuns(), QList<QStringList>{kExtractRun});
@@ -389,16 +386,16 @@ private slots:
         if (agreed)
             STEP(agree(scene, Input::Mouse));
         if (exitCode >= 0) {
-            STEP(activate(scene, Input::Mouse, QStringLiteral("recInstallButton")));
-            QTRY_VERIFY(scene.isShown(QStringLiteral("recIndicator")));
+            STEP(activate(scene, Input::Mouse, "recInstallButton"));
+            QTRY_VERIFY(scene.isShown("recIndicator"));
             QVERIFY(!scene.window()->close());
             QVERIFY(scene.window()->isVisible());
             QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), status, kCompletionTimeoutMs);
             QCOMPARE(scene.quitRequests(), 0);
             const bool retry = exitCode != 0;
-            QCOMPARE(scene.isShown(QStringLiteral("recInstallButton")), retry);
-            QCOMPARE(scene.value(QStringLiteral("recInstallButton"), "enabled").toBool(), retry);
-            QTRY_COMPARE(scene.isShown(QStringLiteral("recViewLog")), !retry);
+            QCOMPARE(scene.isShown("recInstallButton"), retry);
+            QCOMPARE(scene.value("recInstallButton", "enabled").toBool(), retry);
+            QTRY_COMPARE(scene.isShown("recViewLog"), !retry);
             if (retry)
                 STEP(tilesInReach(scene, arguments.size()));
         }
@@ -408,7 +405,7 @@ private slots:
         if (input == Input::CloseRequest)
             scene.window()->close();
         else
-            STEP(activate(scene, input, QStringLiteral("recAppClose")));
+            STEP(activate(scene, input, "recAppClose"));
         QCOMPARE(scene.quitRequests(), 1);
         // A repeated request changes nothing.
         scene.window()->close();
@@ -426,13 +423,13 @@ private slots:
         SceneDriver scene(machine);
         STEP(start(scene));
         STEP(agree(scene, Input::Keyboard));
-        STEP(activate(scene, Input::Keyboard, QStringLiteral("recInstallButton")));
+        STEP(activate(scene, Input::Keyboard, "recInstallButton"));
         QTRY_COMPARE(scene.statusText(), QStringLiteral("Installation could not be started"));
-        QVERIFY(scene.value(QStringLiteral("recInstallButton"), "enabled").toBool());
-        QVERIFY(!scene.isShown(QStringLiteral("recIndicator")));
+        QVERIFY(scene.value("recInstallButton", "enabled").toBool());
+        QVERIFY(!scene.isShown("recIndicator"));
 
         machine.addRecorder(kSetupProgram, 0.3);
-        QVERIFY(scene.click(QStringLiteral("recInstallButton")));
+        QVERIFY(scene.click("recInstallButton"));
         QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Successfully Installed"), kCompletionTimeoutMs);
         QCOMPARE(machine.recordedRuns().size(), 1);
     }

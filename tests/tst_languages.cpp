@@ -16,6 +16,7 @@
 namespace {
 
 const QString kIoDriverSection = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
+const QString kProductCode = QStringLiteral("{4D2E1C3B-5A6F-4789-8ABC-DEF012345678}");
 const QString kPseudo = QStringLiteral("pseudo");
 // Data, not interface text: product names and the licence, which the maker translates.
 const QStringList kUntranslated{"textDriverName", "textLicenseContent", "textLicenseContent2"};
@@ -91,7 +92,7 @@ private:
     // Each way the run can end, in the status strip of a finished run.
     void checkOutcomes(SceneDriver &scene, bool removal) const
     {
-        QObject *page = scene.item(QStringLiteral("recInstall"));
+        QObject *page = scene.item("recInstall");
         for (int exitCode : kExitCodes) {
             QVERIFY(page->setProperty("strCompletion",
                                       InstallOutcome::classify(exitCode, false, false, removal).statusText));
@@ -123,43 +124,33 @@ private slots:
         }
 
         // Install: licence, drivers, installing, finished with a restart offered and the log bar.
-        {
-            TestMachine machine;
-            machine.setArguments({"/SETZYM_RAID", "/SETRAIDMAVEL", "/SETPCI", "/SETGPIO2"});
-            machine.addRegistryWriter(machine.setupProgramPath(),
-                                      QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers"),
-                                      QStringLiteral("REBOOTSTATUS"), QStringLiteral("YES"), 1.5);
-            SceneDriver scene(machine);
-            STEP(start(scene));
-            STEP(check(scene));
-            QVERIFY(scene.click(QStringLiteral("recAcceptButton")));
-            QTRY_COMPARE(scene.value(QStringLiteral("recInstallButton"), "x").toReal(), 0.0);
-            STEP(check(scene));
-            QVERIFY(scene.click(QStringLiteral("recInstallButton")));
-            QTRY_VERIFY(scene.isShown(QStringLiteral("recIndicator")));
-            STEP(check(scene));
-            QTRY_VERIFY_WITH_TIMEOUT(scene.isShown(QStringLiteral("recExitAndRestart")), 15000);
-            STEP(check(scene));
-            STEP(checkOutcomes(scene, false));
-        }
         // Removal: the drivers, uninstalling, finished.
-        {
+        for (const bool removal : {false, true}) {
             TestMachine machine;
-            machine.setArguments({QStringLiteral("/U"), QStringLiteral("{4D2E1C3B-5A6F-4789-8ABC-DEF012345678}")});
+            machine.setArguments(removal ? QStringList{"/U", kProductCode} : QStringList{"/SETZYM_RAID", "/SETRAIDMAVEL", "/SETPCI", "/SETGPIO2"});
             machine.writeRegistry(kIoDriverSection + QStringLiteral("\"DeployedFeatures\"=\"PCI,CIR\"\r\n"));
-            machine.addRecorder(QStringLiteral("C:\\Windows\\System32\\MsiExec.exe"), 1.5);
+            if (removal)
+                machine.addRecorder(QStringLiteral("C:\\Windows\\System32\\MsiExec.exe"), 1.5);
+            else
+                machine.addRegistryWriter(machine.setupProgramPath(), QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers"),
+                                          QStringLiteral("REBOOTSTATUS"), QStringLiteral("YES"), 1.5);
             SceneDriver scene(machine);
             STEP(start(scene));
             STEP(check(scene));
-            QVERIFY(scene.click(QStringLiteral("recUninstallButton")));
-            QTRY_VERIFY(scene.isShown(QStringLiteral("recIndicatorForUninstall")));
+            if (!removal) {
+                QVERIFY(scene.click("recAcceptButton"));
+                QTRY_COMPARE(scene.value("recInstallButton", "x").toReal(), 0.0);
+                STEP(check(scene));
+            }
+            QVERIFY(scene.click(removal ? "recUninstallButton" : "recInstallButton"));
+            QTRY_VERIFY(scene.isShown(removal ? "recIndicatorForUninstall" : "recIndicator"));
             STEP(check(scene));
-            QTRY_VERIFY_WITH_TIMEOUT(scene.isShown(QStringLiteral("recFinishButton")), 15000);
+            QTRY_VERIFY_WITH_TIMEOUT(scene.isShown(removal ? "recFinishButton" : "recExitAndRestart"), 15000);
             STEP(check(scene));
-            STEP(checkOutcomes(scene, true));
+            STEP(checkOutcomes(scene, removal));
         }
         // Removal with nothing to remove, and nothing offered: the warning and the notice.
-        for (const QStringList &arguments : {QStringList{"/U", "{4D2E1C3B-5A6F-4789-8ABC-DEF012345678}"}, QStringList()}) {
+        for (const QStringList &arguments : {QStringList{"/U", kProductCode}, QStringList()}) {
             TestMachine machine;
             machine.setArguments(arguments);
             SceneDriver scene(machine);

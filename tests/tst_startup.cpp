@@ -1,5 +1,4 @@
 #include "app/extractorcleanup.h"
-#include "app/icoiconengine.h"
 #include "app/installerapp.h"
 #include "app/uilanguage.h"
 #include "backend/processstart.h"
@@ -57,8 +56,7 @@ public:
                     events << QStringLiteral("%1 %2 at %3").arg(window->title(), window->isExposed() ? "drawn" : "hidden")
                                   .arg(window->devicePixelRatio());
             }
-            events << QStringLiteral("listing%1%2")
-                          .arg(QGuiApplication::windowIcon().isNull() ? "" : ", icon set",
+            events << QStringLiteral("listing%1%2") .arg(QGuiApplication::windowIcon().isNull() ? "" : ", icon set",
                                qobject_cast<QApplication *>(QCoreApplication::instance()) ? ", widgets" : "");
             atListing();
         }
@@ -74,7 +72,7 @@ private:
 } // namespace
 
 // The application as started, on a machine whose installers are stand-ins: the order of start-up,
-// the second copy's box, closing the package extractor's window, the icon and the language.
+// the second copy's box, closing the package extractor's window, and the language chosen.
 class TestStartup : public QObject
 {
     Q_OBJECT
@@ -221,30 +219,6 @@ private slots:
             QVERIFY2(ticks >= 20, qPrintable(QStringLiteral("only %1 ticks while the listing ran").arg(ticks)));
     }
 
-    void windowIcon_data()
-    {
-        QTest::addColumn<QSize>("asked");
-        QTest::addColumn<QSize>("given");
-        QTest::newRow("a frame's own size") << QSize(16, 16) << QSize(16, 16);
-        QTest::newRow("between frames: the next larger, scaled down") << QSize(20, 20) << QSize(20, 20);
-        QTest::newRow("oblong: fitted, aspect kept") << QSize(40, 20) << QSize(20, 20);
-        QTest::newRow("above every frame: the largest, not scaled up") << QSize(300, 300) << QSize(256, 256);
-    }
-
-    // The window icon is decoded per size asked; each size must still look as Qt's own engine drew it.
-    void windowIcon()
-    {
-        QFETCH(QSize, asked);
-        QFETCH(QSize, given);
-        QGuiApplication application(argc(), argv());
-        const QIcon ours(new IcoIconEngine(QStringLiteral(":/img/ZYMlogo.ico")));
-        const QIcon qts(QStringLiteral(":/img/ZYMlogo.ico"));
-        QCOMPARE(ours.availableSizes(), qts.availableSizes());
-        const QImage drawn = ours.pixmap(asked).toImage();
-        QCOMPARE(drawn.size(), given);
-        QCOMPARE(drawn, qts.pixmap(asked).toImage());
-    }
-
     void uiLanguage_data()
     {
         QTest::addColumn<QStringList>("uiLanguages");
@@ -255,7 +229,6 @@ private slots:
         QTest::newRow("same language, other country") << QStringList{"pt-PT"} << "pt_BR";
         QTest::newRow("script as Qt names it") << QStringList{"zh-Hans-CN"} << "zh_CN";
         QTest::newRow("other script") << QStringList{"zh-Hant-TW", "zh-TW"} << "";
-        QTest::newRow("none translated") << QStringList{"nl-NL", "C"} << "";
     }
 
     void uiLanguage()

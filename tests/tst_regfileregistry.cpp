@@ -1,7 +1,5 @@
 #include "platform/simulated/regfileregistry.h"
 #include "platform/simulated/regfilewriter.h"
-#include "platform/simulated/simulateddrive.h"
-#include "platform/simulated/simulatedprocesslauncher.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -26,9 +24,8 @@ QStringList reg(const QStringList &lines)
 
 } // namespace
 
-// The simulated Windows: the registry file, read whatever it holds, and the exit codes of the
-// programs started on the simulated drive.
-class TestSimulatedPlatform final : public QObject
+// The registry file the simulated Windows reads, whatever it holds.
+class TestRegFileRegistry final : public QObject
 {
     Q_OBJECT
 
@@ -38,8 +35,6 @@ private slots:
     void problems_data();
     void problems();
     void survivesHugeLines();
-    void reportedExitCodes_data();
-    void reportedExitCodes();
 
 private:
     QString write(const QByteArray &bytes)
@@ -54,7 +49,7 @@ private:
     const QString m_path = m_dir.filePath(QStringLiteral("registry.reg"));
 };
 
-void TestSimulatedPlatform::readText_data()
+void TestRegFileRegistry::readText_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("keyPath");
@@ -72,9 +67,6 @@ void TestSimulatedPlatform::readText_data()
         QString expected;
     } cases[] = {
         {"escapes", reg({k, R"("P"="C:\\Pro Files\\\"q\"")"}), kp, "P", R"(C:\Pro Files\"q")"},
-        {"dword as decimal", reg({k, R"("C"=dword:0000001f)"}), kp, "C", "31"},
-        {"expandable over continuation lines",
-         reg({k, R"("E"=hex(2):25,00,\)", R"(  50,00,\)", "\t25,00,00,00"}), kp, "E", "%P%"},
         {"empty string is not absent", reg({k, R"("E"="")"}), kp, "E", QLatin1String("")},
         {"absent value", reg({k, R"("V"="1")"}), kp, "W", QString()},
         {"deleted value", reg({k, R"("V"="1")", R"("V"=-)"}), kp, "V", QString()},
@@ -102,7 +94,7 @@ void TestSimulatedPlatform::readText_data()
                                       << "HKLM\\K" << "V" << QStringLiteral("Grüß€");
 }
 
-void TestSimulatedPlatform::readText()
+void TestRegFileRegistry::readText()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, keyPath);
@@ -115,7 +107,7 @@ void TestSimulatedPlatform::readText()
 
 }
 
-void TestSimulatedPlatform::problems_data()
+void TestRegFileRegistry::problems_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("problem"); // empty: none
@@ -124,7 +116,6 @@ void TestSimulatedPlatform::problems_data()
     const QByteArray utf16 = encode(reg({product, R"("ProductVersion"="1")"}), Utf16LeBomCrLf);
 
     QTest::newRow("an export of the package") << utf16 << QString();
-    QTest::newRow("empty") << QByteArray() << "is empty";
     QTest::newRow("UTF-16 without its byte-order mark") << utf16.mid(2) << "encoding that cannot be read";
     QTest::newRow("no header") << encode({product, R"("ProductVersion"="1")"}, Utf8Lf)
                                << "does not begin with \"Windows Registry Editor Version 5.00\"";
@@ -135,7 +126,7 @@ void TestSimulatedPlatform::problems_data()
            "from the 64-bit view, export HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM instead";
 }
 
-void TestSimulatedPlatform::problems()
+void TestRegFileRegistry::problems()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, problem);
@@ -147,7 +138,7 @@ void TestSimulatedPlatform::problems()
         QVERIFY2(problems.size() == 1 && problems.first().contains(problem), qPrintable(problems.join('\n')));
 }
 
-void TestSimulatedPlatform::survivesHugeLines()
+void TestRegFileRegistry::survivesHugeLines()
 {
     const QString deep = "[HKLM" + QString("\\a").repeated(200000) + "]";
     RegFileRegistry registry(write(encode(reg({deep, "[" + QString(1 << 20, '['), R"("H"=hex:)" + QString("01,").repeated(1 << 18),
@@ -157,58 +148,5 @@ void TestSimulatedPlatform::survivesHugeLines()
     QCOMPARE(registry.openKey("HKLM\\a", &key), long(Registry::FileNotFound)); // deeper than the registry allows
 }
 
-// Stand-ins report Windows exit codes, which do not fit a POSIX status: whole, through a folder
-// only this user may enter, left nowhere.
-void TestSimulatedPlatform::reportedExitCodes_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<bool>("crashed");
-    QTest::newRow("reported code wins") << "echo 3010 > \"$f\"; exit 0" << 3010 << false;
-    QTest::newRow("negative code") << "echo -1073741819 > \"$f\"" << -1073741819 << false;
-    QTest::newRow("junk reported: the status") << "echo soon > \"$f\"; exit 4" << 4 << false;
-    QTest::newRow("a crash is not overruled") << "echo 0 > \"$f\"; kill -9 $$" << 9 << true;
-}
-
-void TestSimulatedPlatform::reportedExitCodes()
-{
-    QFETCH(QString, script);
-    QFETCH(int, exitCode);
-    QFETCH(bool, crashed);
-    // C:\Tools\setup.exe first notes where it may report and who may enter that folder.
-    QDir(m_dir.path()).mkpath(QStringLiteral("C/Tools"));
-    const auto writeSetup = [this](const QString &script) {
-        QFile file(m_dir.filePath(QStringLiteral("C/Tools/setup.exe")));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("#!/bin/sh\nf=\"$CHIPSET_INSTALLER_EXIT_CODE_FILE\"\n"
-                   "printf '%s\\n%s' \"$(stat -c %a \"$(dirname \"$f\")\")\" \"$f\" > \"$(dirname \"$0\")/report\"\n"
-                   + script.toUtf8() + "\n");
-        file.close();
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
-    };
-    const auto noted = [this] {
-        QFile file(m_dir.filePath(QStringLiteral("C/Tools/report")));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')) : QStringList();
-    };
-    writeSetup(script);
-    SimulatedProcessLauncher launcher{SimulatedDrive(m_dir.filePath(QStringLiteral("C")))};
-    auto runner = launcher.createRunner();
-    runner->start(QStringLiteral("C:\\Tools\\setup.exe"), {}, ProcessRunner::Output::Discarded);
-    QVERIFY(runner->waitForFinished(10000));
-    QCOMPARE(runner->exitStatus() == QProcess::CrashExit, crashed);
-    QCOMPARE(runner->exitCode(), exitCode);
-    QCOMPARE(runner->exitCode(), exitCode); // asked again: the same answer
-    const QStringList report = noted();
-    QCOMPARE(report.value(0), QStringLiteral("700"));
-    QVERIFY(!QFileInfo::exists(QFileInfo(report.value(1)).absolutePath()));
-
-    // The next run on the same runner does not inherit the code.
-    writeSetup(QStringLiteral("exit 5"));
-    runner->start(QStringLiteral("C:\\Tools\\setup.exe"), {}, ProcessRunner::Output::Discarded);
-    QVERIFY(runner->waitForFinished(10000));
-    QCOMPARE(runner->exitCode(), 5);
-    QVERIFY(noted().value(1) != report.value(1));
-}
-
-QTEST_GUILESS_MAIN(TestSimulatedPlatform)
-#include "tst_simulatedplatform.moc"
+QTEST_GUILESS_MAIN(TestRegFileRegistry)
+#include "tst_regfileregistry.moc"

@@ -156,27 +156,8 @@ private slots:
                                                "lock", "listing, icon set, widgets", box}));
     }
 
-    // Each identifier goes to taskkill: only positive decimal numbers may come out.
-    void parseIdentifiers_data()
-    {
-        QTest::addColumn<QByteArray>("listing");
-        QTest::addColumn<QStringList>("identifiers");
-        QTest::newRow("two processes, CRLF") << QByteArray("\r\nImage Name:   a.exe\r\nPID:  10\r\nImage Name: a\r\nPID: 20\r\n")
-                                             << QStringList{"10", "20"};
-        QTest::newRow("text after the label is not a number") << QByteArray("PID: 12 & del\n") << QStringList();
-        QTest::newRow("negative") << QByteArray("PID: -3\n") << QStringList();
-        QTest::newRow("zero") << QByteArray("PID: 0\n") << QStringList();
-    }
-
-    void parseIdentifiers()
-    {
-        QFETCH(QByteArray, listing);
-        QFETCH(QStringList, identifiers);
-        QCOMPARE(ExtractorCleanup::parseIdentifiers(listing), identifiers);
-    }
-
-    // Waited for (the second copy) or watched from the event loop (the first), which keeps
-    // running while the listing takes its time.
+    // Each process listed is killed, and only by a positive decimal identifier. Waited for (the
+    // second copy) or watched from the event loop (the first), which keeps running meanwhile.
     void listsThenKillsEachIdentifier_data()
     {
         QTest::addColumn<bool>("fromEventLoop");
@@ -190,7 +171,8 @@ private slots:
         QGuiApplication application(argc(), argv());
         TestMachine machine;
         machine.addPrinter(QStringLiteral("C:\\Windows\\System32\\TASKLIST"),
-                           "\r\nImage Name:   Extract.exe\r\nPID:          1234\r\n\r\nImage Name:   Extract.exe\r\nPID: 99\r\n",
+                           "\r\nImage Name:   Extract.exe\r\nPID:          1234\r\n\r\nImage Name:   Extract.exe\r\nPID: 99\r\n"
+                           "PID: 12 & del\nPID: -3\nPID: 0\n",
                            fromEventLoop ? 1 : 0);
         machine.addRecorder(QStringLiteral("C:\\Windows\\System32\\taskkill"));
         int ticks = 0;

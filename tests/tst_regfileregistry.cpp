@@ -104,7 +104,6 @@ void TestRegFileRegistry::readText()
     const QString text = RegFileRegistry(write(file)).readText(keyPath, name);
     QCOMPARE(text.isNull(), expected.isNull());
     QCOMPARE(text, expected);
-
 }
 
 void TestRegFileRegistry::problems_data()

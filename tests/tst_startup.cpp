@@ -49,7 +49,8 @@ public:
     bool acquire() override { events << QStringLiteral("lock"); return !m_lockHeld; }
     std::unique_ptr<ProcessRunner> createRunner() override
     {
-        if (events.value(events.size() - 1) == QLatin1String("lock")) {
+        if (events.contains(QStringLiteral("lock")) && !m_listed) {
+            m_listed = true;
             const auto windows = QGuiApplication::topLevelWindows();
             for (const QWindow *window : windows) {
                 if (window->isVisible())
@@ -67,6 +68,7 @@ private:
     Registry *reg() const { return m_machine.registry.get(); }
     TestMachine &m_machine;
     bool m_lockHeld;
+    bool m_listed = false;
 };
 
 } // namespace

@@ -19,22 +19,15 @@ void record(QtMsgType type, const QMessageLogContext &context, const QString &me
 
 } // namespace
 
-WarningRecorder::WarningRecorder()
-{
-    s_previous = qInstallMessageHandler(record);
-}
-
-WarningRecorder::~WarningRecorder()
-{
-    qInstallMessageHandler(s_previous);
-}
-
+// Installed for each test function after the test library's own handler, which passes nothing on.
 void WarningRecorder::init()
 {
     s_warnings.clear();
+    s_previous = qInstallMessageHandler(record);
 }
 
 void WarningRecorder::cleanup()
 {
+    qInstallMessageHandler(s_previous);
     QVERIFY2(s_warnings.isEmpty(), qPrintable(s_warnings.join(QLatin1Char('\n'))));
 }

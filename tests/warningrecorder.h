@@ -9,10 +9,6 @@ class WarningRecorder : public QObject
 {
     Q_OBJECT
 
-public:
-    WarningRecorder();
-    ~WarningRecorder() override;
-
 private slots:
     void init();
     void cleanup();

@@ -284,34 +284,6 @@ private slots:
         }
     }
 
-    // The usual profile folder is the end-to-end flows'.
-    void logFileUrl_data()
-    {
-        QTest::addColumn<QString>("profile"); // null: no such variable
-        QTest::addColumn<QString>("url");     // empty: nothing opened
-        QTest::addColumn<QString>("path");    // the file the link names, as its decoded path
-        QTest::newRow("no profile: no guess") << QString() << QString() << QString();
-        QTest::newRow("# and % in folder") << "C:\\Users\\dev#2 50%41"
-                                           << "file:///C:/Users/dev%232%2050%2541/ZYM_Chipset_IODrivers.log"
-                                           << "/C:/Users/dev#2 50%41/ZYM_Chipset_IODrivers.log";
-    }
-
-    void logFileUrl()
-    {
-        QFETCH(QString, profile);
-        QFETCH(QString, url);
-        QFETCH(QString, path);
-        TestMachine machine;
-        if (!profile.isNull())
-            machine.environment.variables.insert(QStringLiteral("userprofile"), profile);
-        CustomSettings(machine.platform()).toLaunchLogFile();
-        QCOMPARE(machine.urlOpener.opened.size(), url.isEmpty() ? 0 : 1);
-        if (url.isEmpty())
-            return;
-        QCOMPARE(machine.urlOpener.opened.first().toString(QUrl::FullyEncoded), url);
-        QCOMPARE(machine.urlOpener.opened.first().path(QUrl::FullyDecoded), path);
-    }
-
     // The one table that turns an installer's exit code into what the page says.
     void outcome_data()
     {

@@ -181,7 +181,8 @@ private slots:
 
         TestMachine machine;
         machine.setArguments(kFourDrivers);
-        machine.environment.variables.insert(QStringLiteral("userprofile"), QStringLiteral("C:\\Users\\Tester"));
+        // A profile folder with a blank, # and %: the link must still name that file.
+        machine.environment.variables.insert(QStringLiteral("userprofile"), QStringLiteral("C:\\Users\\dev#2 50%41"));
         machine.writeRegistry(packageInstalled
                                   ? kIoDriverSection + QStringLiteral("\"InstallationPath\"=\"C:\\\\ZYM\\\\Chipset\"\r\n")
                                   : QString());
@@ -230,8 +231,10 @@ private slots:
 
         // The log opens and the window stays.
         STEP(activate(scene, input, "recViewLog", Qt::Key_Enter, Qt::KeypadModifier));
-        QCOMPARE(machine.urlOpener.opened,
-                 QList<QUrl>{QUrl(QStringLiteral("file:///C:/Users/Tester/ZYM_Chipset_IODrivers.log"))});
+        QCOMPARE(machine.urlOpener.opened.size(), 1);
+        QCOMPARE(machine.urlOpener.opened.first().toString(QUrl::FullyEncoded),
+                 QStringLiteral("file:///C:/Users/dev%232%2050%2541/ZYM_Chipset_IODrivers.log"));
+        QCOMPARE(machine.urlOpener.opened.first().path(), QStringLiteral("/C:/Users/dev#2 50%41/ZYM_Chipset_IODrivers.log"));
         QCOMPARE(scene.quitRequests(), 0);
 
         STEP(activate(scene, other(input), restartFlagged ? "recExitAndRestart" : "recExitWithoutRestart"));

@@ -11,6 +11,7 @@
 
 namespace {
 
+using Choice = RaidLaunchTable::Choice;
 const char *const kExtractAndQuit = "--extract-and-quit";
 const QString kMsiExec = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
 // A folder with blanks: the setup program's path must stay one program.
@@ -32,6 +33,8 @@ QStringList rows(DriverInfo &driver)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(RaidLaunchTable::Choice)
 
 // The backend objects: the rows offered, the command lines composed byte for byte whatever the
 // command line and the registry held, what they start, and how an installer's end reads.
@@ -167,45 +170,37 @@ private slots:
     // row's text split into arguments.
     void raidTable_data()
     {
-        QTest::addColumn<bool>("raid");
-        QTest::addColumn<bool>("mavel");
-        QTest::addColumn<bool>("nvme");
-        QTest::addColumn<bool>("sata");
-        QTest::addColumn<bool>("installed");
+        QTest::addColumn<RaidLaunchTable::Choice>("choice"); // RAID, RAIDMavel, NVMe, SATA, installed
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("text");
         const QString db = QStringLiteral(" /i C:\\ZYM\\ZYM_Chipset_Drivers\\ZYM_Chipset_Drivers.msi QTLAUNCH=1 ");
-        QTest::newRow("1") << true << true << true << false << true << 1 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDNVME=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL /qr";
-        QTest::newRow("2") << true << true << false << true << true << 2 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDSATA=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL /qr";
-        QTest::newRow("3") << true << true << true << false << false << 3 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDNVME=YES /qr";
-        QTest::newRow("6") << true << false << true << false << true << 6 << db + "SETZYM_RAID=YES SET_RAIDNVME=YES ADDLOCAL=ZYM_RAID /qr";
-        QTest::newRow("10 doubled /qr") << true << false << false << false << false << 10 << db + "SETZYM_RAID=YES /qr /qr";
-        QTest::newRow("11 ignores the mode") << false << true << true << false << true << 11 << db + "SETRAIDMAVEL=YES ADDLOCAL=RAIDMAVEL /qr";
-        QTest::newRow("13") << false << false << true << false << true << 13 << "";
+        QTest::newRow("1") << Choice{true, true, true, false, true} << 1 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDNVME=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL /qr";
+        QTest::newRow("2") << Choice{true, true, false, true, true} << 2 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDSATA=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL /qr";
+        QTest::newRow("3") << Choice{true, true, true, false, false} << 3 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDNVME=YES /qr";
+        QTest::newRow("6") << Choice{true, false, true, false, true} << 6 << db + "SETZYM_RAID=YES SET_RAIDNVME=YES ADDLOCAL=ZYM_RAID /qr";
+        QTest::newRow("10 doubled /qr") << Choice{true, false, false, false, false} << 10 << db + "SETZYM_RAID=YES /qr /qr";
+        QTest::newRow("11 ignores the mode") << Choice{false, true, true, false, true} << 11 << db + "SETRAIDMAVEL=YES ADDLOCAL=RAIDMAVEL /qr";
+        QTest::newRow("13") << Choice{false, false, true, false, true} << 13 << "";
     }
 
     void raidTable()
     {
-        QFETCH(bool, raid);
-        QFETCH(bool, mavel);
-        QFETCH(bool, nvme);
-        QFETCH(bool, sata);
-        QFETCH(bool, installed);
+        QFETCH(RaidLaunchTable::Choice, choice);
         QFETCH(int, row);
         QFETCH(QString, text);
-        RaidLaunchTable::Choice choice{raid, mavel, nvme, sata, installed};
         QCOMPARE(RaidLaunchTable::row(choice), row);
         QCOMPARE(RaidLaunchTable::text(choice), text);
 
         TestMachine machine;
         machine.writeRegistry(QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_Drivers]\r\n"
                                              "\"iamlaunchedfrom\"=\"C:\\\\ZYM\\\\Chipset_Driver_Installer\"\r\n")
-                              + (installed ? QStringLiteral("\"InstallationPath\"=\"C:\\\\ZYM\"\r\n") : QString()));
-        machine.setArguments(nvme || sata ? QStringList{"a", "b", nvme ? "/SET_RAIDNVME" : "/SET_RAIDSATA"} : QStringList());
+                              + (choice.installed ? QStringLiteral("\"InstallationPath\"=\"C:\\\\ZYM\"\r\n") : QString()));
+        machine.setArguments(choice.nvme || choice.sata ? QStringList{"a", "b", choice.nvme ? "/SET_RAIDNVME" : "/SET_RAIDSATA"}
+                                                        : QStringList());
         machine.addRecorder(kMsiExec);
         CustomSettings settings(machine.platform());
-        settings.getDriverCheckboxStatus(raid);
-        settings.getDriverCheckboxStatusForMavel(mavel);
+        settings.getDriverCheckboxStatus(choice.raidSelected);
+        settings.getDriverCheckboxStatusForMavel(choice.mavelSelected);
         QCOMPARE(settings.toInvokeExeForInstall(), 1);
         QTRY_COMPARE(machine.recordedRuns().size(), 1);
         QCOMPARE(machine.recordedRuns().first(), QStringList{"MsiExec.exe"} + QProcess::splitCommand(text));

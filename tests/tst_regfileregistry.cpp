@@ -32,8 +32,6 @@ class TestRegFileRegistry final : public QObject
 private slots:
     void readText_data();
     void readText();
-    void problems_data();
-    void problems();
     void survivesHugeLines();
 
 private:
@@ -104,37 +102,6 @@ void TestRegFileRegistry::readText()
     const QString text = RegFileRegistry(write(file)).readText(keyPath, name);
     QCOMPARE(text.isNull(), expected.isNull());
     QCOMPARE(text, expected);
-}
-
-void TestRegFileRegistry::problems_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("problem"); // empty: none
-
-    const QString product = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_Drivers]";
-    const QByteArray utf16 = encode(reg({product, R"("ProductVersion"="1")"}), Utf16LeBomCrLf);
-
-    QTest::newRow("an export of the package") << utf16 << QString();
-    QTest::newRow("UTF-16 without its byte-order mark") << utf16.mid(2) << "encoding that cannot be read";
-    QTest::newRow("no header") << encode({product, R"("ProductVersion"="1")"}, Utf8Lf)
-                               << "does not begin with \"Windows Registry Editor Version 5.00\"";
-    QTest::newRow("exported from the 64-bit view")
-        << encode(reg({"[HKEY_LOCAL_MACHINE\\SOFTWARE\\ZYM\\ZYM_Chipset_Drivers]", R"("ProductVersion"="1")"}), Utf16LeBomCrLf)
-        << "has no key below HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM (the 32-bit view, which the front-end reads), "
-           "so no product is found installed; it has keys below HKEY_LOCAL_MACHINE\\SOFTWARE\\ZYM: it was exported "
-           "from the 64-bit view, export HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM instead";
-}
-
-void TestRegFileRegistry::problems()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, problem);
-
-    const QStringList problems = RegFileRegistry(write(file)).problems("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\");
-    if (problem.isEmpty())
-        QCOMPARE(problems, QStringList());
-    else
-        QVERIFY2(problems.size() == 1 && problems.first().contains(problem), qPrintable(problems.join('\n')));
 }
 
 void TestRegFileRegistry::survivesHugeLines()

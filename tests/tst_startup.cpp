@@ -13,6 +13,10 @@
 
 namespace {
 
+// The command line of the application objects the tests make.
+int g_argc = 1;
+char g_name[] = "tst_startup";
+char *g_argv[] = {g_name, nullptr};
 const QString kExtractor =
     QStringLiteral("C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\ZYM_Chipset_Drivers.exe");
 
@@ -93,10 +97,7 @@ private:
         seams.platform.launcher = &recorder;
         seams.instanceLock = &recorder;
         seams.uiLanguages = uiLanguages;
-        QByteArray name("tst_startup");
-        char *argv[] = {name.data(), nullptr};
-        int argc = 1;
-        return InstallerApp::run(argc, argv, seams);
+        return InstallerApp::run(g_argc, g_argv, seams);
     }
 
 private slots:
@@ -170,7 +171,7 @@ private slots:
     void listsThenKillsEachIdentifier()
     {
         QFETCH(bool, fromEventLoop);
-        QGuiApplication application(argc(), argv());
+        QCoreApplication application(g_argc, g_argv);
         TestMachine machine;
         machine.addRecorder(QStringLiteral("C:\\Windows\\System32\\taskkill"));
         // The listing notes its arguments, and answers only once a mark is there.
@@ -226,19 +227,6 @@ private slots:
         QFETCH(QStringList, uiLanguages);
         QFETCH(QString, chosen);
         QCOMPARE(UiLanguage::choose(uiLanguages, UiLanguage::available()), chosen);
-    }
-
-private:
-    static int &argc()
-    {
-        static int count = 1;
-        return count;
-    }
-    static char **argv()
-    {
-        static char name[] = "tst_startup";
-        static char *list[] = {name, nullptr};
-        return list;
     }
 };
 

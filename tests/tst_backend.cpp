@@ -1,6 +1,5 @@
 #include "app/productionplatform.h"
 #include "backend/customsettings.h"
-#include "backend/driverinfo.h"
 #include "backend/installcommand.h"
 #include "backend/installoutcome.h"
 #include "backend/processstart.h"
@@ -23,21 +22,12 @@ void verifySplitsIntoStartedArguments(const InstallCommand &command)
     QCOMPARE(QProcess::splitCommand(command.text), QStringList{command.program} + command.arguments);
 }
 
-// Each install row DriverInfo offers as its name, a blank and its version.
-QStringList rows(DriverInfo &driver)
-{
-    QStringList rows;
-    for (int i = 0, count = driver.getNumberOfDrivers(); i < count; ++i)
-        rows << driver.setDriverName(i) + ' ' + driver.setVersionNumber(i);
-    return rows;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(RaidLaunchTable::Choice)
 
-// The backend objects: the rows offered, the command lines composed byte for byte whatever the
-// command line and the registry held, what they start, and how an installer's end reads.
+// The backend objects: the command lines composed byte for byte whatever the command line and the
+// registry held, what they start, and how an installer's end reads.
 class TestBackend : public QObject
 {
     Q_OBJECT
@@ -319,32 +309,6 @@ private slots:
         QCOMPARE(outcome.restartOffered, restart);
         QCOMPARE(outcome.retryOffered, retry);
     }
-
-    void installRows_data()
-    {
-        QTest::addColumn<QString>("windows");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("rows");
-        QTest::newRow("markers between switches are no rows")
-            << "10" << QStringList{"/SETPCI", "/SET_RAIDSATA", "/SETGPIO2"}
-            << QStringList{"ZYM PCI Device Driver 1.0.0.75", "ZYM GPIO Driver 2.2.0.126"};
-        QTest::newRow("Vista in any case takes the older version") << "VISTA" << QStringList{"/SETPCI"}
-                                                                   << QStringList{"ZYM PCI Device Driver 1.0.0.67"};
-    }
-
-    void installRows()
-    {
-        QFETCH(QString, windows);
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, rows);
-        TestMachine machine;
-        machine.systemInfo.version = windows;
-        machine.setArguments(arguments);
-        DriverInfo driver(machine.platform());
-        QCOMPARE(::rows(driver), rows);
-        QVERIFY(driver.uninstallALLDrivers()); // every row starts ticked
-    }
-
 };
 
 // Run with this argument, the test program is a front-end of its own on the machine that the

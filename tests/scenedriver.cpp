@@ -30,8 +30,9 @@ QQuickItem *findItem(QQuickItem *root, const QString &name)
     return nullptr;
 }
 
-void findUnnamed(const QQuickItem *root, QStringList &found)
+QStringList findUnnamed(const QQuickItem *root)
 {
+    QStringList found;
     const QList<QQuickItem *> children = root->childItems();
     for (const QQuickItem *child : children) {
         if (!child->isVisible() || !child->isEnabled())
@@ -49,8 +50,9 @@ void findUnnamed(const QQuickItem *root, QStringList &found)
                 found << (child->objectName().isEmpty() ? QString::fromLatin1(child->metaObject()->className())
                                                         : child->objectName());
         }
-        findUnnamed(child, found);
+        found << findUnnamed(child);
     }
+    return found;
 }
 
 } // namespace
@@ -162,9 +164,7 @@ QString SceneDriver::focusedName() const
 
 QStringList SceneDriver::unnamedControls() const
 {
-    QStringList found;
-    findUnnamed(m_window->contentItem(), found);
-    return found;
+    return findUnnamed(m_window->contentItem());
 }
 
 bool SceneDriver::waitForPrograms(int msecs)

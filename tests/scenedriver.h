@@ -2,9 +2,7 @@
 
 #include "platform/processlauncher.h"
 
-#include <QList>
 #include <QObject>
-#include <QString>
 #include <QStringList>
 #include <QVariant>
 

@@ -20,7 +20,6 @@ enum class Input { Mouse, Keyboard, Assistive, CloseRequest };
 const QString kSetupProgram = QStringLiteral("..\\Packages\\ZYM_Chipset_Drivers.exe");
 const QString kExtractProgram =
     QStringLiteral("C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\ZYM_Chipset_Drivers.exe");
-const QString kMsiExec = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
 const QString kIoDriverSection = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
 const QString kProductCode = QStringLiteral("{4D2E1C3B-5A6F-4789-8ABC-DEF012345678}");
 const QStringList kFourDrivers{"/SETZYM_RAID", "/SETRAIDMAVEL", "/SETPCI", "/SETGPIO2"};
@@ -222,8 +221,7 @@ private slots:
         QVERIFY(scene.value("recAppClose", "enabled").toBool());
         QTRY_VERIFY(scene.isShown("recViewLog"));
         QCOMPARE(scene.isShown("recExitAndRestart"), restartFlagged);
-        const qreal footerWidth = scene.item("mainFooter")->width();
-        QCOMPARE(scene.item("recExitWithoutRestart")->width(), restartFlagged ? footerWidth / 2 : footerWidth);
+        QCOMPARE(scene.item("recExitWithoutRestart")->width(), scene.item("mainFooter")->width() / (restartFlagged ? 2 : 1));
         QCOMPARE(machine.recordedRuns(), (QList<QStringList>{{"ZYM_Chipset_Drivers.exe", "/S", properties, "/clone_wait"}}));
         // The keyboard is on the button that ends the run.
         if (!restartFlagged)
@@ -275,7 +273,7 @@ private slots:
         machine.setArguments({QStringLiteral("/U"), kProductCode});
         machine.writeRegistry(kIoDriverSection
                               + QStringLiteral("\"REBOOTSTATUS\"=\"YES\"\r\n\"DeployedFeatures\"=\"PCI,GPIO2,SMBUS,CIR\"\r\n"));
-        machine.addRecorder(kMsiExec, kInstallerSeconds, exitCode);
+        machine.addRecorder(QStringLiteral("C:\\Windows\\System32\\MsiExec.exe"), kInstallerSeconds, exitCode);
         // There to be found, so that an extraction on leaving would be recorded.
         machine.addRecorder(kExtractProgram);
 
@@ -330,7 +328,6 @@ private slots:
 
         // The smallest window, on the test platform's 800 x 600 screen.
         QCOMPARE(scene.window()->size(), QSize(800, 393));
-        QCOMPARE(scene.item("recMainHeader")->height(), 37.0);
         STEP(reachable(scene, "recCloseButton", kTitleBar + QStringList{"recSystemUpdate", "recCloseButton"}));
 
         STEP(activate(scene, Input::Assistive, "recCloseButton")); // as a screen reader presses it
@@ -345,23 +342,20 @@ private slots:
     {
         QTest::addColumn<Input>("input");
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("agreed");
-        QTest::addColumn<int>("exitCode"); // of the installer started, -1: none started
+        QTest::addColumn<int>("exitCode"); // of the installer started once agreed; -1: neither
         QTest::addColumn<QString>("status");
         QTest::addColumn<bool>("extracts");
 
-        QTest::newRow("licence extracts, by mouse") << Input::Mouse << kFourDrivers << false << -1 << "" << true;
-        QTest::newRow("agreed, not installed, extracts, by a window close request")
-            << Input::CloseRequest << kFourDrivers << true << -1 << "" << true;
+        QTest::newRow("licence extracts, by mouse") << Input::Mouse << kFourDrivers << -1 << "" << true;
         QTest::newRow("removal mode only quits, by a window close request")
-            << Input::CloseRequest << QStringList{"/U", kProductCode} << false << -1 << "" << false;
+            << Input::CloseRequest << QStringList{"/U", kProductCode} << -1 << "" << false;
         QTest::newRow("start failed, retried, refused while running; installed only quits, by a window close request")
-            << Input::CloseRequest << kFourDrivers << true << 0 << "Successfully Installed" << false;
+            << Input::CloseRequest << kFourDrivers << 0 << "Successfully Installed" << false;
         QStringList many; // more tiles than the page shows at once
         for (int i = 0; i < 9; ++i)
             many << QStringLiteral("/SETPCI") << QStringLiteral("/SETGPIO2") << QStringLiteral("/SETCIR");
         QTest::newRow("another installation busy: the choice again, and leaving extracts, by keyboard")
-            << Input::Keyboard << many << true << 1618
+            << Input::Keyboard << many << 1618
             << "Another installation is in progress. Try again when it has finished." << true;
     }
 
@@ -369,7 +363,6 @@ private slots:
     {
         QFETCH(Input, input);
         QFETCH(QStringList, arguments);
-        QFETCH(bool, agreed);
         QFETCH(int, exitCode);
         QFETCH(QString, status);
         QFETCH(bool, extracts);
@@ -381,9 +374,8 @@ private slots:
 
         SceneDriver scene(machine);
         QVERIFY(scene.start());
-        if (agreed)
-            STEP(agree(scene, Input::Mouse));
         if (exitCode >= 0) {
+            STEP(agree(scene, Input::Mouse));
             // No setup program yet: a start that fails says so and leaves Install ready, and the
             // next press starts the installer.
             STEP(activate(scene, Input::Keyboard, "recInstallButton"));

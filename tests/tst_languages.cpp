@@ -30,10 +30,11 @@ qreal offset(int alignment, qreal room, qreal used, int start, int centre)
 
 // The shown texts under `item` that spill out of their parent (or, when they wrap, out of
 // their own width), and in the pseudo-language those that were never translated.
-void misfits(const QQuickItem *item, bool pseudo, QStringList &found)
+QStringList misfits(const QQuickItem *item, bool pseudo)
 {
+    QStringList found;
     if (!item->isVisible() || item->opacity() == 0)
-        return;
+        return found;
     const QString text = item->property("text").toString();
     if (item->inherits("QQuickText") && !text.isEmpty()) {
         const QQuickItem *box = item->parentItem();
@@ -56,7 +57,8 @@ void misfits(const QQuickItem *item, bool pseudo, QStringList &found)
     }
     const QList<QQuickItem *> children = item->childItems();
     for (const QQuickItem *child : children)
-        misfits(child, pseudo, found);
+        found << misfits(child, pseudo);
+    return found;
 }
 
 } // namespace
@@ -76,12 +78,7 @@ private:
         QTRY_COMPARE(scene.window()->contentItem()->width(), 650.0);
     }
 
-    QStringList misfits(SceneDriver &scene) const
-    {
-        QStringList found;
-        ::misfits(scene.window()->contentItem(), m_language == kPseudo, found);
-        return found;
-    }
+    QStringList misfits(SceneDriver &scene) const { return ::misfits(scene.window()->contentItem(), m_language == kPseudo); }
 
     // Waits for the moving parts to settle into a state where everything fits.
     void check(SceneDriver &scene) const
@@ -127,12 +124,14 @@ private slots:
         // Removal: the drivers, uninstalling, finished.
         for (const bool removal : {false, true}) {
             TestMachine machine;
-            machine.setArguments(removal ? QStringList{"/U", kProductCode} : QStringList{"/SETZYM_RAID", "/SETRAIDMAVEL", "/SETPCI", "/SETGPIO2"});
+            machine.setArguments(removal ? QStringList{"/U", kProductCode}
+                                         : QStringList{"/SETZYM_RAID", "/SETRAIDMAVEL", "/SETPCI", "/SETGPIO2"});
             machine.writeRegistry(kIoDriverSection + QStringLiteral("\"DeployedFeatures\"=\"PCI,CIR\"\r\n"));
             if (removal)
                 machine.addRecorder(QStringLiteral("C:\\Windows\\System32\\MsiExec.exe"), 1.5);
             else
-                machine.addRegistryWriter(machine.setupProgramPath(), QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers"),
+                machine.addRegistryWriter(machine.setupProgramPath(),
+                                          QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers"),
                                           QStringLiteral("REBOOTSTATUS"), QStringLiteral("YES"), 1.5);
             SceneDriver scene(machine);
             STEP(start(scene));

@@ -8,19 +8,15 @@
 #include "tests/testplatform.h"
 
 #include <QAccessible>
-#include <QDesktopServices>
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
-#include <QQuickItemGrabResult>
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
-
-const QStringList kBrowserSchemes{QStringLiteral("http"), QStringLiteral("https")};
 
 QQuickItem *findItem(QQuickItem *root, const QString &name)
 {
@@ -34,8 +30,9 @@ QQuickItem *findItem(QQuickItem *root, const QString &name)
     return nullptr;
 }
 
-void findUnnamed(const QQuickItem *root, QStringList &found)
+QStringList findUnnamed(const QQuickItem *root)
 {
+    QStringList found;
     const QList<QQuickItem *> children = root->childItems();
     for (const QQuickItem *child : children) {
         if (!child->isVisible() || !child->isEnabled())
@@ -53,8 +50,9 @@ void findUnnamed(const QQuickItem *root, QStringList &found)
                 found << (child->objectName().isEmpty() ? QString::fromLatin1(child->metaObject()->className())
                                                         : child->objectName());
         }
-        findUnnamed(child, found);
+        found << findUnnamed(child);
     }
+    return found;
 }
 
 } // namespace
@@ -62,9 +60,6 @@ void findUnnamed(const QQuickItem *root, QStringList &found)
 SceneDriver::SceneDriver(TestMachine &machine)
     : m_machine(machine)
 {
-    for (const QString &scheme : kBrowserSchemes)
-        QDesktopServices::setUrlHandler(scheme, this, "openInBrowser");
-
     // Wired as start-up wires them, except that programs start through here.
     Platform platform = machine.platform();
     platform.launcher = this;
@@ -94,8 +89,6 @@ SceneDriver::~SceneDriver()
     waitForPrograms();
     m_driverInfo.reset();
     m_settings.reset();
-    for (const QString &scheme : kBrowserSchemes)
-        QDesktopServices::unsetUrlHandler(scheme);
 }
 
 bool SceneDriver::start()
@@ -109,18 +102,9 @@ bool SceneDriver::start()
     return QTest::qWaitForWindowActive(m_window);
 }
 
-QObject *SceneDriver::object(const QString &name) const
-{
-    if (!m_window)
-        return nullptr;
-    if (QQuickItem *found = findItem(m_window->contentItem(), name))
-        return found;
-    return m_window->findChild<QObject *>(name);
-}
-
 QQuickItem *SceneDriver::item(const QString &name) const
 {
-    return qobject_cast<QQuickItem *>(object(name));
+    return m_window ? findItem(m_window->contentItem(), name) : nullptr;
 }
 
 bool SceneDriver::isShown(const QString &name) const
@@ -131,20 +115,14 @@ bool SceneDriver::isShown(const QString &name) const
 
 QVariant SceneDriver::value(const QString &name, const char *property) const
 {
-    const QObject *found = object(name);
+    const QQuickItem *found = item(name);
     return found ? found->property(property) : QVariant();
-}
-
-QString SceneDriver::statusText() const
-{
-    return value(QStringLiteral("textProgress"), "text").toString();
 }
 
 bool SceneDriver::click(const QString &name)
 {
-    // Positioners place their items when the window next polishes, right
-    // before it draws: let one frame pass, so the click lands where a user
-    // would see the item and not where it stood a moment ago.
+    // Positioners place their items when the window next polishes, right before it draws: let one
+    // frame pass, so the click lands where a user would see the item, not where it stood before.
     QSignalSpy frame(m_window, &QQuickWindow::frameSwapped);
     m_window->update();
     frame.wait(1000);
@@ -186,9 +164,7 @@ QString SceneDriver::focusedName() const
 
 QStringList SceneDriver::unnamedControls() const
 {
-    QStringList found;
-    findUnnamed(m_window->contentItem(), found);
-    return found;
+    return findUnnamed(m_window->contentItem());
 }
 
 bool SceneDriver::waitForPrograms(int msecs)
@@ -206,19 +182,4 @@ std::unique_ptr<ProcessRunner> SceneDriver::createRunner()
     std::unique_ptr<ProcessRunner> runner = m_machine.launcher->createRunner();
     m_runners.push_back(runner.get());
     return runner;
-}
-
-void SceneDriver::openInBrowser(const QUrl &url)
-{
-    m_browserUrls.append(url);
-}
-
-QImage SceneDriver::grab() const
-{
-    // Grabbing the window itself needs a backing store that the offscreen platform lacks.
-    const QSharedPointer<QQuickItemGrabResult> result = m_window->contentItem()->grabToImage();
-    if (!result)
-        return {};
-    QSignalSpy ready(result.data(), &QQuickItemGrabResult::ready);
-    return ready.wait(5000) ? result->image() : QImage();
 }

@@ -2,12 +2,8 @@
 
 #include "platform/processlauncher.h"
 
-#include <QImage>
-#include <QList>
 #include <QObject>
-#include <QString>
 #include <QStringList>
-#include <QUrl>
 #include <QVariant>
 
 #include <memory>
@@ -28,14 +24,11 @@ class QQuickItem;
 class QQuickWindow;
 class TestMachine;
 
-// Runs the real application on a TestMachine: both backend objects, published
-// as start-up publishes them, and the compiled-in main scene, then lets a test
-// click and type into the window and find its items by objectName.
-//
-// The scene's Qt.quit() is counted instead of ending anything, and links it
-// would open in a browser are kept. Programs are started through the machine's
-// launcher; the driver keeps every runner it hands out, so that it can wait
-// for the started programs before the backend objects that own them go.
+// Runs the real application on a TestMachine: both backend objects, published as start-up
+// publishes them, and the compiled-in main scene, then lets a test click and type into the window
+// and find its items by objectName. The scene's Qt.quit() is counted instead of ending anything.
+// Programs start through the machine's launcher; the driver keeps every runner it hands out, so
+// that it can wait for the started programs before the backend objects that own them go.
 class SceneDriver final : public QObject, public ProcessLauncher
 {
     Q_OBJECT
@@ -49,17 +42,13 @@ public:
     bool start();
     QQuickWindow *window() const { return m_window; }
 
-    // An item of the window (the header's included) or, failing that, any
-    // object the window owns, such as a timer. Null when there is none.
-    QObject *object(const QString &name) const;
+    // An item of the window, the header's included; null when there is none.
     QQuickItem *item(const QString &name) const;
     // The item exists, is visible with every ancestor, and has an area.
     bool isShown(const QString &name) const;
     QVariant value(const QString &name, const char *property) const;
     // The text of the status strip.
-    QString statusText() const;
-    // The window's items as the renderer draws them now; null when no frame comes.
-    QImage grab() const;
+    QString statusText() const { return value(QStringLiteral("textProgress"), "text").toString(); }
 
     // A left click at the centre of a shown item; false when it is not shown.
     bool click(const QString &name);
@@ -74,16 +63,10 @@ public:
     QStringList unnamedControls() const;
 
     int quitRequests() const { return m_quitRequests; }
-    QList<QUrl> browserUrls() const { return m_browserUrls; }
-
-    // Waits until every program started so far has ended; false when one
-    // still runs after `msecs`.
+    // Waits until every program started so far has ended; false when one still runs after `msecs`.
     bool waitForPrograms(int msecs = 30000);
 
     std::unique_ptr<ProcessRunner> createRunner() override;
-
-public slots:
-    void openInBrowser(const QUrl &url);
 
 private:
     TestMachine &m_machine;
@@ -93,5 +76,4 @@ private:
     std::unique_ptr<QQmlApplicationEngine> m_engine;
     QQuickWindow *m_window = nullptr;
     int m_quitRequests = 0;
-    QList<QUrl> m_browserUrls;
 };

@@ -1,37 +1,33 @@
 #include "tests/warningrecorder.h"
 
+#include <QStringList>
+#include <QTest>
+
 namespace {
+
 QtMessageHandler s_previous = nullptr;
-}
+QStringList s_warnings;
 
-WarningRecorder::WarningRecorder()
-    : m_previous(qInstallMessageHandler(record))
-{
-    s_previous = m_previous;
-}
-
-WarningRecorder::~WarningRecorder()
-{
-    qInstallMessageHandler(m_previous);
-    s_previous = nullptr;
-}
-
-QStringList &WarningRecorder::warnings()
-{
-    static QStringList collected;
-    return collected;
-}
-
-QString WarningRecorder::report()
-{
-    return warnings().join(QLatin1Char('\n'));
-}
-
-void WarningRecorder::record(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void record(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     const bool platformNote = context.category && qstrncmp(context.category, "qt.qpa.", 7) == 0;
     if ((type == QtWarningMsg || type == QtCriticalMsg) && !platformNote)
-        warnings() << message;
+        s_warnings << message;
     if (s_previous)
         s_previous(type, context, message);
+}
+
+} // namespace
+
+// Installed for each test function after the test library's own handler, which passes nothing on.
+void WarningRecorder::init()
+{
+    s_warnings.clear();
+    s_previous = qInstallMessageHandler(record);
+}
+
+void WarningRecorder::cleanup()
+{
+    qInstallMessageHandler(s_previous);
+    QVERIFY2(s_warnings.isEmpty(), qPrintable(s_warnings.join(QLatin1Char('\n'))));
 }

@@ -1,0 +1,420 @@
+#include "app/productionplatform.h"
+#include "backend/customsettings.h"
+#include "backend/installcommand.h"
+#include "backend/installoutcome.h"
+#include "backend/processstart.h"
+#include "backend/raidlaunchtable.h"
+#include "platform/simulated/regfileregistry.h"
+#include "platform/simulated/regfilewriter.h"
+#include "tests/testplatform.h"
+
+#include <QtTest>
+
+namespace {
+
+using Choice = RaidLaunchTable::Choice;
+const char *const kExtractAndQuit = "--extract-and-quit";
+const QString kMsiExec = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
+// A folder with blanks: the setup program's path must stay one program.
+const QString kSetup = QStringLiteral("C:\\Program Files\\Setup\\Bin\\..\\Packages\\ZYM_Chipset_Drivers.exe");
+
+
+enum Encoding { Utf8Lf, Utf8BomCrLf, Utf16LeBomCrLf };
+
+// The file text with its lines ended and encoded as the chosen writer would.
+QByteArray encode(const QStringList &lines, Encoding encoding)
+{
+    const QString text = lines.join(encoding == Utf8Lf ? QStringLiteral("\n") : QStringLiteral("\r\n"));
+    return RegFileWriter::encode(text, encoding == Utf8Lf ? RegFileWriter::Encoding::Utf8
+                                     : encoding == Utf8BomCrLf ? RegFileWriter::Encoding::Utf8WithBom
+                                                               : RegFileWriter::Encoding::Utf16Le);
+}
+
+QStringList reg(const QStringList &lines)
+{
+    return QStringList{RegFileWriter::header(), QString()} + lines;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(RaidLaunchTable::Choice)
+
+// The backend objects: the command lines composed byte for byte whatever the command line and the
+// registry held, what they start, and how an installer's end reads; and the registry file the
+// simulated Windows reads, whatever it holds.
+class TestBackend : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString writeRegFile(const QByteArray &bytes)
+    {
+        QFile file(m_regFile);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(m_regFile));
+        return m_regFile;
+    }
+
+    QTemporaryDir m_dir;
+    const QString m_regFile = m_dir.filePath(QStringLiteral("registry.reg"));
+
+private slots:
+    void regFileReadText_data();
+    void regFileReadText();
+    void regFileSurvivesHugeLines();
+
+    void installCommand_data()
+    {
+        QTest::addColumn<QStringList>("switches");
+        QTest::addColumn<QVector<int>>("ticks");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("quoted"); // what "/v" carries
+
+        const QStringList three{"/SETPCI", "/SETGPIO2", "/SETCIR"};
+        const QString evil = QStringLiteral("/SETX\" /evil \"");
+        QTest::newRow("package installed: ADDLOCAL names the ticked keys")
+            << three << QVector<int>{1, 1, 0} << true << "QTLAUNCH=1 SETPCI=YES SETGPIO2=YES ADDLOCAL=PCI,GPIO2 /qr";
+        QTest::newRow("package not installed: properties alone")
+            << three << QVector<int>{1, 1, 0} << false << "QTLAUNCH=1 SETPCI=YES SETGPIO2=YES /qr";
+        QTest::newRow("nothing ticked, installed: no bare ADDLOCAL")
+            << three << QVector<int>{0, 0, 0} << true << "QTLAUNCH=1 /qr";
+        QTest::newRow("quotes cannot add arguments or properties")
+            << QStringList{"/SETPCI", evil} << QVector<int>{1, 1} << true << "QTLAUNCH=1 SETPCI=YES ADDLOCAL=PCI /qr";
+        QTest::newRow("blank in the feature key") << QStringList{"/SETA B", "/SETCIR"} << QVector<int>{1, 1} << true
+                                                  << "QTLAUNCH=1 SETCIR=YES ADDLOCAL=CIR /qr";
+        QTest::newRow("comma would smuggle a feature into ADDLOCAL")
+            << QStringList{"/SETPCI,CIR"} << QVector<int>{1} << true << "QTLAUNCH=1 /qr";
+        QTest::newRow("equals sign would assign another value")
+            << QStringList{"/SETPCI=NO"} << QVector<int>{1} << false << "QTLAUNCH=1 /qr";
+        QTest::newRow("short token has no feature key")
+            << QStringList{"/U", "/SETPCI"} << QVector<int>{1, 1} << true << "QTLAUNCH=1 SETPCI=YES ADDLOCAL=PCI /qr";
+    }
+
+    void installCommand()
+    {
+        QFETCH(QStringList, switches);
+        QFETCH(QVector<int>, ticks);
+        QFETCH(bool, installed);
+        QFETCH(QString, quoted);
+        const InstallCommand command = InstallCommand::install(kSetup, switches, ticks, [installed](int) { return installed; });
+        QCOMPARE(command.text, '"' + kSetup + "\" /S /v\"" + quoted + "\" /clone_wait");
+        QCOMPARE(command.program, kSetup);
+        QCOMPARE(command.arguments, (QStringList{"/S", "/v" + quoted, "/clone_wait"}));
+        // The text starts exactly the program and arguments handed to the process layer.
+        QCOMPARE(QProcess::splitCommand(command.text), QStringList{command.program} + command.arguments);
+    }
+
+    void removalCommand_data()
+    {
+        QTest::addColumn<QString>("productCode");
+        QTest::addColumn<QStringList>("features");
+        QTest::addColumn<QVector<int>>("ticks");
+        QTest::addColumn<QStringList>("arguments"); // after the product code
+
+        const QStringList three = {"PCI", "SMBUS", "CIR"};
+        const QString code = QStringLiteral("{1A2B3C4D-0000-1111-2222-333344445555}");
+        QTest::newRow("every tick set: whole product")
+            << code << three << QVector<int>{1, 1, 1} << QStringList{"REMOVE=ALL", "/qn"};
+        QTest::newRow("PCI and CIR ticked: the ticked keys")
+            << code << three << QVector<int>{1, 0, 1} << QStringList{"REMOVE=PCI,CIR", "/qn"};
+        QTest::newRow("nothing ticked: no bare REMOVE") << code << three << QVector<int>{0, 0, 0} << QStringList{"/qn"};
+        QTest::newRow("empty and malformed keys left out")
+            << code << QStringList{"PCI", "", "A B", "SMBUS", "x\"y", "CIR,NUVL"} << QVector<int>{1, 1, 1, 0, 1, 1}
+            << QStringList{"REMOVE=PCI", "/qn"};
+        QTest::newRow("only malformed keys ticked: no bare REMOVE")
+            << code << QStringList{"PCI", "A=B"} << QVector<int>{0, 1} << QStringList{"/qn"};
+        // Codes that are no GUID never get this far; even so each stays one argument.
+        QTest::newRow("a product code with a blank") << "A B" << three << QVector<int>{1, 1, 1}
+                                                     << QStringList{"REMOVE=ALL", "/qn"};
+        QTest::newRow("a product code with quotes and switches")
+            << "{X} REMOVE=ALL /qn \"" << three << QVector<int>{0, 1, 1} << QStringList{"REMOVE=SMBUS,CIR", "/qn"};
+    }
+
+    void removalCommand()
+    {
+        QFETCH(QString, productCode);
+        QFETCH(QStringList, features);
+        QFETCH(QVector<int>, ticks);
+        QFETCH(QStringList, arguments);
+        const InstallCommand command = InstallCommand::removal(kMsiExec, productCode, features, ticks);
+        const QString option = arguments.first() == QLatin1String("REMOVE=ALL") ? "/x" : "/i";
+        QCOMPARE(command.program, kMsiExec);
+        QCOMPARE(command.arguments, QStringList({option, productCode}) + arguments);
+        QCOMPARE(command.text, kMsiExec + ' ' + command.arguments.join(' '));
+        if (!productCode.contains(' '))
+            QCOMPARE(QProcess::splitCommand(command.text), QStringList{command.program} + command.arguments);
+    }
+
+    // Only a GUID in braces reaches MsiExec: any other text could carry options of its own.
+    void productCodeReachesRemoval_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("started");
+        QTest::newRow("braced GUID, lower-case digits") << "{0a1b2c3d-1111-2222-3333-444455556666}" << true;
+        QTest::newRow("no code") << "" << false;
+        QTest::newRow("options after the code") << "{0A1B2C3D-1111-2222-3333-444455556666} /qn REMOVE=ALL" << false;
+        QTest::newRow("line feed after the code") << "{0A1B2C3D-1111-2222-3333-444455556666}\n" << false;
+    }
+
+    void productCodeReachesRemoval()
+    {
+        QFETCH(QString, code);
+        QFETCH(bool, started);
+        TestMachine machine;
+        machine.setArguments({"/U", code});
+        machine.addRecorder(kMsiExec);
+        CustomSettings settings(machine.platform());
+        QVERIFY(settings.getCommandLineArguments());
+        QCOMPARE(settings.toInvokeExeForUninstall(), started ? 1 : 0);
+        if (started)
+            QTRY_COMPARE(machine.recordedRuns(), (QList<QStringList>{{"MsiExec.exe", "/x", code, "/qn"}}));
+        QTRY_COMPARE(settings.isRunning(), 0);
+        QCOMPARE(machine.recordedRuns().size(), started ? 1 : 0);
+    }
+
+    // The rows of the RAID table that differ, composed and started: the stand-in receives the
+    // row's text split into arguments.
+    void raidTable_data()
+    {
+        QTest::addColumn<RaidLaunchTable::Choice>("choice"); // RAID, RAIDMavel, NVMe, SATA, installed
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("text");
+        const QString db = QStringLiteral(" /i C:\\ZYM\\ZYM_Chipset_Drivers\\ZYM_Chipset_Drivers.msi QTLAUNCH=1 ");
+        QTest::newRow("1") << Choice{true, true, true, false, true} << 1 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDNVME=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL /qr";
+        QTest::newRow("2") << Choice{true, true, false, true, true} << 2 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDSATA=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL /qr";
+        QTest::newRow("3") << Choice{true, true, true, false, false} << 3 << db + "SETZYM_RAID=YES SETRAIDMAVEL=YES SET_RAIDNVME=YES /qr";
+        QTest::newRow("6") << Choice{true, false, true, false, true} << 6 << db + "SETZYM_RAID=YES SET_RAIDNVME=YES ADDLOCAL=ZYM_RAID /qr";
+        QTest::newRow("10 doubled /qr") << Choice{true, false, false, false, false} << 10 << db + "SETZYM_RAID=YES /qr /qr";
+        QTest::newRow("11 ignores the mode") << Choice{false, true, true, false, true} << 11 << db + "SETRAIDMAVEL=YES ADDLOCAL=RAIDMAVEL /qr";
+        QTest::newRow("13") << Choice{false, false, true, false, true} << 13 << "";
+    }
+
+    void raidTable()
+    {
+        QFETCH(RaidLaunchTable::Choice, choice);
+        QFETCH(int, row);
+        QFETCH(QString, text);
+        QCOMPARE(RaidLaunchTable::row(choice), row);
+        QCOMPARE(RaidLaunchTable::text(choice), text);
+
+        TestMachine machine;
+        machine.writeRegistry(QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_Drivers]\r\n"
+                                             "\"iamlaunchedfrom\"=\"C:\\\\ZYM\\\\Chipset_Driver_Installer\"\r\n")
+                              + (choice.installed ? QStringLiteral("\"InstallationPath\"=\"C:\\\\ZYM\"\r\n") : QString()));
+        machine.setArguments(choice.nvme || choice.sata ? QStringList{"a", "b", choice.nvme ? "/SET_RAIDNVME" : "/SET_RAIDSATA"}
+                                                        : QStringList());
+        machine.addRecorder(kMsiExec);
+        CustomSettings settings(machine.platform());
+        settings.getDriverCheckboxStatus(choice.raidSelected);
+        settings.getDriverCheckboxStatusForMavel(choice.mavelSelected);
+        QCOMPARE(settings.toInvokeExeForInstall(), 1);
+        QTRY_COMPARE(machine.recordedRuns().size(), 1);
+        QCOMPARE(machine.recordedRuns().first(), QStringList{"MsiExec.exe"} + QProcess::splitCommand(text));
+    }
+
+    // No extraction folder recorded: the setup program beside the application, with only the PCI part.
+    void setupProgramRoute_data()
+    {
+        QTest::addColumn<bool>("pci");
+        QTest::addColumn<QStringList>("received");
+        QTest::newRow("PCI not selected: no arguments") << false << QStringList{"ZYM_Chipset_Drivers.exe"};
+        QTest::newRow("PCI selected") << true
+                                      << QStringList{"ZYM_Chipset_Drivers.exe", "/S", "/vQTLAUNCH=1 SETPCI=YES /qr", "/clone_wait"};
+    }
+
+    void setupProgramRoute()
+    {
+        QFETCH(bool, pci);
+        QFETCH(QStringList, received);
+        TestMachine machine;
+        machine.addRecorder(QStringLiteral("..\\Packages\\ZYM_Chipset_Drivers.exe"));
+        CustomSettings settings(machine.platform());
+        QVERIFY(!settings.toLaunchMSI());
+        if (pci) {
+            QTest::ignoreMessage(QtDebugMsg, "true");
+            settings.getDriverCheckboxStatusForPCI(true);
+        }
+        QCOMPARE(settings.toInvokeExeForInstall(), 1);
+        QTRY_COMPARE(machine.recordedRuns().size(), 1);
+        QCOMPARE(machine.recordedRuns().first(), received);
+    }
+
+    // The extract-only run starts right before the application quits. It must do all its work,
+    // output included, with no one left to read it.
+    void extractOnlyRunOutlivesTheFrontEnd()
+    {
+        TestMachine machine;
+        const QString standIn = machine.drivePath + QStringLiteral("/ZYM/Chipset_Driver_Installer/ChipsetDriversExtract/MSIFiles/Packages/ZYM_Chipset_Drivers.exe");
+        QVERIFY(QDir().mkpath(QFileInfo(standIn).absolutePath()));
+        QFile script(standIn);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        // It speaks only once the front-end has gone, and notes its arguments only if it could.
+        const QString gone = machine.root.filePath(QStringLiteral("front-end-gone"));
+        script.write(QStringLiteral("#!/bin/sh\nn=0; until [ -e '%1' ] || [ $n -ge 600 ]; do sleep 0.05; n=$((n + 1)); done\n"
+                                    "echo extracting && echo almost >&2 && printf '%s\\n' \"$@\" > '%2'\n")
+                         .arg(gone, machine.recordPath).toUtf8());
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+
+        QProcess frontEnd;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("CHIPSET_INSTALLER_DRIVE"), machine.drivePath);
+        environment.insert(QStringLiteral("CHIPSET_INSTALLER_REGISTRY"), machine.registryPath);
+        frontEnd.setProcessEnvironment(environment);
+        frontEnd.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kExtractAndQuit)});
+        QVERIFY(frontEnd.waitForFinished(ProcessStart::timeoutMs));
+        QFile goneMark(gone);
+        QVERIFY(goneMark.open(QIODevice::WriteOnly));
+        const auto recorded = [&machine] {
+            QFile file(machine.recordPath);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(recorded(), QByteArray("/S\n/v EXTRACTONLY=1 /qr\n"), 10000);
+    }
+
+    // The package's restart flag counts from the 32-bit view on every architecture, never the plain one.
+    void restartFlagIsReadFromThe32BitView()
+    {
+        for (const bool wow : {true, false}) {
+            TestMachine machine;
+            machine.systemInfo.architecture = QStringLiteral("arm64");
+            machine.writeRegistry(QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\%1ZYM\\ZYM_Chipset_IODrivers]\r\n\"REBOOTSTATUS\"=\"YES\"")
+                                      .arg(wow ? "WOW6432Node\\" : ""));
+            QCOMPARE(CustomSettings(machine.platform()).isRestartRequired(), wow);
+        }
+    }
+
+    // The one table that turns an installer's exit code into what the page says.
+    void outcome_data()
+    {
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("crashed");
+        QTest::addColumn<bool>("flagged");
+        QTest::addColumn<bool>("removal");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("restart");
+        QTest::addColumn<bool>("retry");
+        const QString ok = QStringLiteral("Successfully Installed"), removed = QStringLiteral("Successfully Uninstalled");
+        QTest::newRow("0, not flagged") << 0 << false << false << false << ok << false << false;
+        QTest::newRow("0, flagged") << 0 << false << true << false << ok << true << false;
+        QTest::newRow("0, removal, install flag set") << 0 << false << true << true << removed << false << false;
+        QTest::newRow("3010 whatever the flag") << 3010 << false << false << false << ok << true << false;
+        QTest::newRow("3011") << 3011 << false << false << false << ok << true << false;
+        QTest::newRow("3010, removal") << 3010 << false << false << true << removed << true << false;
+        QTest::newRow("1641: already restarting") << 1641 << false << true << false
+                                                  << "Successfully Installed. Windows is restarting." << false << false;
+        QTest::newRow("1641, removal") << 1641 << false << false << true
+                                       << "Successfully Uninstalled. Windows is restarting." << false << false;
+        QTest::newRow("1602 cancelled") << 1602 << false << true << false << "Installation cancelled" << false << true;
+        QTest::newRow("1223 cancelled") << 1223 << false << false << false << "Installation cancelled" << false << true;
+        QTest::newRow("1602, removal") << 1602 << false << false << true << "Uninstallation cancelled" << false << true;
+        QTest::newRow("1618 busy") << 1618 << false << false << false
+                                   << "Another installation is in progress. Try again when it has finished." << false << true;
+        QTest::newRow("3017") << 3017 << false << false << false
+                              << "Installation failed (error 3017). A restart is required." << true << false;
+        QTest::newRow("3018, removal") << 3018 << false << false << true
+                                       << "Uninstallation failed (error 3018). A restart is required." << true << false;
+        QTest::newRow("1603 fatal error") << 1603 << false << true << false << "Installation failed (error 1603)" << false << false;
+        QTest::newRow("1, removal") << 1 << false << false << true << "Uninstallation failed (error 1)" << false << false;
+        QTest::newRow("negative") << -1 << false << false << false << "Installation failed (error -1)" << false << false;
+        QTest::newRow("crash with code 0 is no success") << 0 << true << true << false
+                                                         << "Installation failed (error 0)" << false << false;
+    }
+
+    void outcome()
+    {
+        QFETCH(int, exitCode);
+        QFETCH(bool, crashed);
+        QFETCH(bool, flagged);
+        QFETCH(bool, removal);
+        QFETCH(QString, text);
+        QFETCH(bool, restart);
+        QFETCH(bool, retry);
+        const InstallOutcome outcome = InstallOutcome::classify(exitCode, crashed, flagged, removal);
+        QCOMPARE(outcome.statusText, text);
+        QCOMPARE(outcome.restartOffered, restart);
+        QCOMPARE(outcome.retryOffered, retry);
+    }
+};
+
+void TestBackend::regFileReadText_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("keyPath");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected"); // null: absent
+
+    const QString kn = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Zym");
+    const QString k = "[" + kn + "]";
+    const QString kp = QStringLiteral("HKLM\\SOFTWARE\\Zym");
+    const struct {
+        const char *row;
+        QStringList lines;
+        QString keyPath;
+        QString name;
+        QString expected;
+    } cases[] = {
+        {"escapes", reg({k, R"("P"="C:\\Pro Files\\\"q\"")"}), kp, "P", R"(C:\Pro Files\"q")"},
+        {"empty string is not absent", reg({k, R"("E"="")"}), kp, "E", QLatin1String("")},
+        {"absent value", reg({k, R"("V"="1")"}), kp, "W", QString()},
+        {"deleted value", reg({k, R"("V"="1")", R"("V"=-)"}), kp, "V", QString()},
+        {"names ignore case", reg({"[HKLM\\Software\\ZYM]", R"("Version"="1")"}), "HKLM\\SOFTWARE\\zym", "vERSION", "1"},
+        {"malformed lines skipped",
+         reg({k, R"("U"="open)", R"("H"=hex:zz)", R"("D"=dword:123456789)", "junk", R"("N" "x")", R"("G"="yes")"}),
+         kp, "G", "yes"},
+        {"section without bracket takes no values", reg({k, "[HKLM\\SOFTWARE\\Zym\\X", R"("B"="2")"}), kp, "B", QString()},
+        {"no header no registry", QStringList{"Windows Registry Editor", k, R"("V"="1")"}, kp, "V", QString()},
+        {"non-ASCII names and text", reg({"[HKLM\\Größe]", R"("Ñame"="東京 €")"}), "HKLM\\größe", "ñame", "東京 €"},
+    };
+    const struct {
+        const char *row;
+        Encoding encoding;
+    } encodings[] = {{"utf8 lf", Utf8Lf}, {"utf8 bom crlf", Utf8BomCrLf}, {"utf16le bom crlf", Utf16LeBomCrLf}};
+    for (const auto &c : cases) {
+        for (const auto &e : encodings) {
+            QTest::addRow("%s / %s", c.row, e.row) << encode(c.lines, e.encoding) << c.keyPath << c.name << c.expected;
+        }
+    }
+    QTest::newRow("ANSI REGEDIT4 file") << QByteArray("REGEDIT4\r\n[HKLM\\K]\r\n\"V\"=\"Gr\xfc\xdf\x80\"\r\n")
+                                      << "HKLM\\K" << "V" << QStringLiteral("Grüß€");
+}
+
+void TestBackend::regFileReadText()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, keyPath);
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+
+    const QString text = RegFileRegistry(writeRegFile(file)).readText(keyPath, name);
+    QCOMPARE(text.isNull(), expected.isNull());
+    QCOMPARE(text, expected);
+}
+
+void TestBackend::regFileSurvivesHugeLines()
+{
+    const QString deep = "[HKLM" + QString("\\a").repeated(200000) + "]";
+    RegFileRegistry registry(writeRegFile(encode(reg({deep, "[" + QString(1 << 20, '['), R"("H"=hex:)" + QString("01,").repeated(1 << 18),
+        R"("L"=")" + QString(1 << 22, '\\'), "[HKLM\\K]", R"("V"="1")"}), Utf16LeBomCrLf)));
+    QCOMPARE(registry.readText("HKLM\\K", "V"), QStringLiteral("1"));
+    HKEY key = nullptr;
+    QCOMPARE(registry.openKey("HKLM\\a", &key), long(Registry::FileNotFound)); // deeper than the registry allows
+}
+
+// Run with this argument, the test program is a front-end of its own on the machine that the
+// environment names: it starts the extract-only run and quits at once, leaving the run going as
+// the application does.
+int main(int argc, char *argv[])
+{
+    if (argc == 2 && qstrcmp(argv[1], kExtractAndQuit) == 0) {
+        QCoreApplication application(argc, argv);
+        const ProductionPlatform platform;
+        // Never destroyed, as in the application, so nothing ends the run.
+        (new CustomSettings(platform.seams().platform))->toExtractFiles();
+        return 0;
+    }
+    QGuiApplication application(argc, argv);
+    TestBackend test;
+    QTEST_SET_MAIN_SOURCE_PATH return QTest::qExec(&test, argc, argv);
+}
+#include "tst_backend.moc"

@@ -12,6 +12,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QQuickItemGrabResult>
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
@@ -105,6 +106,16 @@ bool SceneDriver::start()
 QQuickItem *SceneDriver::item(const QString &name) const
 {
     return m_window ? findItem(m_window->contentItem(), name) : nullptr;
+}
+
+QImage SceneDriver::grab() const
+{
+    // Grabbing the window itself needs a backing store that the offscreen platform lacks.
+    const QSharedPointer<QQuickItemGrabResult> result = m_window->contentItem()->grabToImage();
+    if (!result)
+        return {};
+    QSignalSpy ready(result.data(), &QQuickItemGrabResult::ready);
+    return ready.wait(5000) ? result->image() : QImage();
 }
 
 bool SceneDriver::isShown(const QString &name) const

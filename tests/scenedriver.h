@@ -2,6 +2,7 @@
 
 #include "platform/processlauncher.h"
 
+#include <QImage>
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
@@ -41,6 +42,8 @@ public:
     // Loads the scene and waits until its window has the keyboard.
     bool start();
     QQuickWindow *window() const { return m_window; }
+    // What the window draws, through the scene's own renderer.
+    QImage grab() const;
 
     // An item of the window, the header's included; null when there is none.
     QQuickItem *item(const QString &name) const;

@@ -144,6 +144,7 @@ Rectangle {
             text: qsTr("No uninstallable drivers found")
             color: Theme.strRedColor
             font.pixelSize: 11
+            font.preferShaping: false
             font.bold: true
         }
     }

@@ -62,6 +62,7 @@ Window {
                 text: tooltipWindow.tooltip
                 color: "black"
                 font.pixelSize: 12
+                font.preferShaping: false
                 wrapMode: Text.WordWrap
                 Accessible.ignored: true
             }

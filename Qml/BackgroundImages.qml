@@ -19,9 +19,8 @@ Rectangle {
         height: recBackgroundImages.rMaxHeight
         sourceSize.width: width
         sourceSize.height: height
-        source: "qrc:/img/systemTray_white.ico"
-        // The icon file holds several sizes, the largest last.
-        currentFrame: Math.max(0, frameCount - 1)
+        // The icon file holds several sizes: only the one that suits the drawn size is decoded.
+        source: "image://iconeffects/frame?source=" + encodeURIComponent("qrc:/img/systemTray_white.ico")
         fillMode: Image.PreserveAspectFit
         Accessible.ignored: true
     }

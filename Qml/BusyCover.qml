@@ -15,33 +15,22 @@ Rectangle {
 
     color: Theme.strTranslucentColor
     visible: running
+    onRunningChanged: {
+        if (running && !loaderIndicator.item)
+            loaderIndicator.setSource(bRemoval ? "CustomUninstallBusyIndicator.qml" : "CustomBusyindicator.qml", {
+                                          objectName: bRemoval ? "recBusyIndicatorForUninstall"
+                                                               : "recBusyIndicatorForInstall",
+                                          bRunning: true
+                                      })
+    }
 
+    // Built on first use, then kept. Named by file, so that the indicator's type and the controls
+    // it draws with are loaded only then.
     Loader {
         id: loaderIndicator
 
         anchors.fill: parent
-        active: recBusyCover.running
-        sourceComponent: recBusyCover.bRemoval ? componentUninstall : componentInstall
-        // Built on first use, then kept.
-        onLoaded: active = true
-    }
-
-    Component {
-        id: componentInstall
-
-        CustomBusyindicator {
-            objectName: "recBusyIndicatorForInstall"
-            bRunning: recBusyCover.running
-        }
-    }
-
-    Component {
-        id: componentUninstall
-
-        CustomUninstallBusyIndicator {
-            objectName: "recBusyIndicatorForUninstall"
-            bRunning: recBusyCover.running
-        }
+        onLoaded: item.bRunning = Qt.binding(function() { return recBusyCover.running })
     }
 
     Timer {

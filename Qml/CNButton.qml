@@ -50,6 +50,7 @@ Rectangle {
         text: recCNButton.strText
         color: recCNButton.strTextColor
         font.pixelSize: recCNButton.iTextSize
+        font.preferShaping: false
         font.bold: true
     }
 

@@ -54,6 +54,7 @@ Rectangle {
         text: recForTile.strDriverName
         color: Theme.strTxtColor
         font.pixelSize: Theme.iTileLabelSize
+        font.preferShaping: false
         font.bold: true
         wrapMode: Text.Wrap
         // Two lines fit the tile; the tooltip and the accessible name keep the whole name.
@@ -72,6 +73,7 @@ Rectangle {
         text: recForTile.strDriverVersion
         color: Theme.strTxtColor
         font.pixelSize: Theme.iTileLabelSize
+        font.preferShaping: false
         font.bold: true
     }
 

@@ -19,6 +19,7 @@ Rectangle {
         text: recCNText.strText
         color: recCNText.strTextColor
         font.pixelSize: recCNText.iTextSize
+        font.preferShaping: false
         font.bold: recCNText.bBoldText
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter

@@ -40,6 +40,7 @@ Rectangle {
         text: recFooterButton.strText
         color: Theme.strTxtColor
         font.pixelSize: Theme.iLabelSize
+        font.preferShaping: false
         font.bold: true
     }
 

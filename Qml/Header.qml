@@ -59,6 +59,7 @@ Rectangle {
             text: recHeader.strTitle
             color: Theme.strLightColor
             font.pixelSize: 11
+            font.preferShaping: false
             font.letterSpacing: 5
         }
     }

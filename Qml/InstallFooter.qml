@@ -72,6 +72,7 @@ Rectangle {
                 text: recAcceptButton.strText
                 color: Theme.strTxtColor
                 font.pixelSize: Theme.iSmallLabelSize
+                font.preferShaping: false
                 font.bold: true
                 horizontalAlignment: Text.AlignLeft
                 verticalAlignment: Text.AlignVCenter

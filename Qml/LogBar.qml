@@ -39,6 +39,7 @@ Rectangle {
         text: qsTr("View Installation Log")
         color: Theme.strTxtColor
         font.pixelSize: Theme.iLabelSize
+        font.preferShaping: false
         font.bold: true
         font.underline: true
     }

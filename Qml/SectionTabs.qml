@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Layouts 1.15
 
 // The tab row: one tab per page section offered in this run, the shown section marked in red.
 Rectangle {
@@ -9,6 +8,7 @@ Rectangle {
     property bool bDriversOffered: false
     property bool bUninstallMode: false
     property bool bRunStarted: false
+    readonly property int iShownTabs: [1, 2, 3].filter(isShown).length
 
     signal sectionChosen(int iSection)
 
@@ -31,7 +31,7 @@ Rectangle {
 
     color: Theme.strTransparentColor
 
-    RowLayout {
+    Row {
         id: rowTabs
 
         objectName: "rowTabs"
@@ -55,9 +55,8 @@ Rectangle {
 
             CNButton {
                 objectName: modelData.name
-                Layout.fillWidth: true
-                Layout.fillHeight: true
-                Layout.preferredWidth: rowTabs.width / 2
+                width: rowTabs.width / recButtonTab.iShownTabs
+                height: rowTabs.height
                 visible: recButtonTab.isShown(modelData.section)
                 strText: modelData.text
                 strTextColor: Theme.strTxtColor

@@ -31,6 +31,7 @@ Rectangle {
         wrapMode: Text.WordWrap
         color: Theme.strTxtColor
         font.pixelSize: Theme.iLabelSize
+        font.preferShaping: false
         font.bold: true
     }
 

@@ -10,11 +10,25 @@ Window {
     property string tooltip: ""
     property real windowDPI: 1
 
+    // Next to the cursor, turned back inside the available desktop at its right and bottom.
+    function place() {
+        var tX = qtInterface.getMouseX() + 8
+        var tY = qtInterface.getMouseY() + 24
+        x = tX + width > Screen.desktopAvailableWidth ? tX - width - 10 : tX
+        y = tY + height > Screen.desktopAvailableHeight ? Screen.desktopAvailableHeight - height - 5 : tY
+    }
+
     flags: Qt.ToolTip
     color: "white"
     visible: false
     width: tooltipRect.width * windowDPI
     height: tooltipRect.height * windowDPI
+    onVisibleChanged: {
+        place()
+        // A window manager may have raised the main window above it since it was last shown.
+        if (visible)
+            raise()
+    }
 
     DPIScale {
         id: dpiScaleTooltip
@@ -48,6 +62,7 @@ Window {
                 text: tooltipWindow.tooltip
                 color: "black"
                 font.pixelSize: 12
+                font.preferShaping: false
                 wrapMode: Text.WordWrap
                 Accessible.ignored: true
             }

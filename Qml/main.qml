@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import QtQuick.Window 2.15
 
 // The installer's one window: its size, the state shared by every scene file, and the tooltip.
 ApplicationWindow {
@@ -144,45 +143,33 @@ ApplicationWindow {
         color: g_strTranslucentColor
     }
 
-    Tooltip {
-        id: baseToolTip
+    // The tooltip window, made when a control first asks for it.
+    Loader {
+        id: loaderToolTip
 
-        function showtt() {
+        function show(strText) {
+            if (!item)
+                setSource("Tooltip.qml", { objectName: "baseToolTip", transientParent: registerWindow,
+                                           windowDPI: registerWindow.mainWindowDPI })
+            item.tooltip = strText
             bttTimer.restart()
         }
 
-        function hidett() {
+        function hide() {
             bttTimer.stop()
-            visible = false
-        }
-
-        // Next to the cursor, turned back inside the available desktop at its right and bottom.
-        function place() {
-            var tX = qtInterface.getMouseX() + 8
-            var tY = qtInterface.getMouseY() + 24
-            x = tX + width > Screen.desktopAvailableWidth ? tX - width - 10 : tX
-            y = tY + height > Screen.desktopAvailableHeight ? Screen.desktopAvailableHeight - height - 5 : tY
-        }
-
-        objectName: "baseToolTip"
-        windowDPI: registerWindow.mainWindowDPI
-        onVisibleChanged: {
-            place()
-            // A window manager may have raised the main window above it since it was last shown.
-            if (visible)
-                raise()
+            if (item)
+                item.visible = false
         }
 
         Connections {
             target: TooltipService
 
             function onShowRequested(strText) {
-                baseToolTip.tooltip = strText
-                baseToolTip.showtt()
+                loaderToolTip.show(strText)
             }
 
             function onHideRequested() {
-                baseToolTip.hidett()
+                loaderToolTip.hide()
             }
         }
 
@@ -191,7 +178,7 @@ ApplicationWindow {
 
             objectName: "bttTimer"
             interval: 800
-            onTriggered: baseToolTip.visible = true
+            onTriggered: loaderToolTip.item.visible = true
         }
     }
 }

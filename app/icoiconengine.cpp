@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <climits>
+
 IcoIconEngine::IcoIconEngine(const QString &fileName) : m_fileName(fileName)
 {
     // The frame sizes come from the file's directory; no frame is decoded here.
@@ -43,9 +45,10 @@ QSize IcoIconEngine::actualSize(const QSize &size, QIcon::Mode, QIcon::State)
         ? frameSize.scaled(size, Qt::KeepAspectRatio) : frameSize;
 }
 
-QPixmap IcoIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state)
+QImage IcoIconEngine::image(const QSize &size)
 {
-    const int frame = frameFor(size);
+    const QSize wanted = size.isEmpty() ? QSize(INT_MAX, INT_MAX) : size;
+    const int frame = frameFor(wanted);
     if (frame < 0)
         return {};
     auto decoded = m_frames.find(frame);
@@ -56,10 +59,15 @@ QPixmap IcoIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State 
             image = reader.read();
         decoded = m_frames.insert(frame, image);
     }
-    const QSize wanted = actualSize(size, mode, state);
-    if (decoded->isNull() || decoded->size() == wanted)
-        return QPixmap::fromImage(*decoded);
-    return QPixmap::fromImage(decoded->scaled(wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const QSize fitted = actualSize(wanted, QIcon::Normal, QIcon::Off);
+    if (decoded->isNull() || decoded->size() == fitted)
+        return *decoded;
+    return decoded->scaled(fitted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QPixmap IcoIconEngine::pixmap(const QSize &size, QIcon::Mode, QIcon::State)
+{
+    return QPixmap::fromImage(image(size));
 }
 
 void IcoIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state)

@@ -12,6 +12,8 @@ class IcoIconEngine final : public QIconEngine
 public:
     explicit IcoIconEngine(const QString &fileName);
 
+    // The frame that suits `size`, scaled down to fit it; the largest frame when `size` is empty.
+    QImage image(const QSize &size);
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override;
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override;

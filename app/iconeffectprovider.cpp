@@ -1,5 +1,7 @@
 #include "app/iconeffectprovider.h"
 
+#include "app/icoiconengine.h"
+
 #include <QColor>
 #include <QPainter>
 #include <QQmlEngine>
@@ -27,9 +29,14 @@ double boundedNumber(const QUrlQuery &query, const QString &name, double low, do
     return ok && std::isfinite(value) ? std::clamp(value, low, high) : low;
 }
 
+QString sourcePath(const QUrlQuery &query)
+{
+    return QQmlFile::urlToLocalFileOrQrc(QUrl(query.queryItemValue(QStringLiteral("source"), QUrl::FullyDecoded)));
+}
+
 QImage loadIcon(const QUrlQuery &query, qreal dpr)
 {
-    const QString path = QQmlFile::urlToLocalFileOrQrc(QUrl(query.queryItemValue(QStringLiteral("source"), QUrl::FullyDecoded)));
+    const QString path = sourcePath(query);
     const QSize size(qRound(boundedNumber(query, QStringLiteral("width"), 0, maxSide + 1) * dpr),
                      qRound(boundedNumber(query, QStringLiteral("height"), 0, maxSide + 1) * dpr));
     if (path.isEmpty() || size.isEmpty() || size.width() > maxSide || size.height() > maxSide)
@@ -135,15 +142,17 @@ QImage IconEffectProvider::glow(const QImage &icon, int radius, int samples, con
 
 QImage IconEffectProvider::requestImage(const QString &id, QSize *size, const QSize &requestedSize)
 {
-    Q_UNUSED(requestedSize)
     const int mark = id.indexOf(QLatin1Char('?'));
     const QString kind = id.left(mark);
     const QUrlQuery query(mark < 0 ? QString() : id.mid(mark + 1));
     const qreal dpr = boundedNumber(query, QStringLiteral("dpr"), 1, 4);
 
     QImage result;
-    QImage icon = loadIcon(query, dpr);
-    if (!icon.isNull()) {
+    if (kind == QLatin1String("frame")) {
+        const QString path = sourcePath(query);
+        if (!path.isEmpty())
+            result = IcoIconEngine(path).image(requestedSize);
+    } else if (QImage icon = loadIcon(query, dpr); !icon.isNull()) {
         if (kind == QLatin1String("tint")) {
             result = tinted(icon, QColor(query.queryItemValue(QStringLiteral("color"), QUrl::FullyDecoded)));
         } else if (kind == QLatin1String("glow")) {

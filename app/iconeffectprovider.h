@@ -9,6 +9,8 @@ class QQmlEngine;
 // "image://iconeffects/glow?source=URL&tint=#AARRGGBB&color=#RRGGBB&radius=N&samples=N&dpr=R"
 // the halo around the (tinted) icon, `radius` larger on every side. Both take the icon's drawn
 // size from "width" and "height" in scene units; `dpr` is the screen's pixel ratio.
+// "image://iconeffects/frame?source=URL" is the frame of a multi-size .ico file that suits the
+// image's source size, the only one decoded.
 class IconEffectProvider final : public QQuickImageProvider
 {
 public:

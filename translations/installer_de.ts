@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
     <context>
+        <name>DriverSection</name>
+        <message>
+            <source>Version: </source>
+            <translation>Version: </translation>
+        </message>
+        <message>
+            <source>No uninstallable drivers found</source>
+            <translation>Keine deinstallierbaren Treiber gefunden</translation>
+        </message>
+    </context>
+    <context>
         <name>Header</name>
         <message>
             <source>logo link</source>
@@ -137,14 +148,6 @@
     </context>
     <context>
         <name>MainPage</name>
-        <message>
-            <source>Version: </source>
-            <translation>Version: </translation>
-        </message>
-        <message>
-            <source>No uninstallable drivers found</source>
-            <translation>Keine deinstallierbaren Treiber gefunden</translation>
-        </message>
         <message>
             <source>System configuration is not compatible for RAID drivers or applications installation.</source>
             <translation>Die Systemkonfiguration ist für die Installation von RAID-Treibern oder -Anwendungen nicht geeignet.</translation>

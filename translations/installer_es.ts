@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
     <context>
+        <name>DriverSection</name>
+        <message>
+            <source>Version: </source>
+            <translation>Versión: </translation>
+        </message>
+        <message>
+            <source>No uninstallable drivers found</source>
+            <translation>No se encontraron controladores desinstalables</translation>
+        </message>
+    </context>
+    <context>
         <name>Header</name>
         <message>
             <source>logo link</source>
@@ -137,14 +148,6 @@
     </context>
     <context>
         <name>MainPage</name>
-        <message>
-            <source>Version: </source>
-            <translation>Versión: </translation>
-        </message>
-        <message>
-            <source>No uninstallable drivers found</source>
-            <translation>No se encontraron controladores desinstalables</translation>
-        </message>
         <message>
             <source>System configuration is not compatible for RAID drivers or applications installation.</source>
             <translation>La configuración del sistema no es compatible con la instalación de controladores o aplicaciones RAID.</translation>

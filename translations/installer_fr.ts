@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
     <context>
+        <name>DriverSection</name>
+        <message>
+            <source>Version: </source>
+            <translation>Version : </translation>
+        </message>
+        <message>
+            <source>No uninstallable drivers found</source>
+            <translation>Aucun pilote désinstallable trouvé</translation>
+        </message>
+    </context>
+    <context>
         <name>Header</name>
         <message>
             <source>logo link</source>
@@ -137,14 +148,6 @@
     </context>
     <context>
         <name>MainPage</name>
-        <message>
-            <source>Version: </source>
-            <translation>Version : </translation>
-        </message>
-        <message>
-            <source>No uninstallable drivers found</source>
-            <translation>Aucun pilote désinstallable trouvé</translation>
-        </message>
         <message>
             <source>System configuration is not compatible for RAID drivers or applications installation.</source>
             <translation>La configuration du système n'est pas compatible avec l'installation de pilotes ou d'applications RAID.</translation>

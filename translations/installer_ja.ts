@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
     <context>
+        <name>DriverSection</name>
+        <message>
+            <source>Version: </source>
+            <translation>バージョン: </translation>
+        </message>
+        <message>
+            <source>No uninstallable drivers found</source>
+            <translation>アンインストールできるドライバーが見つかりません</translation>
+        </message>
+    </context>
+    <context>
         <name>Header</name>
         <message>
             <source>logo link</source>
@@ -137,14 +148,6 @@
     </context>
     <context>
         <name>MainPage</name>
-        <message>
-            <source>Version: </source>
-            <translation>バージョン: </translation>
-        </message>
-        <message>
-            <source>No uninstallable drivers found</source>
-            <translation>アンインストールできるドライバーが見つかりません</translation>
-        </message>
         <message>
             <source>System configuration is not compatible for RAID drivers or applications installation.</source>
             <translation>このシステム構成は、RAID ドライバーまたはアプリケーションのインストールに対応していません。</translation>

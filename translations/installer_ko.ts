@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR" sourcelanguage="en">
     <context>
+        <name>DriverSection</name>
+        <message>
+            <source>Version: </source>
+            <translation>버전: </translation>
+        </message>
+        <message>
+            <source>No uninstallable drivers found</source>
+            <translation>제거할 수 있는 드라이버가 없습니다</translation>
+        </message>
+    </context>
+    <context>
         <name>Header</name>
         <message>
             <source>logo link</source>
@@ -137,14 +148,6 @@
     </context>
     <context>
         <name>MainPage</name>
-        <message>
-            <source>Version: </source>
-            <translation>버전: </translation>
-        </message>
-        <message>
-            <source>No uninstallable drivers found</source>
-            <translation>제거할 수 있는 드라이버가 없습니다</translation>
-        </message>
         <message>
             <source>System configuration is not compatible for RAID drivers or applications installation.</source>
             <translation>시스템 구성이 RAID 드라이버 또는 응용 프로그램 설치와 호환되지 않습니다.</translation>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
     <context>
+        <name>DriverSection</name>
+        <message>
+            <source>Version: </source>
+            <translation>Versão: </translation>
+        </message>
+        <message>
+            <source>No uninstallable drivers found</source>
+            <translation>Nenhum driver desinstalável encontrado</translation>
+        </message>
+    </context>
+    <context>
         <name>Header</name>
         <message>
             <source>logo link</source>
@@ -137,14 +148,6 @@
     </context>
     <context>
         <name>MainPage</name>
-        <message>
-            <source>Version: </source>
-            <translation>Versão: </translation>
-        </message>
-        <message>
-            <source>No uninstallable drivers found</source>
-            <translation>Nenhum driver desinstalável encontrado</translation>
-        </message>
         <message>
             <source>System configuration is not compatible for RAID drivers or applications installation.</source>
             <translation>A configuração do sistema não é compatível com a instalação de drivers ou aplicativos RAID.</translation>

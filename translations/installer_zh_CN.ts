@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
     <context>
+        <name>DriverSection</name>
+        <message>
+            <source>Version: </source>
+            <translation>版本：</translation>
+        </message>
+        <message>
+            <source>No uninstallable drivers found</source>
+            <translation>未找到可卸载的驱动程序</translation>
+        </message>
+    </context>
+    <context>
         <name>Header</name>
         <message>
             <source>logo link</source>
@@ -137,14 +148,6 @@
     </context>
     <context>
         <name>MainPage</name>
-        <message>
-            <source>Version: </source>
-            <translation>版本：</translation>
-        </message>
-        <message>
-            <source>No uninstallable drivers found</source>
-            <translation>未找到可卸载的驱动程序</translation>
-        </message>
         <message>
             <source>System configuration is not compatible for RAID drivers or applications installation.</source>
             <translation>系统配置不支持安装 RAID 驱动程序或应用程序。</translation>

@@ -28,6 +28,12 @@ const QByteArray &censusFile()
     return path;
 }
 
+bool exitAtFrame()
+{
+    static const bool exit = qEnvironmentVariableIsSet("BENCH_EXIT_AT_FRAME");
+    return exit;
+}
+
 } // namespace
 
 StartupProbe::StartupProbe(QObject *parent)
@@ -82,6 +88,8 @@ void StartupProbe::watch(QQuickWindow *window)
         if (m_framed.exchange(true))
             return;
         mark("frame");
+        if (exitAtFrame())
+            ::_exit(0);
         // The scene belongs to the GUI thread; count it there, after the mark.
         if (!censusFile().isEmpty())
             QMetaObject::invokeMethod(this, [] { SceneCensus::write(censusFile()); }, Qt::QueuedConnection);
@@ -103,9 +111,11 @@ void markLoaded()
     // Programs the measured one starts (TASKLIST) must start as they would
     // without the probe, not load Qt and report marks of their own.
     censusFile();
+    exitAtFrame();
     qunsetenv("LD_PRELOAD");
     qunsetenv("BENCH_PROBE_FILE");
     qunsetenv("BENCH_CENSUS_FILE");
+    qunsetenv("BENCH_EXIT_AT_FRAME");
 }
 
 } // namespace

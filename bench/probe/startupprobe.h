@@ -17,6 +17,8 @@ class QQuickWindow;
 //   expose  a Qt Quick window is first exposed
 //   frame   a Qt Quick window's first frame has been swapped to the screen
 // With BENCH_CENSUS_FILE set, also writes a SceneCensus there after the frame.
+// With BENCH_EXIT_AT_FRAME set, the process ends at its first frame, so that a
+// profiler (callgrind, heaptrack) sees exactly the work of the start.
 class StartupProbe final : public QObject
 {
     Q_OBJECT

@@ -45,8 +45,9 @@ Rectangle {
         onLoaded: {
             active = true
             item.bUninstallMode = recPage.bUninstallMode
-            item.iTileWidth = recPage.iTileWidth
-            item.iBarHeight = g_ititlebar_size
+            // Bound, not copied: both follow the screen the window is on.
+            item.iTileWidth = Qt.binding(function() { return recPage.iTileWidth })
+            item.iBarHeight = Qt.binding(function() { return g_ititlebar_size })
             item.iDriverCount = recPage.iDriverCount
             item.tileToggled.connect(recPage.butttonCheckedChanged)
         }

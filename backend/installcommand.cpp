@@ -58,8 +58,10 @@ InstallCommand InstallCommand::install(const QString &setupProgram, const QStrin
             continue;
         const QString &componentSwitch = switches.at(i);
         const QString property = withoutSlashes(componentSwitch);
-        // A switch that is no property name could add arguments or properties.
-        if (!isPropertyName(property) || !isFeatureKey(DriverCatalogue::featureKey(componentSwitch))) {
+        // A switch that is no property name could add arguments or properties; one without "/SET"
+        // names no driver and would set another installer property ("/REMOVE", "/ADDLOCAL").
+        if (!componentSwitch.startsWith(QLatin1String("/SET")) || !isPropertyName(property)
+            || !isFeatureKey(DriverCatalogue::featureKey(componentSwitch))) {
             qDebug().noquote() << "leaving out malformed switch" << componentSwitch;
             continue;
         }

@@ -32,12 +32,12 @@ QString notAllowed(const QString &list, const QStringList &allowed)
 }
 
 // The only shape an install argument list may take, whatever the command line
-// held: [/S, /vQTLAUNCH=1 [NAME=YES ...] [ADDLOCAL=k1,k2,...] /qr, /clone_wait],
+// held: [/S, /vQTLAUNCH=1 [SETNAME=YES ...] [ADDLOCAL=k1,k2,...] /qr, /clone_wait],
 // every NAME and key from a ticked switch. Answers what is wrong, or nothing.
 QString installFault(const QStringList &arguments, const QStringList &tickedSwitches)
 {
     static const QRegularExpression shape(QRegularExpression::anchoredPattern(
-        QStringLiteral("/vQTLAUNCH=1((?: [A-Za-z0-9_.]+=YES)*)(?: ADDLOCAL=") + Names + QStringLiteral(")? /qr")));
+        QStringLiteral("/vQTLAUNCH=1((?: SET[A-Za-z0-9_.]+=YES)*)(?: ADDLOCAL=") + Names + QStringLiteral(")? /qr")));
     const QRegularExpressionMatch match = shape.match(arguments.value(1));
     if (arguments.size() != 3 || arguments.at(0) != QLatin1String("/S") || arguments.at(2) != QLatin1String("/clone_wait")
         || !match.hasMatch())

@@ -90,6 +90,9 @@ private slots:
             << QStringList{"/SETPCI=NO"} << QVector<int>{1} << false << "QTLAUNCH=1 /qr";
         QTest::newRow("short token has no feature key")
             << QStringList{"/U", "/SETPCI"} << QVector<int>{1, 1} << true << "QTLAUNCH=1 SETPCI=YES ADDLOCAL=PCI /qr";
+        QTest::newRow("no /SET: would set another installer property")
+            << QStringList{"/ADDLOCAL", "/REMOVE", "SETCIR", "/SETPCI"} << QVector<int>{1, 1, 1, 1} << true
+            << "QTLAUNCH=1 SETPCI=YES ADDLOCAL=PCI /qr";
     }
 
     void installCommand()

@@ -289,6 +289,16 @@ private slots:
         }
     }
 
+    // What the reader skips, a rewrite would lose: the writer refuses such a file.
+    void regFileWriterRefusesWhatItCannotRead()
+    {
+        for (const char *line : {";", "\"D\"=dword:123456789", "\"U\"=\"open", "[HKLM\\K] ;", "[HKXX\\K]", "\"V\""}) {
+            RegFileWriter file(writeRegFile(encode(reg({"[HKLM\\K]", line}), Utf16LeBomCrLf)));
+            QString error;
+            QVERIFY2(!file.load(&error), line);
+        }
+    }
+
     // The one table that turns an installer's exit code into what the page says.
     void outcome_data()
     {

@@ -4,6 +4,7 @@
 // what the front-end reads in a file, through the front-end's own reader.
 #include "backend/drivercatalogue.h"
 #include "backend/installcommand.h"
+#include "backend/installoutcome.h"
 #include "backend/packageregistry.h"
 #include "platform/qt/qtsysteminfo.h"
 #include "platform/simulated/regfileparser.h"
@@ -12,7 +13,9 @@
 #include "platform/simulated/regkeynode.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
+#include <QVector>
 #include <QtEndian>
 
 #include <cstdio>
@@ -29,6 +32,11 @@ const char Usage[] =
     "       regfile delete-key FILE KEY        remove a key and everything below it\n"
     "       regfile keys FILE KEY              print the names of a key's subkeys, one a line\n"
     "       regfile show FILE                  what the front-end reads in FILE on this machine\n"
+    "       regfile outcome CODE install|removal [FILE]\n"
+    "                                          how the page ends a run with the exit code CODE: done,\n"
+    "                                          restart (offered) or retry; FILE's restart flag counts\n"
+    "                                          for a successful install\n"
+    "       regfile product-code TEXT          exit 0 when the front-end takes TEXT as a product code\n"
     "KEY is a path such as HKEY_LOCAL_MACHINE\\SOFTWARE\\ZYM (or HKLM\\...); NAME \"\" is the\n"
     "default value. Exit status: 0 done, 1 key or value missing, 2 bad arguments or file.\n";
 
@@ -106,18 +114,85 @@ QString quoted(const QString &text)
     return text.isNull() ? QStringLiteral("(absent)") : QLatin1Char('"') + text + QLatin1Char('"');
 }
 
+// The product keys below the maker's key that name a component switch, as the install page reads
+// them, in the registry's order: key name, switch, installed version.
+QVector<QStringList> products(Registry &registry)
+{
+    QVector<QStringList> found;
+    for (const QString &name : subKeys(registry, PackageRegistry::makerKeyPath)) {
+        const QString path = PackageRegistry::makerKeyPath + name;
+        const QString command = registry.readText(path, QStringLiteral("prdtcmd"));
+        if (!command.isNull())
+            found.append({name, command, registry.readText(path, QStringLiteral("ProductVersion"))});
+    }
+    return found;
+}
+
+// One row of the removal page: its name and version as the page shows them, what Uninstall does
+// with it, and the installed version the registry lists when the page shows another.
+QString removalRow(const QString &feature, const QString &version, const QVector<QStringList> &products)
+{
+    QString row = QStringLiteral("removable: %1 = \"%2\"%3")
+                      .arg(feature.isEmpty() ? QStringLiteral("(no feature)") : feature, DriverCatalogue::removalName(feature),
+                           version.isEmpty() ? QString() : QLatin1Char(' ') + version);
+    if (feature.isEmpty())
+        return row + QStringLiteral(": a row without a driver, which removes the whole product (MsiExec /x, REMOVE=ALL)");
+    for (const QStringList &product : products) {
+        if (product.at(1) == QStringLiteral("/SET") + feature && !product.at(2).isEmpty() && product.at(2) != version)
+            return row + QStringLiteral(" (the page shows the catalogue's version; the registry lists %1 installed)").arg(product.at(2));
+    }
+    return row;
+}
+
+// How the page ends a run with `code`, as its table of outcomes says.
+int outcome(const QString &code, const QString &kind, const QString &filePath)
+{
+    bool number = false;
+    const int exitCode = code.toInt(&number);
+    if (!number || (kind != QLatin1String("install") && kind != QLatin1String("removal")))
+        return fail(QStringLiteral("outcome wants an exit code and install or removal"));
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    bool flagged = false;
+    if (!filePath.isEmpty()) {
+        RegFileRegistry registry(filePath);
+        const QtSystemInfo systemInfo;
+        flagged = PackageRegistry(&registry, &systemInfo).isRestartRequired();
+    }
+    const InstallOutcome end = InstallOutcome::classify(exitCode, false, flagged, kind == QLatin1String("removal"));
+    print(end.retryOffered ? QStringLiteral("retry") : end.restartOffered ? QStringLiteral("restart") : QStringLiteral("done"));
+    return Done;
+}
+
+int productCode(const QString &text)
+{
+    if (InstallCommand::isProductCode(text))
+        return Done;
+    return fail(QStringLiteral("not a product code (a GUID in braces, such as {5A3C1E2B-7D4F-4E8A-9B61-2C0F3D8E7A15}): ")
+                + text);
+}
+
 // One "label: text" line per fact, so a script can pick a line by its label.
 int show(const QString &filePath)
 {
     // The package rules' own debug lines are not what the reader asked for.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    // The front-end reads a missing file as a clean machine; asked about a file, the tool says it is not there.
+    QFile file(filePath);
+    if (!QFileInfo(filePath).isFile() || !file.open(QIODevice::ReadOnly))
+        return fail(filePath + QStringLiteral(": ") + (!QFileInfo::exists(filePath) ? QStringLiteral("no such file")
+                                                   : QFileInfo(filePath).isFile() ? file.errorString()
+                                                                                  : QStringLiteral("not a file")));
+    // A file the front-end reads as empty (no header, unreadable, empty) is previewed, then answered as a bad file.
+    const bool readable = RegFileParser(file.readAll()).problem() == RegFileParser::NoProblem;
+    file.close();
     RegFileRegistry registry(filePath);
     const QtSystemInfo systemInfo;
     const PackageRegistry package(&registry, &systemInfo);
     const QString ioKey = package.ioDriverKey();
     const bool olderWindows = package.isOlderWindows();
 
-    for (const QString &problem : registry.problems(PackageRegistry::makerKeyPath))
+    const QStringList problems = registry.problems(PackageRegistry::makerKeyPath);
+    for (const QString &problem : problems)
         print(QStringLiteral("warning: ") + problem);
     print(QStringLiteral("view: ") + ioKey.left(ioKey.lastIndexOf(QLatin1Char('\\'))) + QStringLiteral(" (")
           + systemInfo.cpuArchitecture() + QStringLiteral(" host)"));
@@ -127,25 +202,16 @@ int show(const QString &filePath)
     const QString deployed = registry.readText(ioKey, QStringLiteral("DeployedFeatures"));
     print(QStringLiteral("deployed features: ") + quoted(deployed));
     const QStringList removable = DriverCatalogue::removableFeatures(deployed);
-    // An empty entry gives a tile without a driver, which removes nothing by name.
-    print(QStringLiteral("removable drivers: %1").arg(removable.size() - removable.count(QString())));
-    for (const QString &feature : removable) {
-        const QString version = DriverCatalogue::removalVersion(feature, olderWindows);
-        print(QStringLiteral("removable: %1 = \"%2\"%3")
-                  .arg(feature.isEmpty() ? QStringLiteral("(an empty entry)") : feature, DriverCatalogue::removalName(feature),
-                       version.isEmpty() ? QString() : QLatin1Char(' ') + version));
-    }
+    print(QStringLiteral("removal rows: %1").arg(removable.size()));
+    const QVector<QStringList> productKeys = products(registry);
+    for (const QString &feature : removable)
+        print(removalRow(feature, DriverCatalogue::removalVersion(feature, olderWindows), productKeys));
     const QString restart = registry.readText(PackageRegistry::restartFlagKeyPath, QStringLiteral("REBOOTSTATUS"));
     print(QStringLiteral("restart flag: REBOOTSTATUS %1, %2")
               .arg(quoted(restart), package.isRestartRequired() ? QStringLiteral("a restart is offered")
                                                                  : QStringLiteral("no restart offered")));
-    for (const QString &name : subKeys(registry, PackageRegistry::makerKeyPath)) {
-        const QString path = PackageRegistry::makerKeyPath + name;
-        const QString command = registry.readText(path, QStringLiteral("prdtcmd"));
-        const QString version = registry.readText(path, QStringLiteral("ProductVersion"));
-        if (!command.isNull())
-            print(QStringLiteral("product: %1 %2 %3").arg(name, command, quoted(version)));
-    }
+    for (const QStringList &product : productKeys)
+        print(QStringLiteral("product: %1 %2 %3").arg(product.at(0), product.at(1), quoted(product.at(2))));
     // Windows Installer lists the package under its product code, in either view.
     for (const QString &root : {QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"),
                                 QStringLiteral("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\")}) {
@@ -155,7 +221,7 @@ int show(const QString &filePath)
                 print(QStringLiteral("product code: %1 (uninstall entry %2)").arg(name, root + name));
         }
     }
-    return Done;
+    return readable ? Done : Failed;
 }
 
 // Many values in one rewrite: a registry as large as a whole export is written
@@ -170,7 +236,10 @@ int setLines(const QString &filePath)
     if (!input.open(stdin, QIODevice::ReadOnly))
         return fail(QStringLiteral("cannot read standard input"));
     const QStringList lines = QString::fromUtf8(input.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (const QString &line : lines) {
+    for (QString line : lines) {
+        // Input from a Windows tool ends its lines with a carriage return, which is no part of the text.
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
         const int nameAt = line.indexOf(QLatin1Char('\t')) + 1;
         const int textAt = nameAt > 0 ? line.indexOf(QLatin1Char('\t'), nameAt) + 1 : 0;
         RegKeyNode *key = textAt > 0 ? file.key(line.left(nameAt - 1)) : nullptr;
@@ -195,8 +264,12 @@ int main(int argc, char **argv)
         : command == QLatin1String("set") || command == QLatin1String("set-dword")         ? 5
         : command == QLatin1String("delete-key") || command == QLatin1String("keys")       ? 3
         : command == QLatin1String("show") || command == QLatin1String("set-lines")         ? 2
+        : command == QLatin1String("product-code")                                         ? 2
+        : command == QLatin1String("outcome")                                              ? 3
                                                                                             : -1;
-    if (wanted < 0 || arguments.size() != wanted) {
+    // The registry file of `outcome` may be left out.
+    const bool optionalFile = command == QLatin1String("outcome") && arguments.size() == 4;
+    if (wanted < 0 || (arguments.size() != wanted && !optionalFile)) {
         std::fputs(Usage, stderr);
         return Failed;
     }
@@ -204,6 +277,10 @@ int main(int argc, char **argv)
         return show(arguments.at(1));
     if (command == QLatin1String("set-lines"))
         return setLines(arguments.at(1));
+    if (command == QLatin1String("outcome"))
+        return outcome(arguments.at(1), arguments.at(2), arguments.value(3));
+    if (command == QLatin1String("product-code"))
+        return productCode(arguments.at(1));
     const QString keyPath = arguments.at(2);
     if (RegFileParser::keyPath(keyPath).isEmpty())
         return fail(QStringLiteral("not a key path: ") + keyPath);

@@ -173,9 +173,11 @@ RegFileParser::RegFileParser(QByteArray fileBytes)
     }
     while (hasNextLine()) {
         const QString line = nextLine();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
+        if (line.isEmpty())
             continue;
-        if (line.startsWith(QLatin1Char('[')))
+        if (line.startsWith(QLatin1Char(';')))
+            skipped(line);
+        else if (line.startsWith(QLatin1Char('[')))
             readSection(line);
         else
             readValue(line);
@@ -189,9 +191,17 @@ QString RegFileParser::nextLine(bool advance)
         return QString();
     const int end = m_text.indexOf(QLatin1Char('\n'), m_next);
     const QString line = m_text.mid(m_next, (end < 0 ? m_text.size() : end) - m_next).trimmed();
-    if (advance)
+    if (advance) {
         m_next = end < 0 ? -1 : end + 1;
+        ++m_lineNumber;
+    }
     return line;
+}
+
+void RegFileParser::skipped(const QString &line)
+{
+    if (m_firstSkipped.isEmpty())
+        m_firstSkipped = QStringLiteral("line %1 (%2)").arg(m_lineNumber).arg(line.left(200));
 }
 
 QStringList RegFileParser::keyPath(const QString &path)
@@ -243,14 +253,14 @@ void RegFileParser::readSection(const QString &line)
     // Until the next good section, values have no key to go to.
     m_current = nullptr;
     if (!line.endsWith(QLatin1Char(']')))
-        return;
+        return skipped(line);
     QString path = line.mid(1, line.size() - 2);
     const bool remove = path.startsWith(QLatin1Char('-'));
     if (remove)
         path.remove(0, 1);
     QStringList names = keyPath(path);
     if (names.isEmpty())
-        return;
+        return skipped(line);
     if (remove) {
         const QString last = names.takeLast();
         if (RegKeyNode *parent = m_root->descendant(names))
@@ -270,11 +280,11 @@ void RegFileParser::readValue(const QString &line)
     if (line.startsWith(QLatin1Char('@')))
         pos = 1;
     else if (!line.startsWith(QLatin1Char('"')) || !readQuoted(line, &pos, &name))
-        return;
+        return skipped(line);
     while (pos < line.size() && line.at(pos).isSpace())
         ++pos;
     if (pos >= line.size() || line.at(pos) != QLatin1Char('='))
-        return;
+        return skipped(line);
     QString data = line.mid(pos + 1).trimmed();
     // Long hex data goes on over lines ending in a backslash.
     if (data.startsWith(QLatin1String("hex"), Qt::CaseInsensitive)) {
@@ -288,7 +298,7 @@ void RegFileParser::readValue(const QString &line)
         }
     }
     if (!m_current)
-        return;
+        return skipped(line);
     if (data == QLatin1String("-")) {
         m_current->removeValue(name);
         return;
@@ -297,4 +307,6 @@ void RegFileParser::readValue(const QString &line)
     QByteArray bytes;
     if (readData(data, &type, &bytes))
         m_current->setValue(name, type, bytes);
+    else
+        skipped(line);
 }

@@ -30,6 +30,10 @@ public:
     Problem problem() const { return m_problem; }
     // False when nothing of the file was read; the tree is empty then.
     bool hasHeader() const { return m_problem == NoProblem; }
+    // The first line that was skipped, as "line N (TEXT)" (a comment, a malformed value or section, a
+    // value without a good section above it); empty when every line was read. Writing the tree
+    // back would lose that line.
+    QString firstSkippedLine() const { return m_firstSkipped; }
 
     // "HKLM\\A\\\\B\\" -> {"HKEY_LOCAL_MACHINE", "A", "B"}. Empty for an
     // unknown hive or a path deeper than the registry allows.
@@ -45,10 +49,13 @@ private:
     QString nextLine(bool advance = true);
     void readSection(const QString &line);
     void readValue(const QString &line);
+    void skipped(const QString &line);
 
     // Read line by line in place: a list of lines would hold a large file twice.
     QString m_text;
     int m_next = 0; // where the line after the one being read starts; -1 past the last
+    int m_lineNumber = 0; // of the line last read
+    QString m_firstSkipped;
     std::shared_ptr<RegKeyNode> m_root;
     Problem m_problem = NoProblem;
     RegKeyNode *m_current = nullptr; // the key of the last good section

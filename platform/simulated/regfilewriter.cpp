@@ -72,6 +72,10 @@ bool RegFileWriter::load(QString *error)
         *error = QStringLiteral("not a registry file (no header line)");
         return false;
     }
+    if (!parser.firstSkippedLine().isEmpty()) {
+        *error = parser.firstSkippedLine() + QStringLiteral(" cannot be read, and rewriting the file would lose it");
+        return false;
+    }
     m_tree = parser.tree();
     if (bytes.startsWith("\xff\xfe"))
         m_encoding = Encoding::Utf16Le;

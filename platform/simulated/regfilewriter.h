@@ -29,8 +29,8 @@ public:
     Q_DISABLE_COPY_MOVE(RegFileWriter)
 
     // Reads the file to change, keeping its encoding and line ends. A missing
-    // or empty file is an empty tree; a file without the header is refused,
-    // since writing would lose whatever it holds.
+    // or empty file is an empty tree; a file without the header, or with a
+    // line the reader skips, is refused, since writing would lose it.
     bool load(QString *error);
     RegKeyNode &tree() { return *m_tree; }
     // The key at a path such as "HKLM\\SOFTWARE\\ZYM", made with its parents

@@ -173,7 +173,8 @@ RegFileParser::RegFileParser(QByteArray fileBytes)
     }
     while (hasNextLine()) {
         const QString line = nextLine();
-        if (line.isEmpty())
+        // Two exports joined with cat: the second one's header (and byte-order mark) says nothing new.
+        if (line.isEmpty() || isHeader(line.startsWith(QChar(0xfeff)) ? line.mid(1) : line))
             continue;
         if (line.startsWith(QLatin1Char(';')))
             skipped(line);

@@ -7,13 +7,12 @@ app=$1
 work=$(mktemp -d)
 trap 'kill ${first:-} ${xvfb:-} 2>/dev/null; rm -rf "$work"' EXIT
 
-# Xvfb picks a free display itself and reports its number once it is ready.
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-display=$(head -n 1 "$work/display")
+# shellcheck source=../scripts/lib.sh
+. "$(dirname "$0")/../scripts/lib.sh"
+start_display 1920x1080
+xvfb=$display_pid
 # English, for the window titles.
-export DISPLAY=:$display XDG_RUNTIME_DIR=$work/runtime LANGUAGE=en QT_QUICK_BACKEND=software
+export XDG_RUNTIME_DIR=$work/runtime LANGUAGE=en QT_QUICK_BACKEND=software
 export CHIPSET_INSTALLER_REGISTRY=$work/none.reg CHIPSET_INSTALLER_DRIVE=$work/C
 unset QT_QPA_PLATFORM
 mkdir -m 700 "$XDG_RUNTIME_DIR"

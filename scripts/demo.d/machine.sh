@@ -102,6 +102,19 @@ demo_machine() {
     : > "$dir/package.txt"
 }
 
+# demo_running DIR: true while a program on the machine in DIR runs: a process whose program (one
+# of its first three words: the program, or the script an interpreter runs) lies on the machine's
+# drive or media, outside the profile folder, where an opener may show the log. An extract-only
+# run outlives the front-end that started it; asked of the processes themselves, a program the
+# front-end has just started counts before it has done anything.
+demo_running() {
+    local tool=$1/lib/simmachine
+    awk -v RS='\0' -v c="$("$tool" path "$1" 'C:\')/" -v d="$("$tool" path "$1" 'D:\')/" \
+        -v p="$(demo_setting "$tool" "$1" USERPROFILE)/" \
+        'FNR <= 3 && (index($0, c) == 1 || index($0, d) == 1) && index($0, p) != 1 { found = 1; exit }
+         END { exit !found }' /proc/[0-9]*/cmdline 2> /dev/null
+}
+
 # demo_environment DIR: after demo_machine, the environment the front-end runs in, as NAME=VALUE
 # words for env(1): the machine's own, the demo's home for the stand-ins, the opener first on PATH.
 demo_environment() {

@@ -18,12 +18,6 @@ native_root='HKEY_LOCAL_MACHINE\SOFTWARE\ZYM'
 # package was started from.
 self=${SUBSTITUTE_NAME:-$("$home/lib/simmachine" name "$home" "$0")}
 
-# While it runs, a substitute is listed in running/, so the demo can wait for the package to
-# finish before it sums up; an extract-only run outlives the front-end that started it.
-mkdir -p "$home/running"
-echo "$self" > "$home/running/$$"
-trap 'rm -f "$home/running/$$"' EXIT
-
 # Every start is recorded, and the exit code handed back, as the tests' stand-ins do it.
 standin_name=$self
 standin_record=$home/record.txt

@@ -11,11 +11,11 @@
 #              back. A cancelled run goes back to the tiles with Install focused; three Tabs
 #              from there reach the title bar's close button.
 #   uninstall: "Uninstall" (focused at start); Shift+Tab: the last driver tile -> Space: untick
-#              -> Tab: "Uninstall" -> Return: removal -> at the end "Finish" (or "Restart Now"
-#              beside it) has the focus.
+#              -> Tab: "Uninstall" (a single row stays ticked) -> Return: removal -> at the end
+#              "Finish" (or "Restart Now" beside it) has the focus.
 #   none:      the close bar (focused at start) -> Return: extract-only run and quit.
-#   nothing to remove: nothing has the focus (Uninstall is disabled) or Uninstall has it (a tile
-#              without a driver) -> three Tabs: the title bar's logo, minimise and close button.
+#   nothing to remove: nothing has the focus (Uninstall is disabled) -> three Tabs: the title
+#              bar's logo, minimise and close button.
 
 walk_shot_count=0
 xvfb_pid=
@@ -62,39 +62,15 @@ walk_pointer() {
     return 1
 }
 
-# walk_display: starts a virtual display of $screen pixels and points DISPLAY at it. The display
-# number comes from the server itself, so walks running side by side never collide, unless
-# CHIPSET_DEMO_DISPLAY names the one to use (on a machine where display numbers are handed out).
-# Composite gives the window the translucent visual it asks for; 96 DPI is a screen at 100%, which
-# Xvfb would otherwise give as 100 DPI and so draw the window a twenty-fourth larger (a scale asked
-# for comes through QT_FONT_DPI). Fails when the display that
-# answers is not the one just started (another program's server can take over a display's socket
-# file).
+# walk_display: starts a virtual display of $screen pixels and points DISPLAY at it (start_display:
+# a free number, or CHIPSET_DISPLAY). Composite gives the window the translucent visual it asks
+# for; 96 DPI is a screen at 100%, which Xvfb would otherwise give as 100 DPI and so draw the
+# window a twenty-fourth larger (a scale asked for comes through QT_FONT_DPI). Fails when the
+# display that answers is not the one just started (another program's server can take over a
+# display's socket file).
 walk_display() {
-    local i
-    if [ -n "${CHIPSET_DEMO_DISPLAY:-}" ]; then
-        Xvfb ":$CHIPSET_DEMO_DISPLAY" -screen 0 "${screen}x24" -dpi 96 +extension Composite -noreset -nolisten tcp \
-            > "$dir/xvfb.log" 2>&1 &
-        xvfb_pid=$!
-        echo "$CHIPSET_DEMO_DISPLAY" > "$dir/display"
-        for i in $(seq 100); do
-            [ -e "/tmp/.X11-unix/X$CHIPSET_DEMO_DISPLAY" ] && break
-            kill -0 "$xvfb_pid" 2>/dev/null || return 1
-            sleep 0.1
-        done
-    else
-        Xvfb -displayfd 3 -screen 0 "${screen}x24" -dpi 96 +extension Composite -noreset -nolisten tcp \
-            3> "$dir/display" > "$dir/xvfb.log" 2>&1 &
-        xvfb_pid=$!
-    fi
-    for i in $(seq 100); do
-        [ -s "$dir/display" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    [ -s "$dir/display" ] || return 1
-    DISPLAY=":$(tr -d '[:space:]' < "$dir/display")"
-    export DISPLAY
+    display_log=$dir/xvfb.log start_display "$screen" -dpi 96 +extension Composite -noreset || return 1
+    xvfb_pid=$display_pid
     screen_w=${screen%x*}
     screen_h=${screen#*x}
     local info
@@ -321,25 +297,12 @@ walk_first_tile() {
     echo "$((window_w / 6)) $((bar + 4 + bar + 25))"
 }
 
-# walk_outcome: how the page ends a run with the chosen exit code, once the run has ended: "done"
-# (status text, the log bar for an install, the closing buttons), "restart" (the same with a
-# restart offer) or "retry" (back to the tiles, the start button focused again).
+# walk_outcome install|removal: how the page ends a run with the chosen exit code, once the run
+# has ended, as the front-end's table of outcomes says: "done" (status text, the log bar for an
+# install, the closing buttons), "restart" (the same with a restart offer) or "retry" (back to the
+# tiles, the start button focused again). The registry's restart flag is read as it is now.
 walk_outcome() {
-    case ${exit_code:-0} in
-        1602 | 1223 | 1618) echo retry ;;
-        # A successful install offers the restart when the registry flags it now, as the front-end
-        # reads it; a removal does not.
-        0)
-            if [ "$1" = install ] &&
-                "$dir/lib/regfile" show "$machine_registry" | grep -q '^restart flag: .*a restart is offered'; then
-                echo restart
-            else
-                echo done
-            fi
-            ;;
-        3010 | 3011 | 3017 | 3018) echo restart ;;
-        *) echo done ;;
-    esac
+    "$dir/lib/regfile" outcome "${exit_code:-0}" "$1" "$machine_registry"
 }
 
 # walk_leave_by_title_bar: Tab from the focused start button past the end of the chain to the
@@ -417,19 +380,22 @@ walk_install() {
 
 walk_uninstall() {
     local outcome
-    outcome=$(walk_outcome uninstall)
+    outcome=$(walk_outcome removal)
     walk_painted
     walk_settle
     walk_shot uninstall-drivers
     # shellcheck disable=SC2046
     walk_tooltip uninstall-tooltip $(walk_first_tile)
-    walk_backtab
-    walk_settle
-    walk_key space
-    walk_settle
-    walk_shot uninstall-one-unticked
-    walk_key Tab
-    walk_settle
+    # With one row, unticking it would leave nothing to remove: that row goes as it is.
+    if [ "${removal_rows:-0}" -gt 1 ]; then
+        walk_backtab
+        walk_settle
+        walk_key space
+        walk_settle
+        walk_shot uninstall-one-unticked
+        walk_key Tab
+        walk_settle
+    fi
     walk_key Return
     sleep 0.08
     walk_shot uninstalling-fading

@@ -86,8 +86,6 @@ private slots:
                                                   << "QTLAUNCH=1 SETCIR=YES ADDLOCAL=CIR /qr";
         QTest::newRow("comma would smuggle a feature into ADDLOCAL")
             << QStringList{"/SETPCI,CIR"} << QVector<int>{1} << true << "QTLAUNCH=1 /qr";
-        QTest::newRow("equals sign would assign another value")
-            << QStringList{"/SETPCI=NO"} << QVector<int>{1} << false << "QTLAUNCH=1 /qr";
         QTest::newRow("short token has no feature key")
             << QStringList{"/U", "/SETPCI"} << QVector<int>{1, 1} << true << "QTLAUNCH=1 SETPCI=YES ADDLOCAL=PCI /qr";
         QTest::newRow("no /SET: would set another installer property")
@@ -292,11 +290,9 @@ private slots:
     // What the reader skips, a rewrite would lose: the writer refuses such a file.
     void regFileWriterRefusesWhatItCannotRead()
     {
-        for (const char *line : {";", "\"D\"=dword:123456789", "\"U\"=\"open", "[HKLM\\K] ;", "[HKXX\\K]", "\"V\""}) {
-            RegFileWriter file(writeRegFile(encode(reg({"[HKLM\\K]", line}), Utf16LeBomCrLf)));
-            QString error;
-            QVERIFY2(!file.load(&error), line);
-        }
+        QString error;
+        for (const char *line : {";", "\"D\"=dword:123456789", "\"U\"=\"open", "[HKLM\\K] ;", "[HKXX\\K]", "\"V\""})
+            QVERIFY2(!RegFileWriter(writeRegFile(encode(reg({"[HKLM\\K]", line}), Utf16LeBomCrLf))).load(&error), line);
     }
 
     // The one table that turns an installer's exit code into what the page says.
@@ -314,14 +310,12 @@ private slots:
         QTest::newRow("0, flagged") << 0 << false << true << false << ok << true << false;
         QTest::newRow("0, removal, install flag set") << 0 << false << true << true << removed << false << false;
         QTest::newRow("3010 whatever the flag") << 3010 << false << false << false << ok << true << false;
-        QTest::newRow("3011") << 3011 << false << false << false << ok << true << false;
         QTest::newRow("3010, removal") << 3010 << false << false << true << removed << true << false;
         QTest::newRow("1641: already restarting") << 1641 << false << true << false
                                                   << "Successfully Installed. Windows is restarting." << false << false;
         QTest::newRow("1641, removal") << 1641 << false << false << true
                                        << "Successfully Uninstalled. Windows is restarting." << false << false;
         QTest::newRow("1602 cancelled") << 1602 << false << true << false << "Installation cancelled" << false << true;
-        QTest::newRow("1223 cancelled") << 1223 << false << false << false << "Installation cancelled" << false << true;
         QTest::newRow("1602, removal") << 1602 << false << false << true << "Uninstallation cancelled" << false << true;
         QTest::newRow("1618 busy") << 1618 << false << false << false
                                    << "Another installation is in progress. Try again when it has finished." << false << true;
@@ -331,7 +325,6 @@ private slots:
                                        << "Uninstallation failed (error 3018). A restart is required." << true << false;
         QTest::newRow("1603 fatal error") << 1603 << false << true << false << "Installation failed (error 1603)" << false << false;
         QTest::newRow("1, removal") << 1 << false << false << true << "Uninstallation failed (error 1)" << false << false;
-        QTest::newRow("negative") << -1 << false << false << false << "Installation failed (error -1)" << false << false;
         QTest::newRow("crash with code 0 is no success") << 0 << true << true << false
                                                          << "Installation failed (error 0)" << false << false;
     }

@@ -1,5 +1,6 @@
 // simmachine: lays out a simulated Windows machine and puts programs on it, for
 // the demo and the benches, with the same layout the tests' machine has.
+#include "platform/simulated/simulateddrive.h"
 #include "platform/simulated/simulatedmachine.h"
 
 #include <QFile>
@@ -15,6 +16,9 @@ const char Usage[] =
     "       simmachine path DIR WINDOWS-PATH          print the file WINDOWS-PATH names on the machine\n"
     "       simmachine name DIR FILE                  print the Windows path of FILE, a file on the machine\n"
     "       simmachine env DIR                        print the front-end's environment there, NAME=VALUE a line\n"
+    "       simmachine resolve PROGRAM                print the file the front-end starts for PROGRAM (a Windows\n"
+    "                                                 path or a bare tool name) with this environment's\n"
+    "                                                 CHIPSET_INSTALLER_DRIVE standing for C:\n"
     "WINDOWS-PATH is C:\\... on the drive, D:\\... on the media the package was started from, or\n"
     "relative to the front-end's folder D:\\Setup\\Bin. Exit status: 0 done, 2 bad arguments or file.\n";
 
@@ -37,7 +41,7 @@ int main(int argc, char **argv)
     // Each command with the number of words it takes, itself included.
     static const QHash<QString, int> commands{
         {QStringLiteral("layout"), 2}, {QStringLiteral("env"), 2}, {QStringLiteral("path"), 3}, {QStringLiteral("name"), 3},
-        {QStringLiteral("install"), 4}};
+        {QStringLiteral("install"), 4}, {QStringLiteral("resolve"), 2}};
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromUtf8(argv[i]);
@@ -45,6 +49,11 @@ int main(int argc, char **argv)
     if (arguments.size() != commands.value(command, -1) || arguments.at(1).isEmpty()) {
         std::fputs(Usage, stderr);
         return 2;
+    }
+    // On whatever machine the environment describes, as the front-end's process launcher has it.
+    if (command == QLatin1String("resolve")) {
+        print(SimulatedDrive(qEnvironmentVariable("CHIPSET_INSTALLER_DRIVE")).resolve(arguments.at(1)));
+        return 0;
     }
     const SimulatedMachine machine(arguments.at(1));
     QString error;

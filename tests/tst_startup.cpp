@@ -2,6 +2,7 @@
 #include "app/installerapp.h"
 #include "app/uilanguage.h"
 #include "backend/processstart.h"
+#include "backend/productpaths.h"
 #include "tests/testplatform.h"
 
 #include <QAbstractButton>
@@ -17,8 +18,7 @@ namespace {
 int g_argc = 1;
 char g_name[] = "tst_startup";
 char *g_argv[] = {g_name, nullptr};
-const QString kExtractor =
-    QStringLiteral("C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\ZYM_Chipset_Drivers.exe");
+const QString kExtractor = ProductPaths::extractOnlyProgram;
 
 // Start-up's outside world, each call noted in order: the shutdown privilege, the registry walk,
 // the lock, and the task listing (the first runner made once the lock is taken), with the windows

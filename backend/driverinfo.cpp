@@ -60,7 +60,7 @@ QString DriverInfo::setDriverName(int iIndex)
 
 QString DriverInfo::getDriverName(int iIndex)
 {
-    qCDebug(lcScene) << "feature key of install row" << iIndex;
+    qCDebug(lcProcess) << "feature key of install row" << iIndex;
     if (iIndex < 0 || iIndex >= m_lstDriverSwitches.size())
         return QString();
     return DriverCatalogue::featureKey(m_lstDriverSwitches.at(iIndex));
@@ -110,7 +110,7 @@ int DriverInfo::installbutton()
         return 0;
     }
     const int result = ProcessStart::startAndWait(*m_processInstall, command.program, command.arguments);
-    qCDebug(lcProcess) << (result ? "setup program started" : "setup program failed to start");
+    qCDebug(lcProcess).noquote() << command.program << (result ? "started" : "failed to start");
     return result;
 }
 
@@ -249,7 +249,7 @@ QString DriverInfo::getOlderVersionNumber(int index)
     const QString version = index >= 0 && index < m_lstDriverSwitches.size()
         ? m_mapInstalledVersions.value(m_lstDriverSwitches.at(index))
         : QString();
-    qCDebug(lcRegistry).noquote() << "installed version of install row" << index << version;
+    qCDebug(lcRegistry).noquote() << "installed version of install row" << index << (version.isEmpty() ? "(none)" : version);
     return version;
 }
 

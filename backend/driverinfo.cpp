@@ -18,7 +18,8 @@ DriverInfo::DriverInfo(const Platform &platform, QObject *parent)
 {
     variableInitialization();
     // Said once, to whoever made the command line: the page shows no tile for it.
-    for (const QString &unknown : m_commandLine.unknownSwitches())
+    const QStringList unknownSwitches = m_commandLine.isRemoval() ? QStringList() : m_commandLine.unknownSwitches();
+    for (const QString &unknown : unknownSwitches)
         qCWarning(lcCommandLine).noquote() << "unknown switch" << unknown
                                            << "has no tile: it is passed to the setup program with the drivers chosen";
 }

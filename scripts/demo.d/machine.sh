@@ -52,6 +52,12 @@ ZYM_SMBus_Driver /SETSMBUS 5.12.0.31
 EOF
 }
 
+# demo_product_path REGFILE NAME: the Windows path the front-end gives its program NAME
+# (extract-only-program, setup-program-from-front-end, msiexec; regfile product-paths).
+demo_product_path() {
+    "$1" product-paths | sed -n "s/^$2\t//p"
+}
+
 # demo_setting SIMMACHINE DIR NAME: the value of NAME in the environment the front-end runs in on
 # the machine in DIR (where the machine keeps its registry file, its profile folder).
 demo_setting() {
@@ -85,10 +91,10 @@ demo_machine() {
     # it must find itself in Setup\Bin, beside Setup\Packages.
     local install=("$dir/lib/simmachine" install "$dir")
     "${install[@]}" 'D:\Setup\Bin\ChipsetDriverInstaller' "$binary"
-    "${install[@]}" 'D:\Setup\Packages\ZYM_Chipset_Drivers.exe' "$lib/setup-program"
-    "${install[@]}" 'C:\ZYM\Chipset_Driver_Installer\ChipsetDriversExtract\MSIFiles\Packages\ZYM_Chipset_Drivers.exe' \
-        "$lib/setup-program"
-    "${install[@]}" 'C:\Windows\System32\MsiExec.exe' "$lib/msiexec"
+    # Where the front-end starts its programs, as it says itself.
+    "${install[@]}" "$(demo_product_path "$regfile" setup-program-from-front-end)" "$lib/setup-program"
+    "${install[@]}" "$(demo_product_path "$regfile" extract-only-program)" "$lib/setup-program"
+    "${install[@]}" "$(demo_product_path "$regfile" msiexec)" "$lib/msiexec"
     "${install[@]}" 'C:\Windows\System32\tasklist' "$lib/tasklist"
     "${install[@]}" 'C:\Windows\System32\taskkill' "$lib/taskkill"
     install -m 755 "$lib/xdg-open" "$dir/bin/xdg-open"

@@ -317,8 +317,6 @@ private slots:
         QTest::newRow("3010, removal") << 3010 << false << false << true << removed << true << false;
         QTest::newRow("1641: already restarting") << 1641 << false << true << false
                                                   << "Successfully Installed. Windows is restarting." << false << false;
-        QTest::newRow("1641, removal") << 1641 << false << false << true
-                                       << "Successfully Uninstalled. Windows is restarting." << false << false;
         QTest::newRow("1602 cancelled") << 1602 << false << true << false << "Installation cancelled" << false << true;
         QTest::newRow("1602, removal") << 1602 << false << false << true << "Uninstallation cancelled" << false << true;
         QTest::newRow("1618 busy") << 1618 << false << false << false

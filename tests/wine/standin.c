@@ -52,11 +52,12 @@ int wmain(void)
         wcscpy(features, kept);
     } else if (!wcsstr(line, L"EXTRACTONLY=1")) {
         for (const wchar_t *at = line; (at = wcsstr(at, L" SET")); at += 4) {
+            wchar_t key[64] = L"";
             size_t length = wcscspn(at + 4, L"=");
-            if (wcsncmp(at + 4 + length, L"=YES", 4) || listed(features, at + 4, length))
+            wcsncat(key, at + 4, length < 63 ? length : 63);
+            if (wcsncmp(at + 4 + length, L"=YES", 4) || listed(features, key, wcslen(key)))
                 continue;
-            swprintf(features + wcslen(features), 1024 - wcslen(features), L"%ls%.*ls", *features ? L"," : L"",
-                     (int)length, at + 4);
+            swprintf(features + wcslen(features), 1024 - wcslen(features), L"%ls%ls", *features ? L"," : L"", key);
         }
         setValue(keys[1], L"REBOOTSTATUS", L"YES");
     } else {

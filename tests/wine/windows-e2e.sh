@@ -1,15 +1,11 @@
 #!/usr/bin/env bash
-# The Windows build end to end under Wine, driven with mouse and keyboard on a virtual display, on
-# the real Win32 seams: the package's keys imported into Wine's registry, a stand-in setup program
-# and MsiExec (standin.c, a Windows program) that record their command lines and write the
-# registry through the Win32 API. Checked by what they recorded, what the registry holds after,
-# what the window shows; screenshots in BUILD/wine-e2e.
+# The Windows build end to end under Wine, on the real Win32 seams, driven with mouse and keyboard
+# on a virtual display; checked by what the stand-in setup program and MsiExec (standin.c) record,
+# what Wine's registry holds after and what the window shows (screenshots in BUILD/wine-e2e).
 #   tests/wine/windows-e2e.sh REGFILE [BUILD]    REGFILE: the Linux build's regfile tool
-# What Wine cannot show: the restart itself (Wine's ExitWindowsEx ends the session's programs
-# instead), TASKLIST's real output (Wine's lists no window titles), the administrator prompt
-# (Wine runs everything with one user's rights), and a folder only administrators may change
-# (Wine keeps no permissions: whatever it makes belongs to the user running it, so the
-# extract-only program is always refused here, which is what this checks).
+# Wine cannot show the restart (its ExitWindowsEx ends the session's programs instead), TASKLIST's
+# output (Wine's prints none), the administrator prompt, or a folder only administrators may
+# change (Wine keeps no permissions), so the extract-only program is refused here, as checked.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 regfile=$1
@@ -20,18 +16,14 @@ work=$root/$build/wine-e2e
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=;msiexec.exe=n" \
     LANG=C.UTF-8 LANGUAGE=en
 c=$WINEPREFIX/drive_c
-rm -f "$work"/*.png "$work"/*.log
 mkdir -p "$work"
+rm -f "$work"/*.png
 x86_64-w64-mingw32-gcc -std=c11 -Wall -Wextra -Werror -O1 -municode -o "$work/standin.exe" \
     "$root/tests/wine/standin.c" -ladvapi32
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
+trap 'wineserver -k 2>/dev/null; [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null' EXIT
 # until SECONDS COMMAND...: true once COMMAND succeeds, polled.
 until_ok() {
     local deadline=$((SECONDS + $1))
@@ -42,17 +34,13 @@ until_ok() {
     done
 }
 
-if [ -n "${CHIPSET_DISPLAY:-}" ]; then
-    Xvfb ":$CHIPSET_DISPLAY" -screen 0 1280x800x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    export DISPLAY=:$CHIPSET_DISPLAY
-else
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-    xvfb=$!
-    until_ok 10 test -s "$work/display"
-    export DISPLAY=:$(head -n 1 "$work/display")
-fi
-until_ok 10 xdotool getmouselocation >/dev/null
+# CHIPSET_DISPLAY names the display; otherwise the server picks a free one.
+rm -f "$work/display"
+Xvfb ${CHIPSET_DISPLAY:+:$CHIPSET_DISPLAY} -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp \
+    3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+until_ok 10 test -s "$work/display"
+export DISPLAY=:$(head -n 1 "$work/display")
 
 # Made once per build folder and kept, as the other Wine tests' prefix.
 [ -f "$WINEPREFIX.ready" ] || { rm -rf "$WINEPREFIX" && wine wineboot -i && wineserver -w && touch "$WINEPREFIX.ready"; }
@@ -64,32 +52,28 @@ cp "$work/standin.exe" "$c/windows/system32/msiexec.exe"
 rm -rf "$c/Setup/Bin"
 cp -r "$root/$build/stage/Bin" "$c/Setup/Bin"
 
-# machine VERSION DPI: the reported Windows (win7: Wine 8's own default, Windows 7 SP1; win10) and
-# the screen's DPI (96 is 100%), the package's keys
-# as the demo's machine has them (an earlier release installed), no stand-in records.
+# machine VERSION DPI: the reported Windows (win7: Wine 8's own default, 7 SP1, as its "win7"
+# setting reports Server 2008 R2; win10), the screen's DPI, the demo's keys (an earlier release).
 machine() {
     wineserver -k 2>/dev/null || true
     wineserver -w
-    # Wine's "win7" setting would report Windows Server 2008 R2.
-    if [ "$1" = win7 ]; then
-        wine reg delete 'HKCU\Software\Wine' /v Version /f >/dev/null 2>&1 || true
-    else
-        wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null
-    fi
+    wine reg delete 'HKCU\Software\Wine' /v Version /f >/dev/null 2>&1 || true
+    [ "$1" = win7 ] || wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null
     wine reg delete 'HKLM\SOFTWARE\WOW6432Node\ZYM' /f >/dev/null 2>&1 || true
     wine reg import "$(winepath -w "$work/zym.reg")" 2>/dev/null
     rm -f "$c/standin-record.txt"
     wineserver -w # the server saves the registry as it ends
 }
-# start NAME ARGS...: the front-end from C:\Setup\Bin, its output in NAME.log; pid in $app.
-start() {
-    local name=$1
-    shift
-    wine 'C:\Setup\Bin\ChipsetDriverInstaller.exe' "$@" >"$work/$name.log" 2>&1 &
-    app=$!
-}
 window() { xdotool search 2>/dev/null --onlyvisible --name "^$1\$" | head -n 1 | grep .; }
+# start TITLE ARGS...: the front-end from C:\Setup\Bin ($app), until its window TITLE ($win) settles.
+start() {
+    wine 'C:\Setup\Bin\ChipsetDriverInstaller.exe' "${@:2}" >/dev/null 2>&1 &
+    app=$!
+    until_ok 60 window "$1" >/dev/null || fail "no window $1"
+    win=$(window "$1")
+    until_ok 20 settled
+}
 # click X Y: at that point of the window $win, in its own pixels at 100%.
 click() { xdotool mousemove --window "$win" "$(($1 * scale / 100))" "$(($2 * scale / 100))" click 1 2>/dev/null; }
 keys() { xdotool key --window "$@" 2>/dev/null; } # WINDOW KEY...
@@ -109,16 +93,12 @@ value() { # KEY NAME: the value's text
 restart_flagged() { [ "$(value ZYM_Chipset_IODrivers REBOOTSTATUS)" = YES ]; }
 recorded() { [ -n "$(records)" ]; }
 ended() { ! kill -0 "$app" 2>/dev/null; }
-expect() { # WHAT EXPECTED ACTUAL
-    [ "$2" = "$3" ] || fail "$1: expected [$2], got [$3]"
-}
+expect() { [ "$2" = "$3" ] || fail "$1: expected [$2], got [$3]"; } # WHAT EXPECTED ACTUAL
 
 echo "install over an earlier release, Windows 7, mouse"
 machine win7 96
 scale=100
-start install /SETZYM_RAID /SETRAIDMAVEL /SETPCI /SETGPIO2 /SETSMBUS /SETCIR
-until_ok 60 window "CHIPSET DRIVER INSTALLER" >/dev/null || fail "no window"
-win=$(window "CHIPSET DRIVER INSTALLER")
+start "CHIPSET DRIVER INSTALLER" /SETZYM_RAID /SETRAIDMAVEL /SETPCI /SETGPIO2 /SETSMBUS /SETCIR
 click 33 375 # the agree bar
 until_ok 20 settled
 tiles7=$(tiles)
@@ -137,10 +117,7 @@ until_ok 30 ended || fail "Restart Now did not end the session's programs"
 
 echo "removal of some features, Windows 10, keyboard"
 machine win10 96
-start removal /U "$demo_product_code"
-until_ok 60 window "CHIPSET DRIVER INSTALLER" >/dev/null || fail "no window"
-win=$(window "CHIPSET DRIVER INSTALLER")
-until_ok 20 settled
+start "CHIPSET DRIVER INSTALLER" /U "$demo_product_code"
 keys "$win" shift+Tab space Tab Return # untick the last tile, remove
 until_ok 60 recorded || fail "MsiExec was never started"
 until_ok 20 settled
@@ -153,26 +130,18 @@ keys "$win" Return # Finish
 until_ok 30 ended || fail "Finish did not end the front-end"
 
 echo "the Windows 10 versions, and a second copy"
-start first /SETZYM_RAID /SETRAIDMAVEL /SETPCI /SETGPIO2 /SETSMBUS /SETCIR
-until_ok 60 window "CHIPSET DRIVER INSTALLER" >/dev/null || fail "no window"
-win=$(window "CHIPSET DRIVER INSTALLER")
-until_ok 20 settled
+start "CHIPSET DRIVER INSTALLER" /SETZYM_RAID /SETRAIDMAVEL /SETPCI /SETGPIO2 /SETSMBUS /SETCIR
 keys "$win" Tab space
 until_ok 20 settled
 shot windows-wine-tiles-win10
 [ "$(tiles)" != "$tiles7" ] || fail "the tiles show the same versions on Windows 7 and 10"
-first=$app
-start second /SETPCI
-until_ok 60 window "KPQ INSTALLATER" >/dev/null || fail "the second copy showed no box"
-main=$win
-win=$(window "KPQ INSTALLATER")
-until_ok 20 settled
+first=$app main=$win
+start "KPQ INSTALLATER" /SETPCI
 shot windows-wine-second-copy
 keys "$win" Return
 until_ok 30 ended || fail "the second copy's box did not close"
 wait "$app" || fail "the second copy ended with $?"
-app=$first
-win=$main
+app=$first win=$main
 ended && fail "the first copy ended with the second"
 click 630 18 # closed after agreeing, before installing: the extract-only run, which Wine refuses
 until_ok 30 ended || fail "closing did not end the front-end"
@@ -180,18 +149,14 @@ until_ok 30 ended || fail "closing did not end the front-end"
 echo "120 DPI, closed before agreeing"
 machine win10 120
 scale=125
-start close /SETPCI
-until_ok 60 window "CHIPSET DRIVER INSTALLER" >/dev/null || fail "no window"
-win=$(window "CHIPSET DRIVER INSTALLER")
-until_ok 20 settled
+start "CHIPSET DRIVER INSTALLER" /SETPCI
 shot windows-wine-120dpi
 eval "$(xdotool getwindowgeometry --shell "$win")"
 [ "$WIDTH" -ge 812 ] && [ "$WIDTH" -le 813 ] && [ "$HEIGHT" -ge 491 ] && [ "$HEIGHT" -le 492 ] ||
     fail "at 120 DPI the window is ${WIDTH}x$HEIGHT, not 650x393 drawn at 1.25"
 click 630 18 # the title bar's close button
 until_ok 30 ended || fail "closing did not end the front-end"
-# Wine gives the program and its folders to the user running it (wine.win32 checks that answer),
-# so the front-end must refuse it.
+# Wine gives the program's folders to the user running it (wine.win32 checks that answer).
 expect "programs started" "" "$(records)"
 
 echo "windows-e2e: $failures failure(s)"

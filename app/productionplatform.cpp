@@ -1,5 +1,6 @@
 #include "app/productionplatform.h"
 
+#include "app/uilanguage.h"
 #include "platform/qt/applicationarguments.h"
 #include "platform/qt/desktopurlopener.h"
 #include "platform/qt/processenvironment.h"
@@ -24,8 +25,6 @@
 #include <QDebug>
 #include <QStandardPaths>
 #endif
-
-#include <QLocale>
 
 namespace {
 const QString kInstanceName = QStringLiteral("COMM-ZYM-APPS-KPQ_DRIVER_INSTALLER");
@@ -64,5 +63,5 @@ InstallerApp::Seams ProductionPlatform::seams() const
 {
     const Platform platform(*m_registry, *m_launcher, *m_shutdown, *m_environment, *m_systemInfo, *m_urlOpener,
                             *m_arguments, *m_programTrust);
-    return InstallerApp::Seams(platform, *m_instanceLock, QLocale::system().uiLanguages());
+    return InstallerApp::Seams(platform, *m_instanceLock, UiLanguage::userLanguages(*m_environment));
 }

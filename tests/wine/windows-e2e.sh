@@ -3,9 +3,7 @@
 # on a virtual display; checked by what the stand-in setup program and MsiExec (standin.c) record,
 # what Wine's registry holds after and what the window shows (screenshots in BUILD/wine-e2e).
 #   tests/wine/windows-e2e.sh REGFILE [BUILD]    REGFILE: the Linux build's regfile tool
-# Wine cannot show the restart (its ExitWindowsEx ends the session's programs instead), TASKLIST's
-# output (Wine's prints none), the administrator prompt, or a folder only administrators may
-# change (Wine keeps no permissions), so the extract-only program is refused here, as checked.
+# What Wine cannot show (the restart, TASKLIST's output, permissions): README, "Building for Windows".
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 regfile=$1
@@ -16,8 +14,7 @@ work=$root/$build/wine-e2e
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=;msiexec.exe=n" \
     LANG=C.UTF-8 LANGUAGE=en
 c=$WINEPREFIX/drive_c
-mkdir -p "$work"
-rm -f "$work"/*.png
+mkdir -p "$work" && rm -f "$work"/*.png "$work/display"
 x86_64-w64-mingw32-gcc -std=c11 -Wall -Wextra -Werror -O1 -municode -o "$work/standin.exe" \
     "$root/tests/wine/standin.c" -ladvapi32
 
@@ -26,8 +23,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 trap 'wineserver -k 2>/dev/null; [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null' EXIT
 # until SECONDS COMMAND...: true once COMMAND succeeds, polled.
 until_ok() {
-    local deadline=$((SECONDS + $1))
-    shift
+    local deadline=$((SECONDS + $1)) && shift
     until "$@" 2>/dev/null; do
         [ $SECONDS -lt "$deadline" ] || return 1
         sleep 0.2
@@ -35,7 +31,6 @@ until_ok() {
 }
 
 # CHIPSET_DISPLAY names the display; otherwise the server picks a free one.
-rm -f "$work/display"
 Xvfb ${CHIPSET_DISPLAY:+:$CHIPSET_DISPLAY} -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp \
     3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!

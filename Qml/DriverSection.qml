@@ -146,6 +146,9 @@ Rectangle {
             font.pixelSize: 11
             font.preferShaping: false
             font.bold: true
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+            Accessible.ignored: !recWarningForInvalidCommandLine.visible
         }
     }
 }

@@ -81,6 +81,8 @@ Rectangle {
         bDriversOffered: g_bDriversAreCompatible
         bUninstallMode: recMainInstall.bUninstallMode
         bRunStarted: g_bindicatorToInstall
+        // Removal with nothing to remove: the keyboard starts on the Drivers tab, beside the notice.
+        bTabsFirstFocus: recMainInstall.bUninstallMode && !g_bEnableUninstallButton
         bStripShown: !g_bindicatorForProgressRec
         bViewLogFile: recMainInstall.bViewLogFile
         iBarHeight: g_ititlebar_size
@@ -131,6 +133,8 @@ Rectangle {
         width: parent.width
         height: g_ititlebar_size
         bActive: recMainInstall.bUninstallMode
+        // The keyboard starts on the run's one action, when there is one.
+        bFirstFocus: recMainInstall.bUninstallMode && g_bEnableUninstallButton
         bUninstallEnabled: g_bEnableUninstallButton && bValidCheckedButton
         bRestartOffered: recMainInstall.bIsRestartRequired
         onUninstallClicked: recMainInstall.onUninstallButtonClicked()

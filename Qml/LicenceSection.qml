@@ -14,6 +14,12 @@ Rectangle {
         flickableForLicense.contentY = Math.max(0, Math.min(maxY, flickableForLicense.contentY + delta))
     }
 
+    // The text without its markup: line breaks as new lines, no tags.
+    function plainText(styled) {
+        return styled.replace(/<br>/g, "\n").replace(/<[^>]*>/g, "").replace(/&lt;/g, "<").replace(/&gt;/g, ">")
+                     .replace(/&quot;/g, "\"").replace(/&nbsp;/g, " ").replace(/&amp;/g, "&")
+    }
+
     color: Theme.strTransparentColor
 
     LicenceText {
@@ -38,6 +44,10 @@ Rectangle {
         Flickable {
             id: flickableForLicense
 
+            // Read as text, a line at a time: a reader cannot see the drawn glyphs.
+            property string text: recLicenceSection.plainText(licenceText.strLicenseContent) + "\n\n"
+                                  + recLicenceSection.plainText(licenceText.strLicenseContent2)
+
             objectName: "flickableForLicense"
             anchors.fill: parent
             flickableDirection: Flickable.VerticalFlick
@@ -47,15 +57,22 @@ Rectangle {
             contentHeight: textLicenseContent2.y + textLicenseContent2.height
             focus: recLicenceSection.bFirstFocus
             activeFocusOnTab: true
-            Accessible.role: Accessible.Document
+            Accessible.role: Accessible.EditableText
+            Accessible.readOnly: true
+            Accessible.multiLine: true
             Accessible.name: qsTr("License Agreement")
             Keys.onUpPressed: recLicenceSection.scrollLicense(-20)
             Keys.onDownPressed: recLicenceSection.scrollLicense(20)
+            // Home and End, with or without Ctrl, go to either end.
             Keys.onPressed: function(event) {
                 if (event.key === Qt.Key_PageUp)
                     recLicenceSection.scrollLicense(-height)
                 else if (event.key === Qt.Key_PageDown)
                     recLicenceSection.scrollLicense(height)
+                else if (event.key === Qt.Key_Home)
+                    recLicenceSection.scrollLicense(-contentHeight)
+                else if (event.key === Qt.Key_End)
+                    recLicenceSection.scrollLicense(contentHeight)
                 else
                     return
                 event.accepted = true
@@ -129,14 +146,8 @@ Rectangle {
         }
 
         // Shows where the keyboard is while the licence scrolls with the arrow keys.
-        Rectangle {
-            id: recLicenseFocusFrame
-
-            anchors.fill: parent
-            color: "transparent"
-            border.width: 1
-            border.color: Theme.strLightColor
-            visible: flickableForLicense.activeFocus
+        ControlLook {
+            bFocused: flickableForLicense.activeFocus
         }
     }
 }

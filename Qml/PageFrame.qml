@@ -10,6 +10,7 @@ Rectangle {
     property bool bUninstallMode: false
     // An installer was started: tabs and page are disabled and fade out.
     property bool bRunStarted: false
+    property alias bTabsFirstFocus: recButtonTab.bFirstFocus
     property bool bStripShown: false
     property bool bViewLogFile: false
     property int iBarHeight: 0

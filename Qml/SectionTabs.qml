@@ -8,6 +8,8 @@ Rectangle {
     property bool bDriversOffered: false
     property bool bUninstallMode: false
     property bool bRunStarted: false
+    // The selected tab takes the keyboard when the window opens: the page offers no action.
+    property bool bFirstFocus: false
     readonly property int iShownTabs: [1, 2, 3].filter(isShown).length
 
     signal sectionChosen(int iSection)
@@ -58,6 +60,7 @@ Rectangle {
                 width: rowTabs.width / recButtonTab.iShownTabs
                 height: rowTabs.height
                 visible: recButtonTab.isShown(modelData.section)
+                focus: recButtonTab.bFirstFocus && recButtonTab.iSection === modelData.section
                 strText: modelData.text
                 strTextColor: Theme.strTxtColor
                 iTextSize: Theme.iLabelSize

@@ -14,7 +14,7 @@ Rectangle {
     clip: true
     color: Theme.strBlackColor
     Accessible.role: Accessible.StatusBar
-    Accessible.name: textProgress.text
+    Accessible.name: mouseAreaProgressBar.strToolTip
 
     Behavior on height {
         NumberAnimation { duration: Theme.iBarChangeMs; easing.type: Easing.Linear }
@@ -33,6 +33,8 @@ Rectangle {
         font.pixelSize: Theme.iLabelSize
         font.preferShaping: false
         font.bold: true
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
     }
 
     TooltipArea {

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Window 2.15
 
 // The installer's one window: its size, the state shared by every scene file, and the tooltip.
 ApplicationWindow {
@@ -58,6 +59,13 @@ ApplicationWindow {
         return counts
     }
 
+    // At most `wanted` units, and no more than draw within `available` units of the screen. Qt rounds
+    // the screen's pixels to whole units: at 150% a 1024 pixel screen says 683, which draws 1025.
+    function fitted(wanted, available) {
+        var pixels = Math.ceil((available - 0.5) * Screen.devicePixelRatio)
+        return Math.min(wanted, Math.ceil((pixels + 0.5) / Screen.devicePixelRatio) - 1)
+    }
+
     // The title bar's Close and a close request from outside the window (its manager, Alt+F4)
     // both end here. Leaving before an installer has run leaves the extracted package behind.
     function leave() {
@@ -71,8 +79,10 @@ ApplicationWindow {
 
     objectName: "registerWindow"
     title: qsTr("CHIPSET DRIVER INSTALLER")
-    width: appWidth
-    height: appHeight
+    // Never past the screen's available area, which a large scale can make smaller than the rules
+    // ask for: the page then lays out in the width it gets, as every part follows the window's.
+    width: fitted(appWidth, screenWidth)
+    height: fitted(appHeight, screenHeight)
     visible: true
     flags: Qt.FramelessWindowHint | Qt.Window
     color: g_strTransparentColor

@@ -2,6 +2,7 @@
 
 #include "backend/customsettings.h"
 #include "backend/driverinfo.h"
+#include "app/accessiblecontrol.h"
 #include "app/iconeffectprovider.h"
 #include "app/installerapp.h"
 #include "backend/packageregistry.h"
@@ -70,6 +71,7 @@ SceneDriver::SceneDriver(TestMachine &machine)
 
     m_engine = std::make_unique<QQmlApplicationEngine>();
     IconEffectProvider::install(m_engine.get());
+    AccessibleControl::install();
     // The engine would end the application on Qt.quit(); here it only counts.
     QObject::disconnect(m_engine.get(), nullptr, QCoreApplication::instance(), nullptr);
     connect(m_engine.get(), &QQmlEngine::quit, this, [this] { ++m_quitRequests; });

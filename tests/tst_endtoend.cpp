@@ -103,6 +103,10 @@ private:
         QCOMPARE(scene.statusText(), status);
         QVERIFY(!scene.value("recAppClose", "enabled").toBool());
         QVERIFY(scene.click("recAppClose"));
+        // It tells why; the pointer moves on before the popup shows.
+        QCOMPARE(scene.window()->findChild<QObject *>("baseToolTip")->property("tooltip").toString(),
+                 QStringLiteral("Available again when the installer has finished"));
+        QTest::mouseMove(scene.window(), scene.item("recKaltoText")->mapToScene(QPointF(5, 5)).toPoint());
         QVERIFY(!scene.tabChain(6).contains(QStringLiteral("recAppClose")));
         for (const QString &name : buttons) {
             scene.item(name)->forceActiveFocus();
@@ -422,8 +426,8 @@ private slots:
         QQuickItem *logo = scene.item(QStringLiteral("logoButton"));
         QObject *glow = logo->findChild<QObject *>(QStringLiteral("glowIcon"));
         QVERIFY(glow);
-        // Clear of the focus frame along the button's edges.
-        const QRect strip = logo->mapRectToScene(QRectF(2, 2, 12, logo->height() - 4)).toRect();
+        // Clear of the focus ring along the button's edges.
+        const QRect strip = logo->mapRectToScene(QRectF(5, 5, 12, logo->height() - 10)).toRect();
         const auto brightness = [&] {
             const QImage image = scene.grab();
             int sum = 0;

@@ -30,6 +30,10 @@
             <source>Close</source>
             <translation>Schließen</translation>
         </message>
+        <message>
+            <source>Available again when the installer has finished</source>
+            <translation>Wieder verfügbar, wenn das Installationsprogramm beendet ist</translation>
+        </message>
     </context>
     <context>
         <name>Install</name>

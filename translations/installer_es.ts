@@ -30,6 +30,10 @@
             <source>Close</source>
             <translation>Cerrar</translation>
         </message>
+        <message>
+            <source>Available again when the installer has finished</source>
+            <translation>Disponible de nuevo cuando finalice el instalador</translation>
+        </message>
     </context>
     <context>
         <name>Install</name>

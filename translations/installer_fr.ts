@@ -30,6 +30,10 @@
             <source>Close</source>
             <translation>Fermer</translation>
         </message>
+        <message>
+            <source>Available again when the installer has finished</source>
+            <translation>De nouveau disponible lorsque le programme d'installation est terminé</translation>
+        </message>
     </context>
     <context>
         <name>Install</name>

@@ -30,6 +30,10 @@
             <source>Close</source>
             <translation>閉じる</translation>
         </message>
+        <message>
+            <source>Available again when the installer has finished</source>
+            <translation>インストーラーの終了後に再び使用できます</translation>
+        </message>
     </context>
     <context>
         <name>Install</name>

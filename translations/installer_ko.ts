@@ -30,6 +30,10 @@
             <source>Close</source>
             <translation>닫기</translation>
         </message>
+        <message>
+            <source>Available again when the installer has finished</source>
+            <translation>설치 프로그램이 끝나면 다시 사용할 수 있습니다</translation>
+        </message>
     </context>
     <context>
         <name>Install</name>

@@ -30,6 +30,10 @@
             <source>Close</source>
             <translation>Fechar</translation>
         </message>
+        <message>
+            <source>Available again when the installer has finished</source>
+            <translation>Disponível novamente quando o instalador terminar</translation>
+        </message>
     </context>
     <context>
         <name>Install</name>

@@ -30,6 +30,10 @@
             <source>Close</source>
             <translation>关闭</translation>
         </message>
+        <message>
+            <source>Available again when the installer has finished</source>
+            <translation>安装程序结束后即可再次使用</translation>
+        </message>
     </context>
     <context>
         <name>Install</name>

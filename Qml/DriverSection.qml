@@ -45,6 +45,7 @@ Rectangle {
             id: scrollBarGrid
 
             objectName: "scrollBarGrid"
+            Accessible.name: qsTr("Drivers")
             policy: flickableForGrid.contentHeight > flickableForGrid.height
                     ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
         }

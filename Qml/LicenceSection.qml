@@ -79,6 +79,7 @@ Rectangle {
             }
 
             ScrollBar.vertical: ScrollBar {
+                Accessible.name: flickableForLicense.Accessible.name
                 policy: flickableForLicense.contentHeight > flickableForLicense.height
                         ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
             }

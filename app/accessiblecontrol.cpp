@@ -26,12 +26,10 @@ public:
     }
 };
 
-QAccessibleInterface *createAccessibleControl(const QString &className, QObject *object)
+QAccessibleInterface *createAccessibleControl(const QString &, QObject *object)
 {
-    // Asked for each class from the most derived one up: answering at the base item class covers
-    // every scene item, as Qt Quick's own factory does.
-    if (className != QLatin1String("QQuickItem"))
-        return nullptr;
+    // Asked first for an item's most derived class, so this answers before Qt Quick's own
+    // factory, which answers only at the base item class, whenever either was installed.
     auto *item = qobject_cast<QQuickItem *>(object);
     if (!item || !QQuickItemPrivate::get(item)->isAccessible)
         return nullptr;
@@ -42,6 +40,6 @@ QAccessibleInterface *createAccessibleControl(const QString &className, QObject 
 
 void AccessibleControl::install()
 {
-    // Factories installed later are asked first; installing twice adds nothing.
+    // Installing twice adds nothing.
     QAccessible::installFactory(createAccessibleControl);
 }

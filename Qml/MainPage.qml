@@ -10,7 +10,8 @@ Rectangle {
     readonly property int iDriverCount: qtInterface1.getCommandLineArguments()
                                         ? qtInterface1.getNumberOfUninstallableDrivers()
                                         : qtInterface1.getNumberOfDrivers()
-    property var vButtonsState: new Array(iDriverCount).fill(true)
+    // Which tiles are ticked; a row without a tile never counts as a choice.
+    property var vButtonsState: bUninstallMode ? new Array(iDriverCount).fill(true) : oDriverCounts.vShown.slice()
     readonly property int iTileWidth: appWidth >= 800 ? 280 : (appWidth >= 600 ? 300 : 240)
     readonly property string strExportControlUrl: "https://www.bis.doc.gov/"
 
@@ -19,7 +20,6 @@ Rectangle {
     onButttonCheckedChanged: function(index, state) {
         vButtonsState[index] = state
         bValidCheckedButton = vButtonsState.indexOf(true) !== -1
-        console.debug("bValidCheckedButton", bValidCheckedButton)
     }
 
     LicenceSection {

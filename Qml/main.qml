@@ -47,15 +47,22 @@ ApplicationWindow {
 
     // Counting a driver list hands the backend's one tick list to it, so the list that this
     // run offers is counted last; the page counts that list again when it builds its tiles.
+    // An install row the catalogue gives no version has no tile and never decides what is
+    // offered: iInstallable counts the tiles shown, vShown says which rows have one.
     function countDrivers() {
         var counts = {}
+        var iRows = 0
         if (qtInterface.getCommandLineArguments()) {
-            counts.iInstallable = qtInterface1.getNumberOfDrivers()
+            iRows = qtInterface1.getNumberOfDrivers()
             counts.iUninstallable = qtInterface1.getNumberOfUninstallableDrivers()
         } else {
             counts.iUninstallable = qtInterface1.getNumberOfUninstallableDrivers()
-            counts.iInstallable = qtInterface1.getNumberOfDrivers()
+            iRows = qtInterface1.getNumberOfDrivers()
         }
+        counts.vShown = []
+        for (var i = 0; i < iRows; ++i)
+            counts.vShown.push(qtInterface1.setVersionNumber(i) !== "")
+        counts.iInstallable = counts.vShown.filter(Boolean).length
         return counts
     }
 

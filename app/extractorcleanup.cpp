@@ -11,6 +11,9 @@ namespace {
 
 // How often a listing started from the event loop is looked at.
 constexpr int watchIntervalMs = 50;
+// The extractor is one process. Anyone on the desktop can make windows with its title, so a
+// listing may name thousands: only the first few are ended, each start a fork of its own.
+constexpr int maxKills = 4;
 
 } // namespace
 
@@ -60,15 +63,27 @@ ProcessRunner &ExtractorCleanup::startListing()
     return runner;
 }
 
-void ExtractorCleanup::killListed(ProcessRunner &listing)
+void ExtractorCleanup::killListed(ProcessRunner &listing, bool fromEventLoop)
 {
-    const QStringList identifiers = parseIdentifiers(listing.readAllStandardOutput());
-    for (const QString &identifier : identifiers) {
-        auto kill = m_launcher->createRunner();
-        kill->start(QStringLiteral("taskkill"), {QStringLiteral("/F"), QStringLiteral("/PID"), identifier},
-                    ProcessRunner::Output::Discarded);
-        m_runners.push_back(std::move(kill));
+    m_toKill = parseIdentifiers(listing.readAllStandardOutput()).mid(0, maxKills);
+    if (!fromEventLoop) {
+        while (!m_toKill.isEmpty())
+            killNext();
+        return;
     }
+    // One start per turn of the event loop, so the window keeps answering between them.
+    for (int i = 0; i < m_toKill.size(); ++i)
+        QTimer::singleShot(0, this, &ExtractorCleanup::killNext);
+}
+
+void ExtractorCleanup::killNext()
+{
+    if (m_toKill.isEmpty())
+        return;
+    auto kill = m_launcher->createRunner();
+    kill->start(QStringLiteral("taskkill"), {QStringLiteral("/F"), QStringLiteral("/PID"), m_toKill.takeFirst()},
+                ProcessRunner::Output::Discarded);
+    m_runners.push_back(std::move(kill));
 }
 
 void ExtractorCleanup::run()
@@ -76,7 +91,7 @@ void ExtractorCleanup::run()
     m_started = true;
     ProcessRunner &listing = startListing();
     if (listing.waitForFinished(m_listingTimeoutMs))
-        killListed(listing);
+        killListed(listing, false);
 }
 
 void ExtractorCleanup::start()
@@ -100,5 +115,5 @@ void ExtractorCleanup::watchListing()
     m_watch.stop();
     // Only a listing that ran to its end is read: one that could not start has nothing to say.
     if (m_listing->error() != QProcess::FailedToStart)
-        killListed(*m_listing);
+        killListed(*m_listing, true);
 }

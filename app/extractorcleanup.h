@@ -13,7 +13,8 @@ class ProcessLauncher;
 class ProcessRunner;
 
 // Ends the package extractor's process once the front-end is up: lists the
-// processes owning a window titled "Chipset Driver Extractor" and kills each.
+// processes owning a window titled "Chipset Driver Extractor" and kills the
+// first few listed.
 // The kill runners are kept until this object goes, so a kill can complete
 // while the scene already runs.
 class ExtractorCleanup final : public QObject
@@ -36,7 +37,8 @@ public:
 
 private:
     ProcessRunner &startListing();
-    void killListed(ProcessRunner &listing);
+    void killListed(ProcessRunner &listing, bool fromEventLoop);
+    void killNext();
     void watchListing();
 
     ProcessLauncher *m_launcher;
@@ -45,5 +47,6 @@ private:
     ProcessRunner *m_listing = nullptr;
     QTimer m_watch;
     QElapsedTimer m_listingAge;
+    QStringList m_toKill;
     std::vector<std::unique_ptr<ProcessRunner>> m_runners;
 };

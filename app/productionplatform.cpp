@@ -1,5 +1,6 @@
 #include "app/productionplatform.h"
 
+#include "app/uilanguage.h"
 #include "platform/qt/applicationarguments.h"
 #include "platform/qt/desktopurlopener.h"
 #include "platform/qt/processenvironment.h"
@@ -20,7 +21,6 @@
 #include "platform/simulated/simulatedshutdown.h"
 
 #include <QDebug>
-#include <QLocale>
 #include <QStandardPaths>
 #endif
 
@@ -65,6 +65,6 @@ InstallerApp::Seams ProductionPlatform::seams() const
     seams.platform.urlOpener = m_urlOpener.get();
     seams.platform.arguments = m_arguments.get();
     seams.instanceLock = m_instanceLock.get();
-    seams.uiLanguages = QLocale::system().uiLanguages();
+    seams.uiLanguages = UiLanguage::userLanguages(*m_environment);
     return seams;
 }

@@ -1,5 +1,7 @@
 #include "app/uilanguage.h"
 
+#include "platform/environment.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -35,6 +37,27 @@ QString UiLanguage::choose(const QStringList &uiLanguages, const QStringList &av
             return sameLanguage;
     }
     return {};
+}
+
+QStringList UiLanguage::userLanguages(const Environment &environment)
+{
+#if defined(Q_OS_WIN)
+    Q_UNUSED(environment)
+    return QLocale::system().uiLanguages();
+#else
+    // Qt takes "zh-Hant" in LANGUAGE for a bare "zh", which reads as Simplified Chinese: each
+    // entry is kept whole here, for QLocale to read with its script.
+    QStringList languages = environment.value(QStringLiteral("LANGUAGE")).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString locale = environment.value(QLatin1String(name));
+        if (!locale.isEmpty()) {
+            // "pt_PT.UTF-8@euro" names pt_PT.
+            languages << locale.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+            break;
+        }
+    }
+    return languages;
+#endif
 }
 
 QStringList UiLanguage::available()

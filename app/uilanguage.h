@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class Environment;
 class QTranslator;
 
 // The front-end's texts in the user's interface language: picks the translation compiled in under
@@ -17,6 +18,10 @@ public:
     // language and script, the same country where there is a choice. Empty text when English comes
     // first or none has a translation.
     static QString choose(const QStringList &uiLanguages, const QStringList &available);
+
+    // The user's languages, most preferred first: Windows' display languages; elsewhere the
+    // entries of LANGUAGE as written, then the locale of LC_ALL, LC_MESSAGES or LANG.
+    static QStringList userLanguages(const Environment &environment);
 
     // The translations compiled in, as "de" or "pt_BR".
     static QStringList available();

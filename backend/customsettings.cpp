@@ -1,6 +1,8 @@
 #include "backend/customsettings.h"
 
 #include "platform/argumentsource.h"
+#include "backend/logging.h"
+#include "backend/productpaths.h"
 #include "platform/environment.h"
 #include "platform/processlauncher.h"
 #include "backend/installcommand.h"
@@ -10,18 +12,11 @@
 #include "platform/urlopener.h"
 
 #include <QCursor>
-#include <QDebug>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QUrl>
 
 namespace {
-const QString kMsiExecPath = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
-const QString kExtractSetupProgram = QStringLiteral(
-    "C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\ZYM_Chipset_Drivers.exe");
-const QString kSetupProgramTail = QStringLiteral("\\..\\Packages\\ZYM_Chipset_Drivers.exe");
-const QString kLogFileName = QStringLiteral("ZYM_Chipset_IODrivers.log");
-
 QRect availableScreenArea()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -33,6 +28,7 @@ CustomSettings::CustomSettings(const Platform &platform, QObject *parent)
     : QObject(parent)
     , m_platform(platform)
     , m_packageRegistry(platform.registry, platform.systemInfo)
+    , m_commandLine(platform.arguments->arguments())
     , m_processInstall(platform.launcher->createRunner())
     , m_processExtract(platform.launcher->createRunner())
 {
@@ -53,7 +49,7 @@ int CustomSettings::getScreenHeight()
 
 void CustomSettings::toExtractFiles()
 {
-    ProcessStart::startAndWait(*m_processExtract, kExtractSetupProgram,
+    ProcessStart::startAndWait(*m_processExtract, ProductPaths::extractOnlyProgram,
                                {QStringLiteral("/S"), QStringLiteral("/v EXTRACTONLY=1 /qr")});
 }
 
@@ -87,7 +83,7 @@ int CustomSettings::isRunning()
 int CustomSettings::toInvokeExeForUninstall()
 {
     if (!InstallCommand::isProductCode(m_strProductCode)) {
-        qDebug().noquote() << "not starting a removal of malformed product code" << m_strProductCode;
+        qCDebug(lcProcess).noquote() << "not starting a removal of malformed product code" << m_strProductCode;
         return 0;
     }
     return ProcessStart::startAndWait(*m_processInstall, m_strMsiExecPath,
@@ -106,42 +102,34 @@ int CustomSettings::getMouseY()
 
 bool CustomSettings::getCommandLineArguments()
 {
-    const QStringList arguments = m_platform.arguments->arguments();
-    if (arguments.size() < 2 || arguments.at(1) != QLatin1String("/U"))
+    if (!m_commandLine.isRemoval())
         return false;
-    // "/U" as the last argument: no product code follows.
-    m_strProductCode = arguments.value(2);
+    m_strProductCode = m_commandLine.productCode();
     return true;
 }
 
 bool CustomSettings::toDisplaySupportedDrivers(QString c_strCommand)
 {
-    const QStringList arguments = m_platform.arguments->arguments();
-    for (const QString &argument : arguments) {
-        if (argument.contains(c_strCommand, Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
+    return m_commandLine.mentions(c_strCommand);
 }
 
 bool CustomSettings::getCommandLineArgumentsForUpgrade()
 {
-    const QStringList arguments = m_platform.arguments->arguments();
-    return arguments.size() >= 2 && arguments.at(1) == QLatin1String("/SET_RAIDNVME");
+    return m_commandLine.isUpgrade();
 }
 
 void CustomSettings::toInitializeVariables()
 {
     m_strProductCode.clear();
-    m_strMsiExecPath = kMsiExecPath;
-    m_strMsiExecCommand = kMsiExecPath;
+    m_strMsiExecPath = ProductPaths::msiExec;
+    m_strMsiExecCommand = ProductPaths::msiExec;
     m_bRaidSelected = true;
     m_bMavelSelected = true;
     m_bRaidNvme = false;
     m_bRaidSata = false;
     QString folder = m_platform.arguments->applicationDirPath();
     folder.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    m_strSetupCommand = QLatin1Char('"') + folder + kSetupProgramTail + QLatin1Char('"');
+    m_strSetupCommand = QLatin1Char('"') + folder + QLatin1Char('\\') + ProductPaths::setupProgramFromFrontEnd + QLatin1Char('"');
     cmdlineforNVME();
 }
 
@@ -164,24 +152,15 @@ bool CustomSettings::getDriverCheckboxStatusForMavel(bool c_bStatus)
 
 bool CustomSettings::getDriverCheckboxStatusForPCI(bool c_bStatus)
 {
-    qDebug() << c_bStatus;
+    qCDebug(lcScene) << "PCI check box" << c_bStatus;
     m_bPciSelected = c_bStatus;
     return m_bPciSelected;
 }
 
 void CustomSettings::cmdlineforNVME()
 {
-    const QStringList arguments = m_platform.arguments->arguments();
-    if (arguments.size() != 4)
-        return;
-    if (arguments.at(3) == QLatin1String("/SET_RAIDNVME")) {
-        m_bRaidNvme = true;
-    } else if (arguments.at(3) == QLatin1String("/SET_RAIDSATA")) {
-        m_bRaidSata = true;
-    } else {
-        m_bRaidNvme = false;
-        m_bRaidSata = false;
-    }
+    m_bRaidNvme = m_commandLine.raidNvme();
+    m_bRaidSata = m_commandLine.raidSata();
 }
 
 bool CustomSettings::isDriverInstalled()
@@ -210,7 +189,7 @@ void CustomSettings::toLaunchLogFile()
         return;
     profile.replace(QLatin1Char('\\'), QLatin1Char('/'));
     // A path, not a link text: "#" and "%" are legal in folder names and must stay themselves.
-    m_platform.urlOpener->open(QUrl::fromLocalFile(profile + QLatin1Char('/') + kLogFileName));
+    m_platform.urlOpener->open(QUrl::fromLocalFile(profile + QLatin1Char('/') + ProductPaths::installationLog));
 }
 
 bool CustomSettings::enableShutdownPrivilege()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backend/commandline.h"
 #include "backend/packageregistry.h"
 #include "platform/platform.h"
 
@@ -55,6 +56,7 @@ private:
 
     Platform m_platform;
     PackageRegistry m_packageRegistry;
+    const CommandLine m_commandLine;
     std::unique_ptr<ProcessRunner> m_processInstall;
     std::unique_ptr<ProcessRunner> m_processExtract;
     QString m_strSetupCommand;

@@ -114,6 +114,11 @@ QString DriverCatalogue::installName(const QString &componentSwitch)
     return row && row->name ? QString::fromUtf8(row->name) : defaultName(featureKey(componentSwitch));
 }
 
+bool DriverCatalogue::knows(const QString &componentSwitch)
+{
+    return findInstallRow(componentSwitch) != nullptr;
+}
+
 QString DriverCatalogue::installVersion(const QString &componentSwitch, bool olderWindows)
 {
     const InstallRow *row = findInstallRow(componentSwitch);

@@ -12,6 +12,8 @@ public:
     static QString featureKey(const QString &componentSwitch);
 
     static QString installName(const QString &componentSwitch);
+    // Whether the install catalogue has the switch: only such a switch is shown as a tile.
+    static bool knows(const QString &componentSwitch);
     // Empty text for a switch the catalogue does not know.
     static QString installVersion(const QString &componentSwitch, bool olderWindows);
 

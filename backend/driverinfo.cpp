@@ -5,24 +5,23 @@
 #include "backend/installcommand.h"
 #include "platform/processlauncher.h"
 #include "backend/processstart.h"
+#include "backend/logging.h"
+#include "backend/productpaths.h"
 #include "platform/registry.h"
-
-#include <QDebug>
-
-#include <cstdio>
-
-namespace {
-const QString kRaidNvmeMarker = QStringLiteral("/SET_RAIDNVME");
-const QString kRaidSataMarker = QStringLiteral("/SET_RAIDSATA");
-} // namespace
 
 DriverInfo::DriverInfo(const Platform &platform, QObject *parent)
     : QObject(parent)
     , m_platform(platform)
     , m_packageRegistry(platform.registry, platform.systemInfo)
+    , m_commandLine(platform.arguments->arguments())
     , m_processInstall(platform.launcher->createRunner())
 {
     variableInitialization();
+    // Said once, to whoever made the command line: the page shows no tile for it.
+    const QStringList unknownSwitches = m_commandLine.isRemoval() ? QStringList() : m_commandLine.unknownSwitches();
+    for (const QString &unknown : unknownSwitches)
+        qCWarning(lcCommandLine).noquote() << "unknown switch" << unknown
+                                           << "has no tile: it is passed to the setup program with the drivers chosen";
 }
 
 DriverInfo::~DriverInfo() = default;
@@ -36,8 +35,8 @@ void DriverInfo::variableInitialization()
 {
     QString folder = m_platform.arguments->applicationDirPath();
     folder.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    m_strSetupCommand = QLatin1Char('"') + folder + QStringLiteral("\\..\\Packages\\ZYM_Chipset_Drivers.exe") + QLatin1Char('"');
-    m_strMsiExecPath = QStringLiteral("C:\\Windows\\System32\\MsiExec.exe");
+    m_strSetupCommand = QLatin1Char('"') + folder + QLatin1Char('\\') + ProductPaths::setupProgramFromFrontEnd + QLatin1Char('"');
+    m_strMsiExecPath = ProductPaths::msiExec;
 }
 
 QString DriverInfo::setupProgram() const
@@ -47,18 +46,14 @@ QString DriverInfo::setupProgram() const
 
 int DriverInfo::getNumberOfDrivers()
 {
-    m_lstDriverSwitches = m_platform.arguments->arguments();
-    if (!m_lstDriverSwitches.isEmpty())
-        m_lstDriverSwitches.removeFirst();
-    m_lstDriverSwitches.removeOne(kRaidNvmeMarker);
-    m_lstDriverSwitches.removeOne(kRaidSataMarker);
+    m_lstDriverSwitches = m_commandLine.switches();
     m_vecCheckboxStatus.fill(1, m_lstDriverSwitches.size());
     return m_lstDriverSwitches.size();
 }
 
 QString DriverInfo::setDriverName(int iIndex)
 {
-    qDebug() << iIndex;
+    qCDebug(lcScene) << "name of install row" << iIndex;
     if (iIndex < 0 || iIndex >= m_lstDriverSwitches.size())
         return QString();
     return DriverCatalogue::installName(m_lstDriverSwitches.at(iIndex));
@@ -66,7 +61,7 @@ QString DriverInfo::setDriverName(int iIndex)
 
 QString DriverInfo::getDriverName(int iIndex)
 {
-    qDebug() << iIndex;
+    qCDebug(lcProcess) << "feature key of install row" << iIndex;
     if (iIndex < 0 || iIndex >= m_lstDriverSwitches.size())
         return QString();
     return DriverCatalogue::featureKey(m_lstDriverSwitches.at(iIndex));
@@ -111,8 +106,12 @@ int DriverInfo::installbutton()
     m_strInstallProperties = command.properties;
     m_strLastCommand = command.text;
     m_bLastRunRemoval = false;
+    if (command.program.isEmpty()) {
+        qCDebug(lcProcess) << "no driver shown is ticked: no installer started";
+        return 0;
+    }
     const int result = ProcessStart::startAndWait(*m_processInstall, command.program, command.arguments);
-    qDebug() << " Process returned :: " << result;
+    qCDebug(lcProcess).noquote() << command.program << (result ? "started" : "failed to start");
     return result;
 }
 
@@ -125,7 +124,7 @@ int DriverInfo::uninstallbutton()
     m_strLastCommand = command.text;
     m_bLastRunRemoval = true;
     if (!InstallCommand::isProductCode(m_strProductCode)) {
-        qDebug().noquote() << "not starting a removal of malformed product code" << m_strProductCode;
+        qCDebug(lcProcess).noquote() << "not starting a removal of malformed product code" << m_strProductCode;
         return 0;
     }
     return ProcessStart::startAndWait(*m_processInstall, command.program, command.arguments);
@@ -154,10 +153,9 @@ void DriverInfo::getCheckboxStatusForUninstall(bool bstatus, int iIndex)
 
 bool DriverInfo::getCommandLineArguments()
 {
-    const QStringList arguments = m_platform.arguments->arguments();
-    if (arguments.size() < 2 || arguments.at(1) != QLatin1String("/U"))
+    if (!m_commandLine.isRemoval())
         return false;
-    m_strProductCode = arguments.value(2);
+    m_strProductCode = m_commandLine.productCode();
     return true;
 }
 
@@ -181,33 +179,30 @@ void DriverInfo::queryKey(HKEY hKey, int RecursiveDepth)
     Registry::KeyInfo info;
     if (registry->queryInfo(hKey, &info) != Registry::Success)
         return;
-    qDebug() << "cvalues" << info.valueCount << "\n";
+    qCDebug(lcRegistry) << "key holds" << info.valueCount << "values";
 
     // Ten value indices, whatever the key holds: the dump has always read so.
     for (int i = 0; i < 10; ++i) {
-        qDebug() << "inside for";
         QString name;
         const long retcode = registry->enumValue(hKey, i, &name);
-        qDebug() << "retcode" << retcode;
         if (retcode != Registry::Success)
             continue;
         QByteArray data;
         if (registry->queryValue(hKey, name, &data) == Registry::Success) {
             data.truncate(info.maxValueDataLength);
-            qDebug().noquote() << i + 1 << name << data.size() << QString::fromLatin1(data.toHex()) << "\n";
+            qCDebug(lcRegistry).noquote() << "value" << i + 1 << name << data.size() << QString::fromLatin1(data.toHex());
         }
     }
 
     if (info.subKeyCount == 0 || RecursiveDepth == 0)
         return;
-    std::printf("\nNumber of subkeys: %d\n", info.subKeyCount);
-    std::fflush(stdout);
+    qCDebug(lcRegistry) << "key has" << info.subKeyCount << "subkeys";
     const int nextDepth = RecursiveDepth > 0 ? RecursiveDepth - 1 : RecursiveDepth;
     QStringList names;
     for (int i = 0; i < info.subKeyCount; ++i) {
         QString name;
         if (registry->enumKey(hKey, i, &name) == Registry::Success) {
-            qDebug().noquote() << i + 1 << name << "\n";
+            qCDebug(lcRegistry).noquote() << "subkey" << i + 1 << name;
             names << name;
         }
     }
@@ -228,31 +223,25 @@ void DriverInfo::query(HKEY hKey)
         info.subKeyCount = 0;
 
     if (info.subKeyCount > 0) {
-        qDebug() << "Number of subkeys:" << info.subKeyCount << "\n";
+        qCDebug(lcRegistry) << "maker key has" << info.subKeyCount << "product subkeys";
         for (int i = 0; i < info.subKeyCount; ++i) {
             QString name;
             if (registry->enumKey(hKey, i, &name) != Registry::Success)
                 continue;
             m_vecProductKeys.append(name);
-            qDebug() << "array size:" << m_vecProductKeys.size() << "\n";
-            qDebug().noquote() << i << name;
         }
     }
 
     for (const QString &name : qAsConst(m_vecProductKeys)) {
-        qDebug() << "inside for loop";
         const QString path = PackageRegistry::makerKeyPath + name;
-        qDebug().noquote() << "hive:" << path;
         const QString version = m_packageRegistry.read(path, QStringLiteral("ProductVersion"));
         const QString command = registry->readText(path, QStringLiteral("prdtcmd"));
         if (command.isNull()) {
-            qDebug() << "null";
+            qCDebug(lcRegistry).noquote() << "product" << path << "names no switch (no prdtcmd)";
         } else {
-            qDebug() << "not null";
             m_mapInstalledVersions.insert(command, version);
-            qDebug().noquote() << command << ":" << version;
+            qCDebug(lcRegistry).noquote() << "installed:" << command << "version" << version;
         }
-        qDebug() << "size:" << m_mapInstalledVersions.size();
     }
 }
 
@@ -261,7 +250,7 @@ QString DriverInfo::getOlderVersionNumber(int index)
     const QString version = index >= 0 && index < m_lstDriverSwitches.size()
         ? m_mapInstalledVersions.value(m_lstDriverSwitches.at(index))
         : QString();
-    qDebug().noquote() << "strOlderVersion" << version;
+    qCDebug(lcRegistry).noquote() << "installed version of install row" << index << (version.isEmpty() ? "(none)" : version);
     return version;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/hkey.h"
+#include "backend/commandline.h"
 #include "backend/installoutcome.h"
 #include "backend/packageregistry.h"
 #include "platform/platform.h"
@@ -67,6 +68,7 @@ private:
 
     Platform m_platform;
     PackageRegistry m_packageRegistry;
+    const CommandLine m_commandLine;
     QStringList m_lstDriverSwitches;
     QVector<qint32> m_vecCheckboxStatus;
     QString m_strSetupCommand;

@@ -2,7 +2,8 @@
 
 #include "backend/drivercatalogue.h"
 
-#include <QDebug>
+#include "backend/logging.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -38,7 +39,9 @@ QString withoutSlashes(QString text)
 
 bool InstallCommand::isFeatureKey(const QString &key)
 {
-    return isPropertyName(key);
+    const QChar first = key.isEmpty() ? QChar() : key.at(0);
+    const bool startsWell = first == QLatin1Char('_') || (first.isLetter() && first.unicode() < 128);
+    return startsWell && isPropertyName(key);
 }
 
 bool InstallCommand::isProductCode(const QString &code)
@@ -52,6 +55,11 @@ InstallCommand InstallCommand::install(const QString &setupProgram, const QStrin
                                        const QVector<qint32> &ticks, const InstalledTest &isInstalled)
 {
     InstallCommand command;
+    bool shownChoice = false;
+    for (int i = 0; i < switches.size(); ++i)
+        shownChoice = shownChoice || (isTicked(ticks, i) && DriverCatalogue::knows(switches.at(i)));
+    if (!shownChoice)
+        return command;
     QVector<bool> wellFormed(switches.size(), false);
     for (int i = 0; i < switches.size(); ++i) {
         if (!isTicked(ticks, i))
@@ -62,7 +70,7 @@ InstallCommand InstallCommand::install(const QString &setupProgram, const QStrin
         // names no driver and would set another installer property ("/REMOVE", "/ADDLOCAL").
         if (!componentSwitch.startsWith(QLatin1String("/SET")) || !isPropertyName(property)
             || !isFeatureKey(DriverCatalogue::featureKey(componentSwitch))) {
-            qDebug().noquote() << "leaving out malformed switch" << componentSwitch;
+            qCDebug(lcProcess).noquote() << "leaving out malformed switch" << componentSwitch;
             continue;
         }
         wellFormed[i] = true;
@@ -83,8 +91,8 @@ InstallCommand InstallCommand::install(const QString &setupProgram, const QStrin
             continue;
         const QString key = DriverCatalogue::featureKey(switches.at(i));
         addLocalKeys << key;
-        qDebug().noquote() << "adding " << key << "to addlocal";
-        qDebug().noquote() << QStringLiteral("ADDLOCAL=") + addLocalKeys.join(QLatin1Char(','));
+        qCDebug(lcProcess).noquote() << "adding " << key << "to addlocal";
+        qCDebug(lcProcess).noquote() << QStringLiteral("ADDLOCAL=") + addLocalKeys.join(QLatin1Char(','));
     }
 
     // With nothing to add locally the property is left out: "ADDLOCAL" alone
@@ -124,7 +132,7 @@ InstallCommand InstallCommand::removal(const QString &msiExecPath, const QString
         if (!isTicked(ticks, i))
             continue;
         if (!isFeatureKey(features.at(i))) {
-            qDebug().noquote() << "leaving out malformed feature" << features.at(i);
+            qCDebug(lcProcess).noquote() << "leaving out malformed feature" << features.at(i);
             continue;
         }
         keys << features.at(i);

@@ -23,14 +23,16 @@ public:
     // installed; the answers decide the ADDLOCAL part.
     using InstalledTest = std::function<bool(int row)>;
 
-    // `setupProgram` is the setup program's path without quotes.
+    // `setupProgram` is the setup program's path without quotes. A switch the catalogue does not
+    // know rides along only with a ticked one it knows: without one there is nothing to start
+    // (empty program).
     static InstallCommand install(const QString &setupProgram, const QStringList &switches,
                                   const QVector<qint32> &ticks, const InstalledTest &isInstalled);
     static InstallCommand removal(const QString &msiExecPath, const QString &productCode,
                                   const QStringList &features, const QVector<qint32> &ticks);
 
-    // A feature key that Windows Installer accepts as a name in ADDLOCAL and
-    // REMOVE lists: letters, digits, underscores and periods, nothing else.
+    // A feature key that Windows Installer accepts as a name in ADDLOCAL and REMOVE lists, an
+    // identifier: a letter or an underscore, then letters, digits, underscores and periods.
     static bool isFeatureKey(const QString &key);
     // A Windows Installer product code: a GUID in braces, {8-4-4-4-12} hexadecimal digits.
     // Anything else could carry options of its own into MsiExec's command line.

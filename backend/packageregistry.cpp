@@ -3,7 +3,7 @@
 #include "platform/registry.h"
 #include "platform/systeminfo.h"
 
-#include <QDebug>
+#include "backend/logging.h"
 
 const QString PackageRegistry::makerKeyPath = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\");
 const QString PackageRegistry::restartFlagKeyPath = QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers");
@@ -39,13 +39,9 @@ QString PackageRegistry::read(const QString &keyPath, const QString &name) const
 
 bool PackageRegistry::isRestartRequired() const
 {
-    qDebug() << "not null";
     const QString status = read(restartFlagKeyPath, QStringLiteral("REBOOTSTATUS"));
     const bool required = status.compare(QLatin1String("YES"), Qt::CaseInsensitive) == 0;
-    if (required)
-        qDebug() << "value is" << true;
-    else
-        qDebug() << "xxxxxxxxxxxxxxxx" << false;
+    qCDebug(lcRegistry).noquote() << "REBOOTSTATUS" << status << (required ? "asks for a restart" : "asks for no restart");
     return required;
 }
 

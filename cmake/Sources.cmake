@@ -12,12 +12,14 @@ set(APP_CORE_SOURCES
 )
 
 set(BACKEND_SOURCES
+    backend/commandline.cpp
     backend/customsettings.cpp
     backend/driverinfo.cpp
     backend/packageregistry.cpp
     backend/processstart.cpp
     backend/installcommand.cpp
     backend/installoutcome.cpp
+    backend/logging.cpp
     backend/drivercatalogue.cpp
     backend/raidlaunchtable.cpp
 )

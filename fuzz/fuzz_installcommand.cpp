@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QVector>
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -102,12 +103,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         asked << row;
         return row >= installed.size() || installed.at(row) != QLatin1Char('0');
     });
-    if (install.program != lines.value(0))
+    // Without a ticked switch the catalogue knows, nothing is started.
+    const bool shownChoice = std::any_of(tickedSwitches.cbegin(), tickedSwitches.cend(), &DriverCatalogue::knows);
+    if (install.program != (shownChoice ? lines.value(0) : QString()))
         fail(QStringLiteral("install program ") + install.program);
-    const QString fault = installFault(install.arguments, tickedSwitches);
+    const QString fault = shownChoice ? installFault(install.arguments, tickedSwitches) : QString();
     if (!fault.isEmpty())
         fail(fault);
-    QVector<int> rows(switches.size());
+    QVector<int> rows(shownChoice ? switches.size() : 0);
     std::iota(rows.begin(), rows.end(), 0);
     if (asked != rows)
         fail(QStringLiteral("installed test not asked once per row in order"));

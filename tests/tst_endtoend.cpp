@@ -1,3 +1,4 @@
+#include "backend/productpaths.h"
 #include "tests/scenedriver.h"
 #include "tests/testplatform.h"
 #include "tests/warningrecorder.h"
@@ -17,9 +18,8 @@ namespace {
 // Assistive: the accessible action a screen reader would trigger.
 enum class Input { Mouse, Keyboard, Assistive, CloseRequest };
 
-const QString kSetupProgram = QStringLiteral("..\\Packages\\ZYM_Chipset_Drivers.exe");
-const QString kExtractProgram =
-    QStringLiteral("C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\ZYM_Chipset_Drivers.exe");
+const QString kSetupProgram = ProductPaths::setupProgramFromFrontEnd;
+const QString kExtractProgram = ProductPaths::extractOnlyProgram;
 const QString kIoDriverSection = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
 const QString kProductCode = QStringLiteral("{4D2E1C3B-5A6F-4789-8ABC-DEF012345678}");
 const QStringList kFourDrivers{"/SETZYM_RAID", "/SETRAIDMAVEL", "/SETPCI", "/SETGPIO2"};
@@ -180,9 +180,9 @@ private slots:
         QTest::addColumn<QString>("properties");
 
         QTest::newRow("restart flagged, Restart Now, starting by mouse")
-            << Input::Mouse << false << true << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES /qr";
+            << Input::Mouse << false << true << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES SETFOO=YES /qr";
         QTest::newRow("package installed, on Vista, Close, starting by keyboard") << Input::Keyboard << true << false
-            << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,GPIO2 /qr";
+            << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES SETFOO=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,GPIO2,FOO /qr";
     }
 
     void installs()
@@ -193,8 +193,10 @@ private slots:
         QFETCH(QString, properties);
 
         TestMachine machine;
-        // A RAID mode marker among the switches is no tile; Vista, in any case, takes the older versions.
-        machine.setArguments({"/SETZYM_RAID", "/SETRAIDMAVEL", "/SET_RAIDSATA", "/SETPCI", "/SETGPIO2"});
+        // A RAID mode marker, given twice, and a key no feature can have are no rows; the unknown
+        // switch has no tile and rides along. Vista, in any case, takes the older versions.
+        machine.setArguments({"/SETZYM_RAID", "/SETRAIDMAVEL", "/SET_RAIDSATA", "/SETPCI", "/SETGPIO2", "/SET_RAIDSATA",
+                              "/SET1X", "/SETFOO"});
         machine.systemInfo.version = input == Input::Keyboard ? "VISTA" : "10";
         // A profile folder with a blank, # and %: the link must still name that file.
         machine.environment.variables.insert(QStringLiteral("userprofile"), QStringLiteral("C:\\Users\\dev#2 50%41"));
@@ -227,7 +229,9 @@ private slots:
                            kTitleBar + tabs + QStringList{"driverTile0", "driverTile1", "driverTile2", "driverTile3", "recInstallButton"}));
         QCOMPARE(tileNames(scene, 4), (QStringList{"ZYM AHCI Compatible SATA RAID Driver", "ZYM RAIDMavel2 Utility",
                                                    "ZYM PCI Device Driver", "ZYM GPIO Driver"}));
-        QVERIFY(!scene.item("driverTile4"));
+        QVERIFY(!scene.isShown("driverTile4"));
+        QVERIFY(!scene.item("driverTile5"));
+        QCOMPARE(takeWarnings(), QStringList{"unknown switch /SETFOO has no tile: it is passed to the setup program with the drivers chosen"});
         STEP(untick(scene, input == Input::Mouse ? Input::Assistive : Input::Keyboard, 2, "ZYM PCI Device Driver",
                     input == Input::Mouse ? "Version: 1.0.0.75" : "Version: 1.0.0.67"));
 
@@ -299,7 +303,7 @@ private slots:
         machine.setArguments({QStringLiteral("/U"), kProductCode});
         machine.writeRegistry(kIoDriverSection
                               + QStringLiteral("\"REBOOTSTATUS\"=\"YES\"\r\n\"DeployedFeatures\"=\"PCI,GPIO2,SMBUS,CIR\"\r\n"));
-        machine.addRecorder(QStringLiteral("C:\\Windows\\System32\\MsiExec.exe"), kInstallerSeconds, exitCode);
+        machine.addRecorder(ProductPaths::msiExec, kInstallerSeconds, exitCode);
         // There to be found, so that an extraction on leaving would be recorded.
         machine.addRecorder(kExtractProgram);
 
@@ -338,9 +342,20 @@ private slots:
         QVERIFY(machine.urlOpener.opened.isEmpty());
     }
 
+    // No tile to show: the notice, as for an empty command line, whatever rows there are.
+    void nothingOffered_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no arguments") << QStringList();
+        QTest::newRow("a mistyped removal") << QStringList{"/u", kProductCode};
+        QTest::newRow("only a switch without a tile") << QStringList{"/SETFOO"};
+    }
+
     void nothingOffered()
     {
+        QFETCH(QStringList, arguments);
         TestMachine machine;
+        machine.setArguments(arguments);
         machine.addRecorder(kExtractProgram);
 
         SceneDriver scene(machine);
@@ -360,6 +375,24 @@ private slots:
         QCOMPARE(scene.quitRequests(), 1);
         QVERIFY(scene.waitForPrograms());
         QCOMPARE(machine.recordedRuns(), QList<QStringList>{kExtractRun});
+        takeWarnings();
+    }
+
+    // A row without a tile decides nothing: with the one tile shown unticked, Install is refused.
+    void hiddenRowStartsNothing()
+    {
+        TestMachine machine;
+        machine.setArguments({"/SETFOO", "/SETPCI"});
+        machine.addRecorder(kSetupProgram);
+        SceneDriver scene(machine);
+        QVERIFY(scene.start());
+        STEP(agree(scene, Input::Keyboard));
+        STEP(untick(scene, Input::Mouse, 1, "ZYM PCI Device Driver", "Version: 1.0.0.75"));
+        QVERIFY(!scene.value("recInstallButton", "enabled").toBool());
+        STEP(activate(scene, Input::Mouse, "recInstallButton"));
+        QVERIFY(scene.waitForPrograms());
+        QCOMPARE(machine.recordedRuns(), QList<QStringList>());
+        takeWarnings();
     }
 
     // Removal with nothing to remove: the notice is read out, Uninstall is disabled and said to

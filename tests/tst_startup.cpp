@@ -2,6 +2,7 @@
 #include "app/installerapp.h"
 #include "app/uilanguage.h"
 #include "backend/processstart.h"
+#include "backend/productpaths.h"
 #include "tests/testplatform.h"
 
 #include <QAbstractButton>
@@ -17,8 +18,7 @@ namespace {
 int g_argc = 1;
 char g_name[] = "tst_startup";
 char *g_argv[] = {g_name, nullptr};
-const QString kExtractor =
-    QStringLiteral("C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\ZYM_Chipset_Drivers.exe");
+const QString kExtractor = ProductPaths::extractOnlyProgram;
 
 // Start-up's outside world, each call noted in order: the shutdown privilege, the registry walk,
 // the lock, and the task listing (the first runner made once the lock is taken), with the windows
@@ -156,8 +156,9 @@ private slots:
                                                "lock", "listing, icon set, widgets", box}));
     }
 
-    // Each process listed is killed, and only by a positive decimal identifier. Waited for (the
-    // second copy) or watched from the event loop (the first), which keeps running meanwhile.
+    // The first four processes listed are killed, and only by a positive decimal identifier: a
+    // desktop full of windows with the extractor's title kills no more. Waited for (the second
+    // copy) or watched from the event loop (the first), which keeps running meanwhile.
     void listsThenKillsEachIdentifier_data()
     {
         QTest::addColumn<bool>("fromEventLoop");
@@ -178,7 +179,8 @@ private slots:
         QVERIFY(script.open(QIODevice::WriteOnly));
         script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n"
                                     "n=0; until [ -e '%2' ] || [ $n -ge 600 ]; do sleep 0.05; n=$((n + 1)); done\n"
-                                    "printf 'Image Name: Extract.exe\\r\\nPID:   1234\\r\\n\\r\\nPID: 99\\r\\nPID: 12 & del\\nPID: -3\\nPID: 0\\n'\n")
+                                    "printf 'Image Name: Extract.exe\\r\\nPID:   1234\\r\\n\\r\\nPID: 99\\r\\nPID: 12 & del\\nPID: -3\\nPID: 0\\n'\n"
+                                    "seq 1000 1099 | sed 's/^/PID: /'\n")
                          .arg(arguments, mark).toUtf8());
         script.close();
         script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
@@ -200,8 +202,9 @@ private slots:
             std::sort(runs.begin(), runs.end());
             return runs;
         };
-        QTRY_COMPARE_WITH_TIMEOUT(sortedRuns(), (QList<QStringList>{{"taskkill", "/F", "/PID", "1234"}, {"taskkill", "/F", "/PID", "99"}}),
-                                  10000);
+        const QList<QStringList> kills{{"taskkill", "/F", "/PID", "1000"}, {"taskkill", "/F", "/PID", "1001"},
+                                       {"taskkill", "/F", "/PID", "1234"}, {"taskkill", "/F", "/PID", "99"}};
+        QTRY_COMPARE_WITH_TIMEOUT(sortedRuns(), kills, 10000);
         QFile listed(arguments);
         QVERIFY(listed.open(QIODevice::ReadOnly));
         QCOMPARE(listed.readAll(), QByteArray("/FI\nWINDOWTITLE eq Chipset Driver Extractor\n/FO\nLIST\n"));
@@ -209,19 +212,26 @@ private slots:
 
     void uiLanguage_data()
     {
-        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QStringList>("uiLanguages"); // empty: the user's, from LANGUAGE and LANG
         QTest::addColumn<QString>("chosen");
         QTest::newRow("first with a translation") << QStringList{"nl-NL", "de-AT", "fr-FR"} << "de";
         QTest::newRow("English first") << QStringList{"en-GB", "de-DE"} << "";
         QTest::newRow("same language, other country") << QStringList{"pt-PT"} << "pt_BR";
         QTest::newRow("script as Qt names it") << QStringList{"zh-Hans-CN"} << "zh_CN";
         QTest::newRow("other script") << QStringList{"zh-Hant-TW", "zh-TW"} << "";
+#if !defined(Q_OS_WIN)
+        QTest::newRow("LANGUAGE zh-Hant, LANG fr_FR.UTF-8") << QStringList() << "fr";
+#endif
     }
 
     void uiLanguage()
     {
         QFETCH(QStringList, uiLanguages);
         QFETCH(QString, chosen);
+        TestMachine machine;
+        machine.environment.variables = {{"LANGUAGE", "zh-Hant"}, {"LANG", "fr_FR.UTF-8"}};
+        if (uiLanguages.isEmpty())
+            uiLanguages = UiLanguage::userLanguages(machine.environment);
         QCOMPARE(UiLanguage::choose(uiLanguages, UiLanguage::available()), chosen);
     }
 };

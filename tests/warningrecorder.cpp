@@ -19,6 +19,13 @@ void record(QtMsgType type, const QMessageLogContext &context, const QString &me
 
 } // namespace
 
+QStringList WarningRecorder::takeWarnings()
+{
+    QStringList warnings;
+    warnings.swap(s_warnings);
+    return warnings;
+}
+
 // Installed for each test function after the test library's own handler, which passes nothing on.
 void WarningRecorder::init()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 // A test object that fails each test function on any warning or critical message printed while
 // it ran, its teardown included. The platform plugin's own notes ("qt.qpa.*") are about the test
@@ -8,6 +9,10 @@
 class WarningRecorder : public QObject
 {
     Q_OBJECT
+
+protected:
+    // The warnings so far, which then count as expected.
+    static QStringList takeWarnings();
 
 private slots:
     void init();

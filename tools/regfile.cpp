@@ -2,9 +2,11 @@
 // stand-in programs of the simulated machine, which change the registry as the
 // real package does. Every change rewrites the file in one rename. `show` tells
 // what the front-end reads in a file, through the front-end's own reader.
+#include "backend/commandline.h"
 #include "backend/drivercatalogue.h"
 #include "backend/installcommand.h"
 #include "backend/packageregistry.h"
+#include "backend/productpaths.h"
 #include "platform/qt/qtsysteminfo.h"
 #include "platform/simulated/regfileparser.h"
 #include "platform/simulated/regfileregistry.h"
@@ -13,6 +15,7 @@
 
 #include <QFile>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QtEndian>
 
 #include <cstdio>
@@ -29,6 +32,12 @@ const char Usage[] =
     "       regfile delete-key FILE KEY        remove a key and everything below it\n"
     "       regfile keys FILE KEY              print the names of a key's subkeys, one a line\n"
     "       regfile show FILE                  what the front-end reads in FILE on this machine\n"
+    "       regfile rows [ARG...]              how the front-end takes these arguments, one line each:\n"
+    "                                          tile<tab>SWITCH<tab>NAME<tab>VERSION-7-VISTA<tab>VERSION,\n"
+    "                                          unknown<tab>SWITCH (no tile; rides along with a shown choice),\n"
+    "                                          marker<tab>MARKER, dropped<tab>TOKEN<tab>WHY, or for \"/U CODE\"\n"
+    "                                          removal<tab>CODE<tab>valid|invalid\n"
+    "       regfile product-paths              the product's fixed Windows paths, NAME<tab>PATH a line\n"
     "KEY is a path such as HKEY_LOCAL_MACHINE\\SOFTWARE\\ZYM (or HKLM\\...); NAME \"\" is the\n"
     "default value. Exit status: 0 done, 1 key or value missing, 2 bad arguments or file.\n";
 
@@ -158,6 +167,48 @@ int show(const QString &filePath)
     return Done;
 }
 
+// How the front-end takes a command line: the backend's own parse and catalogue.
+int rows(const QStringList &arguments)
+{
+    const CommandLine commandLine(QStringList{QStringLiteral("ChipsetDriverInstaller")} + arguments);
+    if (commandLine.isRemoval()) {
+        const QString code = commandLine.productCode();
+        print(QStringLiteral("removal\t%1\t%2").arg(code, InstallCommand::isProductCode(code) ? "valid" : "invalid"));
+        return Done;
+    }
+    const QString tab = QStringLiteral("\t");
+    for (const CommandLine::Argument &argument : commandLine.arguments()) {
+        switch (argument.kind) {
+        case CommandLine::Kind::Tile:
+            print(QStringLiteral("tile\t") + argument.text + tab + DriverCatalogue::installName(argument.text) + tab
+                  + DriverCatalogue::installVersion(argument.text, true) + tab
+                  + DriverCatalogue::installVersion(argument.text, false));
+            break;
+        case CommandLine::Kind::Unknown:
+            print(QStringLiteral("unknown\t") + argument.text);
+            break;
+        case CommandLine::Kind::Marker:
+            print(QStringLiteral("marker\t") + argument.text);
+            break;
+        case CommandLine::Kind::Dropped:
+            // A tab or a line break in the token would split its line.
+            print(QStringLiteral("dropped\t") + QString(argument.text).replace(QRegularExpression(QStringLiteral("[\\x00-\\x1f]")), QStringLiteral("?"))
+                  + tab + argument.whyDropped);
+            break;
+        }
+    }
+    return Done;
+}
+
+int productPaths()
+{
+    print(QStringLiteral("extract-only-program\t") + ProductPaths::extractOnlyProgram);
+    print(QStringLiteral("setup-program-from-front-end\t") + ProductPaths::setupProgramFromFrontEnd);
+    print(QStringLiteral("msiexec\t") + ProductPaths::msiExec);
+    print(QStringLiteral("installation-log\t") + ProductPaths::installationLog);
+    return Done;
+}
+
 // Many values in one rewrite: a registry as large as a whole export is written
 // in one go instead of one rename per value.
 int setLines(const QString &filePath)
@@ -191,6 +242,10 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromUtf8(argv[i]);
     const QString command = arguments.value(0);
+    if (command == QLatin1String("rows"))
+        return rows(arguments.mid(1));
+    if (command == QLatin1String("product-paths") && arguments.size() == 1)
+        return productPaths();
     const int wanted = command == QLatin1String("get") || command == QLatin1String("delete") ? 4
         : command == QLatin1String("set") || command == QLatin1String("set-dword")         ? 5
         : command == QLatin1String("delete-key") || command == QLatin1String("keys")       ? 3

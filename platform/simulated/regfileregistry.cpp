@@ -234,9 +234,11 @@ std::shared_ptr<const RegKeyNode> RegFileRegistry::load() const
     const RegFileParser parser(now.exists && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     m_loadedStamp = now;
     // File times move in clock ticks: a file written in place again within the tick it was
-    // read in would keep its stamp. Only a file written a while before is taken as unchanged.
+    // read in would keep its stamp. Only a file changed a while before is taken as unchanged,
+    // judged by the change time: the modification time can be set back by whoever writes
+    // (cp -p, touch -d, rsync -t), the change time cannot.
     constexpr qint64 settleNs = 1000LL * 1000 * 1000;
-    m_loadedSettled = now.modified < readAtNs - settleNs;
+    m_loadedSettled = now.changed < readAtNs - settleNs;
     m_loaded = parser.tree();
     m_loadedProblem = now.exists ? parser.problem() : RegFileParser::NoProblem;
     return m_loaded;

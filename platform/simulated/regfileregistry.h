@@ -16,7 +16,7 @@ class RegKeyNode;
 // writes it, stands for the whole registry. readText and openKey look at the
 // file each time, since the installer being watched may rewrite it at any
 // moment, and parse it again only when it changed (another file renamed into
-// place, a new size or a new modification time); an open key keeps the tree it
+// place, a new size, modification or change time); an open key keeps the tree it
 // was opened from, so a walk stays consistent. A missing file is an empty
 // registry.
 class RegFileRegistry final : public Registry

@@ -9,7 +9,7 @@ bool SimulatedShutdown::enableShutdownPrivilege()
 
 void SimulatedShutdown::restart(unsigned flags, unsigned reason)
 {
-    qDebug().noquote() << QStringLiteral("restart requested: ExitWindowsEx flags 0x%1 reason 0x%2")
+    qInfo().noquote() << QStringLiteral("restart requested: ExitWindowsEx flags 0x%1 reason 0x%2")
                               .arg(flags, 0, 16)
                               .arg(reason, 0, 16);
 }

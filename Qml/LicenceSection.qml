@@ -5,9 +5,8 @@ import QtQuick.Controls 2.15
 Rectangle {
     id: recLicenceSection
 
-    // Takes the keyboard when the window opens.
-    property bool bFirstFocus: false
-    property string strLinkUrl
+    // Its input: strLinkUrl, where every link in the texts leads.
+    property QtObject oPage: null
 
     function scrollLicense(delta) {
         var maxY = Math.max(0, flickableForLicense.contentHeight - flickableForLicense.height)
@@ -20,6 +19,7 @@ Rectangle {
                      .replace(/&quot;/g, "\"").replace(/&nbsp;/g, " ").replace(/&amp;/g, "&")
     }
 
+    objectName: "recForLictab"
     color: Theme.strTransparentColor
 
     LicenceText {
@@ -55,7 +55,8 @@ Rectangle {
             clip: true
             contentWidth: width
             contentHeight: textLicenseContent2.y + textLicenseContent2.height
-            focus: recLicenceSection.bFirstFocus
+            // The keyboard starts here when the page area gives this page the focus.
+            focus: true
             activeFocusOnTab: true
             Accessible.role: Accessible.EditableText
             Accessible.readOnly: true
@@ -107,7 +108,7 @@ Rectangle {
                 // Its script needs no shaping: without it the long text lays out in two thirds of
                 // the time, with the same line breaks and, to the eye, the same glyphs.
                 font.preferShaping: false
-                onLinkActivated: Qt.openUrlExternally(recLicenceSection.strLinkUrl)
+                onLinkActivated: Qt.openUrlExternally(recLicenceSection.oPage.strLinkUrl)
             }
 
             Rectangle {
@@ -142,7 +143,7 @@ Rectangle {
                 font.pixelSize: 11
                 font.bold: true
                 font.preferShaping: false
-                onLinkActivated: Qt.openUrlExternally(recLicenceSection.strLinkUrl)
+                onLinkActivated: Qt.openUrlExternally(recLicenceSection.oPage.strLinkUrl)
             }
         }
 

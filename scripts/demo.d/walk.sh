@@ -14,8 +14,8 @@
 #              -> Tab: "Uninstall" -> Return: removal -> at the end "Finish" (or "Restart Now"
 #              beside it) has the focus.
 #   none:      the close bar (focused at start) -> Return: extract-only run and quit.
-#   nothing to remove: nothing has the focus (Uninstall is disabled) or Uninstall has it (a tile
-#              without a driver) -> three Tabs: the title bar's logo, minimise and close button.
+#   nothing to remove: the "Drivers" tab has the focus (Uninstall is disabled), or Uninstall has
+#              it (a tile without a driver) -> three Tabs: the title bar's logo, minimise and close.
 
 walk_shot_count=0
 xvfb_pid=

@@ -1,16 +1,15 @@
 import QtQuick 2.15
 
 // The page that owns the flow and the one scene file that asks the backend objects: it reads the
-// screen, the mode and the drivers once, wires the body's parts, and drives the run. The run's
-// flags come from one table of states at the end; the functions call the backend and name the
-// next state.
+// screen, the mode and the drivers once, wires the body's parts, and drives the run. The run's flags
+// come from one table of states at the end; the functions call the backend and name the next state.
 Rectangle {
     id: recMainInstall
 
-    // The window's size rules, from the primary screen's available area.
+    // The window's size rules, from the primary screen's available area; the middle band of screens
+    // gets the narrowest window.
     readonly property int screenWidth: qtInterface.getScreenWidth()
     readonly property int screenHeight: qtInterface.getScreenHeight()
-    // The middle band of screens gets the narrowest window.
     readonly property int appWidth: screenWidth > 1400 ? 950 : (screenWidth < 801 ? 800 : 650)
     readonly property int appHeight: screenHeight > 1000 ? 540 : 393
     readonly property int g_ititlebar_size: Math.floor(appHeight * 0.1 - 2)
@@ -40,8 +39,7 @@ Rectangle {
     property int g_iSectionNumber: recContent.iFirstSection
     // No installer has run in install mode (or its run changed nothing): leaving extracts the package.
     readonly property bool bExtractOnLeave: !bUninstallMode && g_bExtractNow
-    // Not while an installer is being watched: its end must be seen.
-    readonly property bool bMayLeave: !recContent.pollTimer.running
+    readonly property bool bMayLeave: !recContent.pollTimer.running // not while an installer's end is awaited
     property bool bLeaving: false // so that a repeated request to leave extracts nothing more
 
     // Read once, while the scene is built. Counting a list hands the backend's one tick list to it,
@@ -83,19 +81,22 @@ Rectangle {
         g_iSectionNumber = recContent.sectionOf("DriverSection.qml")
     }
 
+    // Each blocks until the installer has started or 30 seconds have passed.
     function onInstallButtonClicked() {
         state = "installing"
-        // Blocks until the installer has started or 30 seconds have passed.
         if (!qtInterface1.installbutton())
-            state = "installStartFailed"
+            startFailed("installStartFailed", recFooters.installButton)
     }
 
     function onUninstallButtonClicked() {
         state = "uninstalling"
-        if (!qtInterface1.uninstallbutton()) {
-            state = "uninstallStartFailed"
-            recFooters.uninstallButton.forceActiveFocus()
-        }
+        if (!qtInterface1.uninstallbutton())
+            startFailed("uninstallStartFailed", recFooters.uninstallButton)
+    }
+
+    function startFailed(strState, button) {
+        state = strState
+        button.forceActiveFocus()
     }
 
     // The started installer or removal has ended: show how, as its exit code tells.
@@ -148,7 +149,6 @@ Rectangle {
         vTiles: oDrivers.vTiles
         bNothingToRemove: recMainInstall.bUninstallMode && !g_bEnableUninstallButton
         iTileWidth: appWidth >= 800 ? 280 : (appWidth >= 600 ? 300 : 240)
-        strLinkUrl: "https://www.bis.doc.gov/"
         bStripShown: !g_bindicatorForProgressRec
         bViewLogFile: recMainInstall.bViewLogFile
         iBarHeight: g_ititlebar_size

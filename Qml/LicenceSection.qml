@@ -5,8 +5,9 @@ import QtQuick.Controls 2.15
 Rectangle {
     id: recLicenceSection
 
-    // Its input: strLinkUrl, where every link in the texts leads.
     property QtObject oPage: null
+    // Where every link in the texts leads.
+    readonly property string strLinkUrl: "https://www.bis.doc.gov/"
 
     function scrollLicense(delta) {
         var maxY = Math.max(0, flickableForLicense.contentHeight - flickableForLicense.height)
@@ -108,7 +109,7 @@ Rectangle {
                 // Its script needs no shaping: without it the long text lays out in two thirds of
                 // the time, with the same line breaks and, to the eye, the same glyphs.
                 font.preferShaping: false
-                onLinkActivated: Qt.openUrlExternally(recLicenceSection.oPage.strLinkUrl)
+                onLinkActivated: Qt.openUrlExternally(recLicenceSection.strLinkUrl)
             }
 
             Rectangle {
@@ -143,7 +144,7 @@ Rectangle {
                 font.pixelSize: 11
                 font.bold: true
                 font.preferShaping: false
-                onLinkActivated: Qt.openUrlExternally(recLicenceSection.oPage.strLinkUrl)
+                onLinkActivated: Qt.openUrlExternally(recLicenceSection.strLinkUrl)
             }
         }
 

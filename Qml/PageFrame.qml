@@ -25,7 +25,6 @@ Rectangle {
     property alias vTiles: pageInputs.vTiles
     property alias bNothingToRemove: pageInputs.bNothingToRemove
     property alias iTileWidth: pageInputs.iTileWidth
-    property alias strLinkUrl: pageInputs.strLinkUrl
     property bool bStripShown: false
     property bool bViewLogFile: false
     property int iBarHeight: 0
@@ -46,6 +45,10 @@ Rectangle {
     }
 
     color: Theme.strTransparentColor
+    onBBusyChanged: {
+        if (bBusy)
+            recProgressBar.forceActiveFocus()
+    }
 
     // What the section pages take, and how the driver page reports a toggle.
     QtObject {
@@ -56,7 +59,6 @@ Rectangle {
         property bool bNothingToRemove: false
         property int iTileWidth: 280
         readonly property int iBarHeight: recContent.iBarHeight
-        property string strLinkUrl
 
         signal tileToggled(int index, bool state)
 
@@ -114,6 +116,7 @@ Rectangle {
         width: parent.width
         bShown: recContent.bStripShown
         iShownHeight: recContent.iBarHeight
+        bFocusable: recContent.bBusy
     }
 
     LogBar {

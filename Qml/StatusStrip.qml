@@ -7,9 +7,14 @@ Rectangle {
     property alias strText: textProgress.text
     property bool bShown: false
     property int iShownHeight: 0
+    // It holds the keyboard while an installer runs: there is nothing to press then, and a screen
+    // reader reads how the run stands.
+    property bool bFocusable: false
 
     height: bShown ? iShownHeight : 0
-    visible: height !== 0
+    visible: bShown || height !== 0
+    // Out of the Tab chain again once the keyboard has moved on.
+    activeFocusOnTab: bFocusable || activeFocus
     // While the strip grows, its label must not spill over the page and the footer.
     clip: true
     color: Theme.strBlackColor
@@ -35,6 +40,10 @@ Rectangle {
         font.bold: true
         Accessible.role: Accessible.StaticText
         Accessible.name: text
+    }
+
+    ControlLook {
+        bFocused: recProgressBar.activeFocus
     }
 
     TooltipArea {

@@ -111,6 +111,8 @@ private:
     {
         QTRY_VERIFY(scene.isShown("recProgressBar"));
         QCOMPARE(scene.statusText(), status);
+        // Nothing to press: the strip that says how the run stands has the keyboard.
+        QCOMPARE(scene.focusedName(), QStringLiteral("recProgressBar"));
         QVERIFY(!scene.value("recAppClose", "enabled").toBool());
         QVERIFY(scene.click("recAppClose"));
         // It tells why; the pointer moves on before the popup shows.
@@ -457,6 +459,7 @@ private slots:
             scene.key(Qt::Key_Space);
             scene.key(Qt::Key_Return);
             QTRY_COMPARE(scene.statusText(), QStringLiteral("Installation could not be started"));
+            QCOMPARE(scene.focusedName(), QStringLiteral("recInstallButton"));
             QVERIFY(scene.value("recInstallButton", "enabled").toBool());
             QVERIFY(!scene.isShown("recIndicator"));
             machine.addRecorder(kSetupProgram, 1, exitCode);

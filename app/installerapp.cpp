@@ -77,6 +77,11 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
     std::unique_ptr<QGuiApplication> application = std::make_unique<QGuiApplication>(argc, argv);
     std::unique_ptr<QTranslator> translator = setUpApplication(seams.uiLanguages);
     auto engine = std::make_unique<QQmlApplicationEngine>();
+#if defined(Q_OS_WIN)
+    // QML modules from the front-end's own folder and Qt's resources, not from the folder Qt was
+    // built in: an elevated process loads no code from where a standard user may write.
+    engine->setImportPathList({QCoreApplication::applicationDirPath(), QStringLiteral("qrc:/qt-project.org/imports")});
+#endif
     IconEffectProvider::install(engine.get());
     AccessibleControl::install();
 

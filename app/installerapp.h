@@ -15,8 +15,12 @@ class InstallerApp final
 public:
     struct Seams
     {
+        Seams(const Platform &platform, InstanceLock &instanceLock, const QStringList &uiLanguages)
+            : platform(platform), instanceLock(&instanceLock), uiLanguages(uiLanguages)
+        {
+        }
         Platform platform;
-        InstanceLock *instanceLock = nullptr;
+        InstanceLock *instanceLock;
         // The user's interface languages, most preferred first.
         QStringList uiLanguages;
     };

@@ -11,6 +11,7 @@
 #include "platform/windows/win32mutex.h"
 #include "platform/windows/win32shutdown.h"
 #include "platform/windows/winprogramresolver.h"
+#include "platform/windows/winprogramtrust.h"
 #include "platform/windows/winregistry.h"
 #else
 #include "backend/packageregistry.h"
@@ -18,6 +19,7 @@
 #include "platform/simulated/regfileregistry.h"
 #include "platform/simulated/simulateddrive.h"
 #include "platform/simulated/simulatedprocesslauncher.h"
+#include "platform/simulated/simulatedprogramtrust.h"
 #include "platform/simulated/simulatedshutdown.h"
 
 #include <QDebug>
@@ -38,6 +40,7 @@ ProductionPlatform::ProductionPlatform()
     m_registry = std::make_unique<WinRegistry>();
     m_launcher = std::make_unique<QProcessLauncher>(&WinProgramResolver::resolve);
     m_shutdown = std::make_unique<Win32Shutdown>();
+    m_programTrust = std::make_unique<WinProgramTrust>();
     m_instanceLock = std::make_unique<Win32Mutex>();
 #else
     auto registry = std::make_unique<RegFileRegistry>(qEnvironmentVariable("CHIPSET_INSTALLER_REGISTRY"));
@@ -45,7 +48,9 @@ ProductionPlatform::ProductionPlatform()
     for (const QString &problem : registry->problems(PackageRegistry::makerKeyPath))
         qWarning().noquote() << problem;
     m_registry = std::move(registry);
-    m_launcher = std::make_unique<SimulatedProcessLauncher>(SimulatedDrive(qEnvironmentVariable("CHIPSET_INSTALLER_DRIVE")));
+    const QString drive = qEnvironmentVariable("CHIPSET_INSTALLER_DRIVE");
+    m_launcher = std::make_unique<SimulatedProcessLauncher>(SimulatedDrive(drive));
+    m_programTrust = std::make_unique<SimulatedProgramTrust>(drive);
     m_shutdown = std::make_unique<SimulatedShutdown>();
     m_instanceLock = std::make_unique<LockFileInstanceLock>(
         QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), kInstanceName);
@@ -56,15 +61,7 @@ ProductionPlatform::~ProductionPlatform() = default;
 
 InstallerApp::Seams ProductionPlatform::seams() const
 {
-    InstallerApp::Seams seams;
-    seams.platform.registry = m_registry.get();
-    seams.platform.launcher = m_launcher.get();
-    seams.platform.shutdown = m_shutdown.get();
-    seams.platform.environment = m_environment.get();
-    seams.platform.systemInfo = m_systemInfo.get();
-    seams.platform.urlOpener = m_urlOpener.get();
-    seams.platform.arguments = m_arguments.get();
-    seams.instanceLock = m_instanceLock.get();
-    seams.uiLanguages = UiLanguage::userLanguages(*m_environment);
-    return seams;
+    const Platform platform(*m_registry, *m_launcher, *m_shutdown, *m_environment, *m_systemInfo, *m_urlOpener,
+                            *m_arguments, *m_programTrust);
+    return InstallerApp::Seams(platform, *m_instanceLock, UiLanguage::userLanguages(*m_environment));
 }

@@ -8,6 +8,7 @@ class ArgumentSource;
 class Environment;
 class InstanceLock;
 class ProcessLauncher;
+class ProgramTrust;
 class Registry;
 class Shutdown;
 class SystemInfo;
@@ -32,5 +33,6 @@ private:
     std::unique_ptr<SystemInfo> m_systemInfo;
     std::unique_ptr<UrlOpener> m_urlOpener;
     std::unique_ptr<ArgumentSource> m_arguments;
+    std::unique_ptr<ProgramTrust> m_programTrust;
     std::unique_ptr<InstanceLock> m_instanceLock;
 };

@@ -5,6 +5,7 @@
 #include "backend/productpaths.h"
 #include "platform/environment.h"
 #include "platform/processlauncher.h"
+#include "platform/programtrust.h"
 #include "backend/installcommand.h"
 #include "backend/processstart.h"
 #include "backend/raidlaunchtable.h"
@@ -47,10 +48,15 @@ int CustomSettings::getScreenHeight()
     return availableScreenArea().height();
 }
 
-void CustomSettings::toExtractFiles()
+int CustomSettings::toExtractFiles()
 {
-    ProcessStart::startAndWait(*m_processExtract, ProductPaths::extractOnlyProgram,
-                               {QStringLiteral("/S"), QStringLiteral("/v EXTRACTONLY=1 /qr")});
+    // Started with administrator rights: only a program nobody else could have replaced.
+    if (const QString refusal = m_platform.programTrust->refusal(ProductPaths::extractOnlyProgram); !refusal.isEmpty()) {
+        qCWarning(lcProcess).noquote() << "not starting the extract-only run:" << refusal;
+        return 0;
+    }
+    return ProcessStart::startAndWait(*m_processExtract, ProductPaths::extractOnlyProgram,
+                                      {QStringLiteral("/S"), QStringLiteral("/v EXTRACTONLY=1 /qr")});
 }
 
 QString CustomSettings::setupProgramCommand() const

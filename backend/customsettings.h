@@ -27,7 +27,7 @@ public:
 public slots:
     int getScreenWidth();
     int getScreenHeight();
-    void toExtractFiles();
+    int toExtractFiles(); // 1 when the extract-only run started
     int toInvokeExeForInstall();
     int isRunning();
     int toInvokeExeForUninstall();

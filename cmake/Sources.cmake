@@ -37,7 +37,9 @@ set(PLATFORM_QT_SOURCES
 # The real Windows: the Win32 calls, free of Qt (also cross-compiled alone for
 # the tests under Wine), and the adapters that give them Qt types.
 set(PLATFORM_WIN32_SOURCES
+    platform/windows/win32loadpolicy.cpp
     platform/windows/win32mutex.cpp
+    platform/windows/win32programtrust.cpp
     platform/windows/win32registry.cpp
     platform/windows/win32shutdown.cpp
     platform/windows/win32systemfolder.cpp
@@ -45,6 +47,7 @@ set(PLATFORM_WIN32_SOURCES
 set(PLATFORM_WINDOWS_SOURCES
     ${PLATFORM_WIN32_SOURCES}
     platform/windows/winprogramresolver.cpp
+    platform/windows/winprogramtrust.cpp
     platform/windows/winregistry.cpp
 )
 
@@ -62,6 +65,7 @@ set(PLATFORM_SIMULATED_SOURCES
     platform/simulated/simulateddrive.cpp
     platform/simulated/simulatedprocesslauncher.cpp
     platform/simulated/simulatedprocessrunner.cpp
+    platform/simulated/simulatedprogramtrust.cpp
     platform/simulated/simulatedshutdown.cpp
     platform/simulated/lockfileinstancelock.cpp
 )

@@ -1,17 +1,25 @@
-# The executable's version resource and manifest, generated from project(VERSION ...) so the
-# version is written in one place. They are generated on every platform: the Linux build
+# The executable's version resource and manifest, generated from project(VERSION ...), or from
+# the cache variable ZYM_VERSION where the package's build gives one, so the version is written
+# in one place. They are generated on every platform: the Linux build
 # compiles them with MinGW's windres in its checks (tests/wine).
 #   ZYM_RESOURCE_SCRIPT, ZYM_MANIFEST   the generated files
 #   ZYM_VERSION_QUAD, ZYM_COPYRIGHT     what they carry
 
-foreach(part MAJOR MINOR PATCH TWEAK)
-    set(value "${PROJECT_VERSION_${part}}")
-    if(value STREQUAL "")
-        set(value 0)
+# The package's build stamps its own version without editing a file: -DZYM_VERSION=21.10.0.1.
+set(ZYM_VERSION "${PROJECT_VERSION}" CACHE STRING "Version stamped into the executable: one to four numbers")
+if(NOT ZYM_VERSION MATCHES "^[0-9]+([.][0-9]+)?([.][0-9]+)?([.][0-9]+)?$")
+    message(FATAL_ERROR "ZYM_VERSION \"${ZYM_VERSION}\" is not one to four numbers joined by dots")
+endif()
+string(REPLACE "." ";" ZYM_VERSION_GIVEN "${ZYM_VERSION}")
+foreach(index RANGE 3)
+    set(value 0)
+    list(LENGTH ZYM_VERSION_GIVEN given)
+    if(index LESS given)
+        list(GET ZYM_VERSION_GIVEN ${index} value)
     endif()
     # Each part of a Windows version is a 16-bit number.
     if(value GREATER 65535)
-        message(FATAL_ERROR "version part ${part} (${value}) does not fit a Windows version")
+        message(FATAL_ERROR "version part ${value} of ${ZYM_VERSION} does not fit a Windows version")
     endif()
     list(APPEND ZYM_VERSION_PARTS ${value})
 endforeach()

@@ -24,9 +24,18 @@ The staging folder, emptied first. Default: build\windows-stage in the source tr
 .PARAMETER BuildDir
 The build folder. Default: build\windows in the source tree.
 
+.PARAMETER Version
+The version stamped into the executable's version resource and manifest (one to four numbers,
+"21.10.0.1"); without it, the one in CMakeLists.txt.
+
 .PARAMETER Certificate
-Signs ChipsetDriverInstaller.exe with this code-signing certificate from the certificate store:
-its SHA-1 thumbprint (40 hex digits) or its subject name. Without it nothing is signed.
+Signs every executable and DLL in Bin (the front-end, Qt's libraries, plugins and QML plugins,
+the MinGW runtime) with this code-signing certificate from the certificate store: its SHA-1
+thumbprint (40 hex digits) or its subject name. Without it nothing is signed.
+
+.PARAMETER PfxFile
+Imports this .pfx into the current user's store first (its password is asked for, never passed
+on a command line) and signs with it.
 
 .PARAMETER MachineStore
 Looks for the certificate in the local machine's store instead of the current user's.
@@ -39,7 +48,9 @@ param(
     [Parameter(Mandatory = $true)][string]$QtDir,
     [string]$Stage,
     [string]$BuildDir,
+    [string]$Version,
     [string]$Certificate,
+    [string]$PfxFile,
     [switch]$MachineStore,
     [string]$TimestampUrl = 'http://timestamp.digicert.com'
 )
@@ -103,8 +114,10 @@ $env:PATH = (Join-Path $QtDir 'bin') + ';' + $env:PATH
 $generator = if (Find-Program 'ninja.exe') { 'Ninja' } elseif ($compiler -eq 'msvc') { 'NMake Makefiles' } else { 'MinGW Makefiles' }
 Write-Host "windows-package: Qt $qtVersion ($mkspec), $generator, building in $BuildDir"
 
-Invoke-Step 'cmake' @('-S', $root, '-B', $BuildDir, '-G', $generator, '-DCMAKE_BUILD_TYPE=Release',
+$configure = @('-S', $root, '-B', $BuildDir, '-G', $generator, '-DCMAKE_BUILD_TYPE=Release',
     "-DCMAKE_PREFIX_PATH=$QtDir", '-DBUILD_TESTING=OFF')
+if ($Version) { $configure += "-DZYM_VERSION=$Version" }
+Invoke-Step 'cmake' $configure
 Invoke-Step 'cmake' @('--build', $BuildDir, '--config', 'Release')
 
 # A fresh staging folder, so nothing from an earlier run ends up in the package. Only an empty
@@ -122,13 +135,19 @@ $exe = Join-Path $bin "$product.exe"
 if (-not (Test-Path -LiteralPath $exe -PathType Leaf)) { Fail "cmake --install left no $exe" }
 
 # The scene is drawn by Qt Quick's software renderer: no OpenGL, ANGLE or Direct3D compiler
-# (about 25 MB). No translation is loaded, and there is no text input for a virtual keyboard.
+# (about 25 MB). There is no text input for a virtual keyboard. Qt's own translations go along
+# (the second copy's box has Qt's OK button), then all but the front-end's languages are removed.
 # MSVC's runtime is the package's to install (see the end); windeployqt would otherwise drop
 # vc_redist.*.exe into Bin whenever VCINSTALLDIR is set.
 $deployArguments = @('--release', '--qmldir', (Join-Path $root 'Qml'), '--no-opengl-sw', '--no-angle',
-    '--no-system-d3d-compiler', '--no-translations', '--no-virtualkeyboard')
+    '--no-system-d3d-compiler', '--no-virtualkeyboard')
 if ($compiler -eq 'mingw') { $deployArguments += '--compiler-runtime' } else { $deployArguments += '--no-compiler-runtime' }
 Invoke-Step $windeployqt ($deployArguments + $exe)
+
+$languages = Get-ChildItem -LiteralPath (Join-Path $root 'translations') -Filter 'installer_*.ts' |
+    ForEach-Object { $_.BaseName.Substring('installer_'.Length) }
+Get-ChildItem -LiteralPath (Join-Path $bin 'translations') -Filter '*.qm' | Where-Object {
+    $languages -notcontains ($_.BaseName -replace '^[a-z]+_', '') } | Remove-Item -Force
 
 # The window icon and the watermark are .ico files: without qico.dll both are blank, without an
 # error. The other images are PNG, which Qt reads without a plugin, so the other image-format
@@ -140,14 +159,21 @@ if (-not (Test-Path -LiteralPath (Join-Path $imageFormats 'qico.dll') -PathType 
 Get-ChildItem -LiteralPath $imageFormats -File | Where-Object { $_.Name -ne 'qico.dll' } | Remove-Item -Force
 
 # What the scene imports, and the platform plugin without which no window opens.
-$required = @('platforms\qwindows.dll', 'Qt5Core.dll', 'Qt5Quick.dll', 'qml\QtQuick.2', 'qml\QtQuick\Controls.2',
-    'qml\QtQuick\Layouts', 'qml\QtQuick\Window.2')
+# Qt 5 looks for QML modules beside the executable, where windeployqt puts them.
+$required = @('platforms\qwindows.dll', 'Qt5Core.dll', 'Qt5Quick.dll', 'QtQuick.2', 'QtQuick\Controls.2',
+    'QtQuick\Layouts', 'QtQuick\Window.2')
 if ($compiler -eq 'mingw') { $required += @('libstdc++-6.dll', 'libwinpthread-1.dll', 'libgcc_s_*.dll') }
 foreach ($item in $required) {
     if (-not (Test-Path -Path (Join-Path $bin $item))) { Fail "$item is missing from $bin" }
 }
 if (Test-Path -Path (Join-Path $bin 'vc_redist*.exe')) { Fail "windeployqt put a vc_redist installer into $bin" }
 
+if ($PfxFile) {
+    $password = Read-Host -AsSecureString "Password of $PfxFile"
+    $imported = Import-PfxCertificate -FilePath $PfxFile -CertStoreLocation 'Cert:\CurrentUser\My' -Password $password
+    $Certificate = $imported.Thumbprint
+    $MachineStore = $false
+}
 if ($Certificate) {
     $signtool = Find-Program 'signtool.exe'
     if (-not $signtool) {
@@ -164,8 +190,10 @@ if ($Certificate) {
     $signArguments = @('sign', '/fd', 'SHA256', '/tr', $TimestampUrl, '/td', 'SHA256', '/d', $description)
     if ($Certificate -match '^[0-9A-Fa-f]{40}$') { $signArguments += @('/sha1', $Certificate) } else { $signArguments += @('/n', $Certificate) }
     if ($MachineStore) { $signArguments += '/sm' }
-    Invoke-Step $signtool ($signArguments + $exe)
-    Invoke-Step $signtool @('verify', '/pa', $exe)
+    # Every binary, so that an application-control policy that trusts the publisher loads them all.
+    $binaries = @(Get-ChildItem -LiteralPath $bin -Recurse -File -Include '*.exe', '*.dll' | ForEach-Object FullName)
+    Invoke-Step $signtool ($signArguments + $binaries)
+    Invoke-Step $signtool (@('verify', '/pa') + $binaries)
 }
 
 $files = @(Get-ChildItem -LiteralPath $bin -Recurse -File)

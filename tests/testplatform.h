@@ -9,6 +9,7 @@
 #include "platform/simulated/simulateddrive.h"
 #include "platform/simulated/simulatedmachine.h"
 #include "platform/simulated/simulatedprocesslauncher.h"
+#include "platform/simulated/simulatedprogramtrust.h"
 #include "platform/systeminfo.h"
 #include "platform/urlopener.h"
 
@@ -63,7 +64,7 @@ class TestMachine
 public:
     TestMachine();
 
-    Platform platform() { return {registry.get(), launcher.get(), &shutdown, &environment, &systemInfo, &urlOpener, &arguments}; }
+    Platform platform() { return {*registry, *launcher, shutdown, environment, systemInfo, urlOpener, arguments, programTrust}; }
 
     // The front-end's arguments, without the executable.
     void setArguments(const QStringList &list) { arguments.list = QStringList{appPath + QStringLiteral("/ChipsetDriverInstaller")} + list; }
@@ -98,6 +99,7 @@ public:
     FakeArguments arguments;
     std::unique_ptr<RegFileRegistry> registry = std::make_unique<RegFileRegistry>(registryPath);
     std::unique_ptr<ProcessLauncher> launcher = std::make_unique<SimulatedProcessLauncher>(SimulatedDrive(drivePath));
+    SimulatedProgramTrust programTrust{drivePath};
 
 private:
     void writeStandIn(const QString &windowsPath, double sleepSeconds, int exitCode, const QString &beforeExit);

@@ -279,6 +279,31 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(recorded(), QByteArray("/S\n/v EXTRACTONLY=1 /qr\n"), 10000);
     }
 
+    // The extract-only program runs with administrator rights: not when anyone else may change it or a folder above it.
+    void extractOnlyProgramOnlyWhenNobodyElseCanChangeIt_data()
+    {
+        QTest::addColumn<QString>("writable"); // below the drive
+        QTest::addColumn<int>("extraMode");
+        QTest::newRow("nobody else") << QString() << 0;
+        QTest::newRow("the program, by others") << QStringLiteral("ZYM/Chipset_Driver_Installer/ChipsetDriversExtract/MSIFiles/Packages/ZYM_Chipset_Drivers.exe") << int(QFileDevice::WriteOther);
+        QTest::newRow("its folder, by the group") << QStringLiteral("ZYM/Chipset_Driver_Installer/ChipsetDriversExtract/MSIFiles/Packages") << int(QFileDevice::WriteGroup);
+        QTest::newRow("C:\\ZYM, by others") << QStringLiteral("ZYM") << int(QFileDevice::WriteOther);
+    }
+    void extractOnlyProgramOnlyWhenNobodyElseCanChangeIt()
+    {
+        QFETCH(QString, writable);
+        QFETCH(int, extraMode);
+        TestMachine machine;
+        machine.addRecorder(QStringLiteral("C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\ZYM_Chipset_Drivers.exe"));
+        const QString path = machine.drivePath + QLatin1Char('/') + writable;
+        QVERIFY(QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::Permissions(extraMode)));
+        if (!writable.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^not starting the extract-only run: .*: %1 can be changed by other users$").arg(QRegularExpression::escape(path))));
+        CustomSettings settings(machine.platform());
+        QCOMPARE(settings.toExtractFiles(), writable.isEmpty() ? 1 : 0);
+        QTRY_COMPARE(machine.recordedRuns().size(), writable.isEmpty() ? 1 : 0);
+    }
+
     // The package's restart flag counts from the 32-bit view on every architecture, never the plain one.
     void restartFlagIsReadFromThe32BitView()
     {

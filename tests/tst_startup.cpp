@@ -87,13 +87,10 @@ private:
         machine.setArguments({QStringLiteral("/SETPCI")});
         machine.writeRegistry(QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\PCI]\r\n"
                                              "\"prdtcmd\"=\"/SETPCI\"\r\n\"ProductVersion\"=\"1.0.0.70\"\r\n"));
-        InstallerApp::Seams seams;
-        seams.platform = machine.platform();
+        InstallerApp::Seams seams(machine.platform(), recorder, uiLanguages);
         seams.platform.registry = &recorder;
         seams.platform.shutdown = &recorder;
         seams.platform.launcher = &recorder;
-        seams.instanceLock = &recorder;
-        seams.uiLanguages = uiLanguages;
         return InstallerApp::run(g_argc, g_argv, seams);
     }
 

@@ -4,7 +4,8 @@
 
 // Where a program named by the front-end is started from on Windows: a bare name such as
 // "TASKLIST" is a system tool and runs from the system folder, never found by the program
-// search; a path stays as it is.
+// search; so does a program named in "C:\Windows\System32\" (MsiExec), from wherever
+// Windows really is; any other path stays as it is.
 class WinProgramResolver final
 {
 public:

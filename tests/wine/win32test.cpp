@@ -3,6 +3,7 @@
 // named on the command line for tst_regexportcompare to hold the registry-file
 // reader to; the tool paths, the instance mutex and the shutdown privilege.
 #include "platform/windows/win32mutex.h"
+#include "platform/windows/win32programtrust.h"
 #include "platform/windows/win32registry.h"
 #include "platform/windows/win32shutdown.h"
 #include "platform/windows/win32systemfolder.h"
@@ -209,6 +210,34 @@ void checkToolPaths()
     }
 }
 
+// Who could change the program an elevated front-end starts; a drive's root only for what reaches below it.
+void checkProgramTrust()
+{
+    const std::wstring admins = L"S-1-5-32-544", system = L"S-1-5-18", users = L"S-1-5-32-545", authenticated = L"S-1-5-11";
+    using E = Win32ProgramTrust::Entry;
+    const E adminsFull{admins, FILE_ALL_ACCESS, true, false}, systemFull{system, GENERIC_ALL, true, false};
+    const struct { const char *what; std::wstring owner; bool hasDacl; std::vector<E> entries; bool root; std::wstring writer; } rows[] = {
+        {"administrators only, users read", admins, true, {adminsFull, systemFull, {users, FILE_GENERIC_READ | FILE_GENERIC_EXECUTE, true, false}}, false, L""},
+        {"a setup's folder below C:\\", admins, true, {adminsFull, {authenticated, FILE_GENERIC_WRITE | DELETE, true, false}}, false, authenticated},
+        {"users may add files", admins, true, {adminsFull, {users, FILE_ADD_FILE, true, false}}, false, users},
+        {"users may re-permission", system, true, {{users, WRITE_DAC, true, false}}, false, users},
+        {"only what is made below", admins, true, {adminsFull, {L"S-1-3-0", GENERIC_ALL, true, true}}, false, L""},
+        {"a denial does not count", admins, true, {adminsFull, {users, GENERIC_WRITE, false, false}}, false, L""},
+        {"owned by a user", L"S-1-5-21-1-2-3-1001", true, {adminsFull}, false, L"S-1-5-21-1-2-3-1001"},
+        {"no list at all", admins, false, {}, false, L"S-1-1-0"},
+        {"C:\\ lets users make folders", L"S-1-5-21-1-2-3-1001", true, {adminsFull, {authenticated, FILE_APPEND_DATA, true, false}}, true, L""},
+        {"a root lets users delete below", admins, true, {{users, FILE_DELETE_CHILD, true, false}}, true, users},
+    };
+    for (const auto &row : rows)
+        check(Win32ProgramTrust::untrustedWriter(row.owner, row.hasDacl, row.entries, row.root) == row.writer,
+              std::string("program trust: ") + row.what);
+    // Wine keeps no permissions of its own: what it makes belongs to the user running it.
+    check(Win32ProgramTrust::refusal(L"C:\\windows\\no such program.exe") == L"C:\\windows\\no such program.exe does not exist",
+          "program trust: a missing program");
+    check(Win32ProgramTrust::refusal(L"C:\\windows\\system32\\msiexec.exe").find(L" can be changed by S-1-5-21-") != std::wstring::npos,
+          "program trust: a file Wine made is the user's");
+}
+
 constexpr int SecondCopy = 3; // the exit code of a probe that found the mutex taken
 
 // This process is the first copy and holds the mutex by its name; a copy
@@ -263,6 +292,7 @@ int wmain(int argc, wchar_t **argv)
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     checkRegistry(argv[1]);
     checkToolPaths();
+    checkProgramTrust();
     checkMutex();
     checkShutdownPrivilege();
     std::printf("%d failed\n", failures);

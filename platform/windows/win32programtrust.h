@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Whether a program may be started by an elevated process: neither the program nor any folder
+// on its path may let anyone but Administrators, SYSTEM and TrustedInstaller write, own or
+// re-permission it. (A folder a setup makes below C:\ inherits Modify for Authenticated Users,
+// so a standard user could replace the program, or put a DLL beside it, for an administrator
+// to run.)
+class Win32ProgramTrust
+{
+public:
+    // One access-control entry, as read from a security descriptor.
+    struct Entry
+    {
+        std::wstring sid; // "S-1-5-32-544"
+        unsigned long mask;
+        bool allows;
+        bool inheritOnly; // applies to what is created below, not to the object
+    };
+
+    // Empty when the program at `path` (a full path) may be started; otherwise why not.
+    static std::wstring refusal(const std::wstring &path);
+
+    // Who, other than the trusted, could change an object with this owner and entries (empty:
+    // nobody). A drive's root counts only for the rights over what is below it: any user may
+    // make folders in C:\ without being able to touch those already there.
+    static std::wstring untrustedWriter(const std::wstring &owner, bool hasDacl, const std::vector<Entry> &entries,
+                                        bool driveRoot);
+};

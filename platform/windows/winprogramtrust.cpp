@@ -1,0 +1,8 @@
+#include "platform/windows/winprogramtrust.h"
+
+#include "platform/windows/win32programtrust.h"
+
+QString WinProgramTrust::refusal(const QString &program) const
+{
+    return QString::fromStdWString(Win32ProgramTrust::refusal(program.toStdWString()));
+}

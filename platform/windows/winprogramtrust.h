@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/programtrust.h"
+
+// The real Windows' answer, from the permissions of the program and its folders.
+class WinProgramTrust final : public ProgramTrust
+{
+public:
+    QString refusal(const QString &program) const override;
+};

@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# The Windows build end to end under Wine, on the real Win32 seams, driven with mouse and keyboard
+# on a virtual display; checked by what the stand-in setup program and MsiExec (standin.c) record,
+# what Wine's registry holds after and what the window shows (screenshots in BUILD/wine-e2e).
+#   tests/wine/windows-e2e.sh REGFILE [BUILD]    REGFILE: the Linux build's regfile tool
+# What Wine cannot show (the restart, TASKLIST's output, permissions): README, "Building for Windows".
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+regfile=$1
+build=${2:-build/windows}
+"$root/scripts/windows-build" "$build" >/dev/null
+. "$root/scripts/demo.d/machine.sh" # demo_registry, demo_product_code
+work=$root/$build/wine-e2e
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=;msiexec.exe=n" \
+    LANG=C.UTF-8 LANGUAGE=en
+c=$WINEPREFIX/drive_c
+mkdir -p "$work" && rm -f "$work"/*.png "$work/display"
+x86_64-w64-mingw32-gcc -std=c11 -Wall -Wextra -Werror -O1 -municode -o "$work/standin.exe" \
+    "$root/tests/wine/standin.c" -ladvapi32
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+trap 'wineserver -k 2>/dev/null; [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null' EXIT
+# until SECONDS COMMAND...: true once COMMAND succeeds, polled.
+until_ok() {
+    local deadline=$((SECONDS + $1)) && shift
+    until "$@" 2>/dev/null; do
+        [ $SECONDS -lt "$deadline" ] || return 1
+        sleep 0.2
+    done
+}
+
+# CHIPSET_DISPLAY names the display; otherwise the server picks a free one.
+Xvfb ${CHIPSET_DISPLAY:+:$CHIPSET_DISPLAY} -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp \
+    3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+until_ok 10 test -s "$work/display"
+export DISPLAY=:$(head -n 1 "$work/display")
+
+# Made once per build folder and kept, as the other Wine tests' prefix.
+[ -f "$WINEPREFIX.ready" ] || { rm -rf "$WINEPREFIX" && wine wineboot -i && wineserver -w && touch "$WINEPREFIX.ready"; }
+demo_registry "$regfile" "$work/zym.reg"
+install -D "$work/standin.exe" "$c/Setup/Packages/ZYM_Chipset_Drivers.exe"
+install -D "$work/standin.exe" "$c/ZYM/Chipset_Driver_Installer/ChipsetDriversExtract/MSIFiles/Packages/ZYM_Chipset_Drivers.exe"
+# Wine's own msiexec.exe gives way to the stand-in, where GetSystemDirectoryW says it is.
+cp "$work/standin.exe" "$c/windows/system32/msiexec.exe"
+rm -rf "$c/Setup/Bin"
+cp -r "$root/$build/stage/Bin" "$c/Setup/Bin"
+
+# machine VERSION DPI: the reported Windows (win7: Wine 8's own default, 7 SP1, as its "win7"
+# setting reports Server 2008 R2; win10), the screen's DPI, the demo's keys (an earlier release).
+machine() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w
+    wine reg delete 'HKCU\Software\Wine' /v Version /f >/dev/null 2>&1 || true
+    [ "$1" = win7 ] || wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null
+    wine reg delete 'HKLM\SOFTWARE\WOW6432Node\ZYM' /f >/dev/null 2>&1 || true
+    wine reg import "$(winepath -w "$work/zym.reg")" 2>/dev/null
+    rm -f "$c/standin-record.txt"
+    wineserver -w # the server saves the registry as it ends
+}
+window() { xdotool search 2>/dev/null --onlyvisible --name "^$1\$" | head -n 1 | grep .; }
+# start TITLE ARGS...: the front-end from C:\Setup\Bin ($app), until its window TITLE ($win) settles.
+start() {
+    wine 'C:\Setup\Bin\ChipsetDriverInstaller.exe' "${@:2}" >/dev/null 2>&1 &
+    app=$!
+    until_ok 60 window "$1" >/dev/null || fail "no window $1"
+    win=$(window "$1")
+    until_ok 20 settled
+}
+# click X Y: at that point of the window $win, in its own pixels at 100%.
+click() { xdotool mousemove --window "$win" "$(($1 * scale / 100))" "$(($2 * scale / 100))" click 1 2>/dev/null; }
+keys() { xdotool key --window "$@" 2>/dev/null; } # WINDOW KEY...
+frame() { import -window "$win" rgb:- 2>/dev/null | md5sum; }
+# Settled: three equal frames in a row (the busy indicator keeps moving).
+settled() {
+    local a b c
+    a=$(frame) && sleep 0.2 && b=$(frame) && sleep 0.2 && c=$(frame) && [ "$a" = "$b" ] && [ "$b" = "$c" ]
+}
+shot() { import -window root "$work/$1.png"; }
+tiles() { import -window "$win" -crop "650x50+0+78" rgb:- | md5sum; }
+records() { [ -f "$c/standin-record.txt" ] && tr -d '\r' <"$c/standin-record.txt" || true; }
+value() { # KEY NAME: the value's text
+    wine reg query "HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$2 *REG_SZ *//p"
+}
+restart_flagged() { [ "$(value ZYM_Chipset_IODrivers REBOOTSTATUS)" = YES ]; }
+recorded() { [ -n "$(records)" ]; }
+ended() { ! kill -0 "$app" 2>/dev/null; }
+expect() { [ "$2" = "$3" ] || fail "$1: expected [$2], got [$3]"; } # WHAT EXPECTED ACTUAL
+
+echo "install over an earlier release, Windows 7, mouse"
+machine win7 96
+scale=100
+start "CHIPSET DRIVER INSTALLER" /SETZYM_RAID /SETRAIDMAVEL /SETPCI /SETGPIO2 /SETSMBUS /SETCIR
+click 33 375 # the agree bar
+until_ok 20 settled
+tiles7=$(tiles)
+shot windows-wine-tiles-win7
+click 325 375 # Install
+until_ok 60 restart_flagged || fail "the setup program never ended"
+until_ok 20 settled
+shot windows-wine-install
+expect "setup program's command line" \
+    'C:\Setup\Packages\ZYM_Chipset_Drivers.exe|C:\Setup\Bin\..\Packages\ZYM_Chipset_Drivers.exe  /S "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETPCI=YES SETGPIO2=YES SETSMBUS=YES SETCIR=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS,CIR /qr" /clone_wait' \
+    "$(records)"
+expect "deployed features" "Drivers,raid,ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS,CIR" "$(value ZYM_Chipset_Drivers DeployedFeatures)"
+# Restart Now has the focus. Wine's ExitWindowsEx ends every program of the session, this one too.
+keys "$win" Return
+until_ok 30 ended || fail "Restart Now did not end the session's programs"
+
+echo "removal of some features, Windows 10, keyboard"
+machine win10 96
+start "CHIPSET DRIVER INSTALLER" /U "$demo_product_code"
+keys "$win" shift+Tab space Tab Return # untick the last tile, remove
+until_ok 60 recorded || fail "MsiExec was never started"
+until_ok 20 settled
+shot windows-wine-removal
+expect "MsiExec's command line" \
+    "C:\\windows\\system32\\msiexec.exe|C:\\windows\\system32\\MsiExec.exe  /i $demo_product_code REMOVE=ZYM_RAID,RAIDMAVEL,PCI /qn" \
+    "$(records)"
+expect "features left" "Drivers,raid,GPIO2,SMBUS" "$(value ZYM_Chipset_IODrivers DeployedFeatures)"
+keys "$win" Return # Finish
+until_ok 30 ended || fail "Finish did not end the front-end"
+
+echo "the Windows 10 versions, and a second copy"
+start "CHIPSET DRIVER INSTALLER" /SETZYM_RAID /SETRAIDMAVEL /SETPCI /SETGPIO2 /SETSMBUS /SETCIR
+keys "$win" Tab space
+until_ok 20 settled
+shot windows-wine-tiles-win10
+[ "$(tiles)" != "$tiles7" ] || fail "the tiles show the same versions on Windows 7 and 10"
+first=$app main=$win
+start "KPQ INSTALLATER" /SETPCI
+shot windows-wine-second-copy
+keys "$win" Return
+until_ok 30 ended || fail "the second copy's box did not close"
+wait "$app" || fail "the second copy ended with $?"
+app=$first win=$main
+ended && fail "the first copy ended with the second"
+click 630 18 # closed after agreeing, before installing: the extract-only run, which Wine refuses
+until_ok 30 ended || fail "closing did not end the front-end"
+
+echo "120 DPI, closed before agreeing"
+machine win10 120
+scale=125
+start "CHIPSET DRIVER INSTALLER" /SETPCI
+shot windows-wine-120dpi
+eval "$(xdotool getwindowgeometry --shell "$win")"
+[ "$WIDTH" -ge 812 ] && [ "$WIDTH" -le 813 ] && [ "$HEIGHT" -ge 491 ] && [ "$HEIGHT" -le 492 ] ||
+    fail "at 120 DPI the window is ${WIDTH}x$HEIGHT, not 650x393 drawn at 1.25"
+click 630 18 # the title bar's close button
+until_ok 30 ended || fail "closing did not end the front-end"
+# Wine gives the program's folders to the user running it (wine.win32 checks that answer).
+expect "programs started" "" "$(records)"
+
+echo "windows-e2e: $failures failure(s)"
+[ "$failures" -eq 0 ]

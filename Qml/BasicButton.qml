@@ -1,13 +1,14 @@
 import QtQuick 2.15
 
-// Base of the icon buttons: pointer, touch and key handling, the focus frame and the fills that
-// the owner switches on with isBtnHover and isBtnKeyHover. A derived button's items go into the
-// visual container.
+// Base of the icon buttons: pointer, touch and key handling, the focus ring and the fill that the
+// owner switches on with isBtnHover and isBtnKeyHover. A derived button's items go into the visual
+// container.
 FocusScope {
     id: rootItem
 
     default property alias content: visualContainer.data
     property string tooltip: ""
+    // The title bar tints its icons with it.
     property string focusColor: "#f8ffffff"
     property bool checked: false
     // An ExclusiveGroup of Qt Quick Controls 1, typed loosely so that a button outside any group
@@ -55,8 +56,7 @@ FocusScope {
 
         objectName: "recFocusHover"
         anchors.fill: parent
-        color: Theme.strHoverColor
-        visible: rootItem.isBtnKeyHover
+        color: lookButton.fillColor
     }
 
     // A tap also reaches the pointer area as a click; this area only keeps a button that was
@@ -84,15 +84,13 @@ FocusScope {
             anchors.fill: parent
         }
 
-        Rectangle {
-            id: recFocusFrame
+        ControlLook {
+            id: lookButton
 
-            objectName: "recFocusFrame"
-            anchors.fill: parent
-            color: "transparent"
-            border.width: 1
-            border.color: rootItem.activeFocus ? rootItem.focusColor : "transparent"
-            opacity: 0.5
+            bFocused: rootItem.isBtnKeyHover
+            bHovered: rootItem.isBtnHover
+            bMarked: rootItem.activeFocus
+            bLatestDecides: false
         }
 
         TooltipArea {

@@ -1,7 +1,7 @@
 import QtQuick 2.15
 
 // The translucent cover with the turning dots that hides the page while a started installer
-// runs, and the once-a-second poll that tells when it has ended.
+// runs, and the once-a-second tick on which its owner asks whether the installer has ended.
 Rectangle {
     id: recBusyCover
 
@@ -11,7 +11,7 @@ Rectangle {
     property bool bRemoval: false
     property alias pollTimer: timerPoll
 
-    signal ended()
+    signal polled()
 
     color: Theme.strTranslucentColor
     visible: running
@@ -40,9 +40,6 @@ Rectangle {
         interval: 1000
         repeat: true
         running: recBusyCover.running
-        onTriggered: {
-            if (!qtInterface1.isRunning())
-                recBusyCover.ended()
-        }
+        onTriggered: recBusyCover.polled()
     }
 }

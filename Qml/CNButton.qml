@@ -1,6 +1,6 @@
 import QtQuick 2.15
 
-// A tab button. Items placed inside it are drawn above its hover layer and below its label.
+// A tab button. Items placed inside it are drawn above its fill and below its label and focus ring.
 Rectangle {
     id: recCNButton
 
@@ -17,7 +17,7 @@ Rectangle {
         buttonClicked()
     }
 
-    color: activeFocus ? Theme.strHoverColor : Theme.strBlackColor
+    color: lookTab.fillColor
     radius: 1
     border.width: 1
     border.color: strRecColor
@@ -30,22 +30,21 @@ Rectangle {
     Keys.onEnterPressed: click()
     Keys.onSpacePressed: click()
 
-    Rectangle {
-        id: recHover
+    // Grey while focused or hovered; the ring also shows above the selected tab's marker.
+    ControlLook {
+        id: lookTab
 
-        objectName: "recHover"
-        anchors.fill: parent
-        color: Theme.strHoverColor
-        border.width: 2
-        border.color: recCNButton.strRecColor
-        visible: mouseAreaCNButton.containsMouse
+        restColor: Theme.strBlackColor
+        bFocused: recCNButton.activeFocus
+        bHovered: mouseAreaCNButton.containsMouse
+        bLatestDecides: false
     }
 
     Text {
         id: textLabel
 
         objectName: "textLabel"
-        z: 1
+        z: 3
         anchors.centerIn: parent
         text: recCNButton.strText
         color: recCNButton.strTextColor

@@ -10,8 +10,6 @@ Rectangle {
     property string strDriverVersion
     property string strToolTip
     property bool bCheckboxChecked: true
-    // Hover and focus share one look; whichever happened last decides it.
-    property bool bHighlighted: false
 
     signal buttonClicked()
 
@@ -20,7 +18,7 @@ Rectangle {
         buttonClicked()
     }
 
-    color: bHighlighted ? Theme.strHoverColor : strTileColor
+    color: lookTile.fillColor
     activeFocusOnTab: true
     Accessible.role: Accessible.CheckBox
     Accessible.name: strDriverName
@@ -32,7 +30,6 @@ Rectangle {
     Keys.onReturnPressed: toggle()
     Keys.onEnterPressed: toggle()
     Keys.onSpacePressed: toggle()
-    onActiveFocusChanged: bHighlighted = activeFocus
 
     CustomCheckbox {
         id: checkboxTile
@@ -77,14 +74,21 @@ Rectangle {
         font.bold: true
     }
 
+    // Hover and focus share one fill; whichever happened last decides it.
+    ControlLook {
+        id: lookTile
+
+        restColor: recForTile.strTileColor
+        bFocused: recForTile.activeFocus
+        bHovered: mouseAreaTile.containsMouse
+    }
+
     TooltipArea {
         id: mouseAreaTile
 
         objectName: "mouseAreaTile"
         anchors.fill: parent
         strToolTip: recForTile.strToolTip
-        onEntered: recForTile.bHighlighted = true
-        onExited: recForTile.bHighlighted = false
         onClicked: recForTile.toggle()
     }
 }

@@ -20,6 +20,8 @@ Rectangle {
         padding: 6
         visible: recBusyIndicatorForInstall.bRunning
         running: visible
+        // The status strip says how the run stands; the turning dots add nothing to hear.
+        Accessible.ignored: true
 
         contentItem: Item {
             id: itemContent

@@ -3,20 +3,16 @@ import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 
 // The driver section: one tile per driver the run offers, three to a row, scrolling when they do
-// not fit. Each toggle reaches the backend at once and is reported with tileToggled.
+// not fit. Each toggle is reported through the page's inputs at once.
 Rectangle {
     id: recDriverContent
 
-    property bool bUninstallMode: false
-    // Counted once by the page: each count resets the backend's ticks.
-    property int iDriverCount: 0
-    property int iTileWidth: 280
-    property int iBarHeight: 0
+    // Its inputs: the tiles (vTiles: strName, strVersion, bShown), their width, the bar height and
+    // whether a removal found nothing to remove; tileToggled reports a toggle.
+    property QtObject oPage: null
     // The tiles keep clear of the always-shown scroll bar, so it covers no version label.
     readonly property int iGridWidth: flickableForGrid.width
                                       - (scrollBarGrid.policy === ScrollBar.AlwaysOn ? scrollBarGrid.width : 0)
-
-    signal tileToggled(int index, bool state)
 
     // Brings a tile reached with the keyboard into view.
     function showTile(tile) {
@@ -39,12 +35,13 @@ Rectangle {
         boundsBehavior: Flickable.DragOverBounds
         clip: true
         contentWidth: width
-        contentHeight: recDriverContent.bUninstallMode ? gridForUninstall.height : grid.height
+        contentHeight: grid.height
 
         ScrollBar.vertical: ScrollBar {
             id: scrollBarGrid
 
             objectName: "scrollBarGrid"
+            Accessible.name: qsTr("Drivers")
             policy: flickableForGrid.contentHeight > flickableForGrid.height
                     ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
         }
@@ -52,75 +49,32 @@ Rectangle {
         GridLayout {
             id: grid
 
-            objectName: "grid"
+            objectName: recDriverContent.oPage.bUninstallMode ? "gridForUninstall" : "grid"
             width: recDriverContent.iGridWidth
             columns: 3
             columnSpacing: 5
             rowSpacing: 5
-            visible: !recDriverContent.bUninstallMode
 
             Repeater {
-                id: repeaterForInstall
+                id: repeaterTiles
 
-                model: recDriverContent.bUninstallMode ? 0 : recDriverContent.iDriverCount
+                model: recDriverContent.oPage.vTiles
 
                 CNButton2 {
-                    readonly property string strPackageVersion: qtInterface1.setVersionNumber(index)
-                    // Not shown: asked so that the backend records what this driver replaces.
-                    readonly property string strOlderVersion: qtInterface1.getOlderVersionNumber(index)
-
                     objectName: "driverTile" + index
                     // A driver the package carries no version of is not offered.
-                    visible: strPackageVersion !== ""
+                    visible: modelData.bShown
                     Layout.fillWidth: true
-                    Layout.preferredWidth: recDriverContent.iTileWidth
+                    Layout.preferredWidth: recDriverContent.oPage.iTileWidth
                     Layout.preferredHeight: 50
-                    strDriverName: qtInterface1.setDriverName(index)
-                    strDriverVersion: qsTr("Version: ") + strPackageVersion
-                    strToolTip: strDriverName
+                    strDriverName: modelData.strName
+                    strDriverVersion: modelData.strVersion
+                    strToolTip: modelData.strName
                     onActiveFocusChanged: {
                         if (activeFocus)
                             recDriverContent.showTile(this)
                     }
-                    onButtonClicked: {
-                        qtInterface1.getCheckboxStatus(bCheckboxChecked, index)
-                        recDriverContent.tileToggled(index, bCheckboxChecked)
-                    }
-                }
-            }
-        }
-
-        GridLayout {
-            id: gridForUninstall
-
-            objectName: "gridForUninstall"
-            width: recDriverContent.iGridWidth
-            columns: 3
-            columnSpacing: 5
-            rowSpacing: 5
-            visible: recDriverContent.bUninstallMode
-
-            Repeater {
-                id: repeaterForUninstall
-
-                model: recDriverContent.bUninstallMode ? recDriverContent.iDriverCount : 0
-
-                CNButton2 {
-                    objectName: "driverTile" + index
-                    Layout.fillWidth: true
-                    Layout.preferredWidth: recDriverContent.iTileWidth
-                    Layout.preferredHeight: 50
-                    strDriverName: qtInterface1.getUnistallableDrivers(index)
-                    strDriverVersion: qtInterface1.setVersionNumberForUninstall(index)
-                    strToolTip: qtInterface1.getUnistallableDrivers(index)
-                    onActiveFocusChanged: {
-                        if (activeFocus)
-                            recDriverContent.showTile(this)
-                    }
-                    onButtonClicked: {
-                        qtInterface1.getCheckboxStatusForUninstall(bCheckboxChecked, index)
-                        recDriverContent.tileToggled(index, bCheckboxChecked)
-                    }
+                    onButtonClicked: recDriverContent.oPage.tileToggled(index, bCheckboxChecked)
                 }
             }
         }
@@ -132,9 +86,9 @@ Rectangle {
         objectName: "recWarningForInvalidCommandLine"
         anchors.bottom: parent.bottom
         width: parent.width
-        height: recDriverContent.iBarHeight
+        height: recDriverContent.oPage.iBarHeight
         color: Theme.strTranslucentColor
-        visible: recDriverContent.bUninstallMode && qtInterface1.getNumberOfUninstallableDrivers() < 1
+        visible: recDriverContent.oPage.bNothingToRemove
 
         Text {
             id: textWarning
@@ -146,6 +100,9 @@ Rectangle {
             font.pixelSize: 11
             font.preferShaping: false
             font.bold: true
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+            Accessible.ignored: !recWarningForInvalidCommandLine.visible
         }
     }
 }

@@ -1,23 +1,28 @@
 import QtQuick 2.15
 
-// A bottom bar button: green while focused or hovered, whichever happened last.
+// A bottom bar button: green while focused or hovered, whichever happened last, and ringed while
+// it has the keyboard.
 Rectangle {
     id: recFooterButton
 
     property string strText
     property string strToolTip
     property bool bShowLabel: true
-    property bool bHighlighted: false
+
+    // The key that pressed it last; 0 for the pointer or a screen reader.
+    property int iClickKey: 0
 
     signal buttonClicked()
 
     // Qt hands keys to a hidden item that keeps the focus: a hidden or disabled button never acts.
-    function click() {
-        if (visible && enabled)
-            buttonClicked()
+    function click(iKey) {
+        if (!visible || !enabled)
+            return
+        iClickKey = iKey || 0
+        buttonClicked()
     }
 
-    color: bHighlighted ? Theme.strGreenColor : Theme.strBlackColor
+    color: lookFooterButton.fillColor
     border.width: 2
     border.color: Theme.strBlackColor
     activeFocusOnTab: true
@@ -26,10 +31,9 @@ Rectangle {
     Accessible.description: strToolTip
     Accessible.ignored: !visible || opacity === 0
     Accessible.onPressAction: click()
-    Keys.onReturnPressed: click()
-    Keys.onEnterPressed: click()
-    Keys.onSpacePressed: click()
-    onActiveFocusChanged: bHighlighted = activeFocus
+    Keys.onReturnPressed: function(event) { click(event.key) }
+    Keys.onEnterPressed: function(event) { click(event.key) }
+    Keys.onSpacePressed: function(event) { click(event.key) }
 
     Text {
         id: textFooterButton
@@ -44,13 +48,20 @@ Rectangle {
         font.bold: true
     }
 
+    ControlLook {
+        id: lookFooterButton
+
+        restColor: Theme.strBlackColor
+        highlightColor: Theme.strGreenColor
+        bFocused: recFooterButton.activeFocus
+        bHovered: mouseAreaFooterButton.containsMouse
+    }
+
     TooltipArea {
         id: mouseAreaFooterButton
 
         anchors.fill: parent
         strToolTip: recFooterButton.strToolTip
-        onEntered: recFooterButton.bHighlighted = true
-        onExited: recFooterButton.bHighlighted = false
         onClicked: recFooterButton.click()
     }
 }

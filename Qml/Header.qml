@@ -97,9 +97,22 @@ Rectangle {
         colorOverlay: true
         overlayColor: focusColor
         glowValue: 18
+        // Dimmed while unavailable; the pointer and a screen reader are told why.
+        opacity: enabled ? 1 : 0.4
         tooltip: qsTr("Close")
         isBtnHover: isButtonEntered
         isBtnKeyHover: activeFocus
+        Accessible.description: enabled ? "" : mouseAreaCloseUnavailable.strToolTip
         onButtonClicked: recHeader.closeClicked()
+    }
+
+    TooltipArea {
+        id: mouseAreaCloseUnavailable
+
+        objectName: "mouseAreaCloseUnavailable"
+        anchors.fill: recAppClose
+        visible: !recAppClose.enabled
+        acceptedButtons: Qt.NoButton
+        strToolTip: qsTr("Available again when the installer has finished")
     }
 }

@@ -1,19 +1,32 @@
 import QtQuick 2.15
 
-// The window's body: tab row and page area, the status strip, the log bar and the footers that
-// agree, start the installer, follow it and end the run. The run's flags come from one table of
-// states at the end; the functions only call the backend and name the next state.
+// The page that owns the flow and the one scene file that asks the backend objects: it reads the
+// screen, the mode and the drivers once, wires the body's parts, and drives the run. The run's flags
+// come from one table of states at the end; the functions call the backend and name the next state.
 Rectangle {
     id: recMainInstall
 
+    // The window's size rules, from the primary screen's available area; the middle band of screens
+    // gets the narrowest window.
+    readonly property int screenWidth: qtInterface.getScreenWidth()
+    readonly property int screenHeight: qtInterface.getScreenHeight()
+    readonly property int appWidth: screenWidth > 1400 ? 950 : (screenWidth < 801 ? 800 : 650)
+    readonly property int appHeight: screenHeight > 1000 ? 540 : 393
+    readonly property int g_ititlebar_size: Math.floor(appHeight * 0.1 - 2)
+    // The tooltip's scale: half the screen's width in thousands of pixels, beyond 2000.
+    readonly property real mainWindowDPI: screenWidth > 2000 ? screenWidth / 2000 : 1
+
+    readonly property bool bUninstallMode: qtInterface.getCommandLineArguments()
+    readonly property var oDrivers: readDrivers()
+    readonly property bool g_bEnableInstallButton: oDrivers.iInstallable >= 1
+    readonly property bool g_bEnableUninstallButton: oDrivers.iUninstallable >= 1
+    readonly property bool g_bDriversAreCompatible: !bUninstallMode && g_bEnableInstallButton
+    // Which tiles are ticked, by driver index; a row without a tile never counts as a choice.
+    property var vTicks: oDrivers.vTiles.map(function(tile) { return tile.bShown })
+    property bool bValidCheckedButton: true
     property bool bViewLogFile: false
     property bool bIsRestartRequired: false
-    // How the finished run ended, as the backend reads it from the exit code.
-    property string strCompletion
-    property alias timerBusy: recIndicator.pollTimer
-    property alias timerUninstallBusy: recIndicatorForUninstall.pollTimer
-    readonly property bool bUninstallMode: qtInterface.getCommandLineArguments()
-
+    property string strCompletion // how the finished run ended, as its exit code tells
     // Written by the states below only.
     property bool g_bExtractNow: true
     property bool g_binstallBtnIndicator: false
@@ -22,28 +35,68 @@ Rectangle {
     property bool g_bindicatorForProgressRec: true
     property bool g_bBusyindicator: false
     property bool g_bUninstallBusyIndicator: false
-    // Chosen once here; from then on only the tabs and the agree bar assign it.
-    property int g_iSectionNumber: bUninstallMode ? 2 : (g_bEnableInstallButton ? 1 : 3)
+    // The first section offered; from then on only the tabs and the agree bar assign it.
+    property int g_iSectionNumber: recContent.iFirstSection
+    // No installer has run in install mode (or its run changed nothing): leaving extracts the package.
+    readonly property bool bExtractOnLeave: !bUninstallMode && g_bExtractNow
+    readonly property bool bMayLeave: !recContent.pollTimer.running // not while an installer's end is awaited
+    property bool bLeaving: false // so that a repeated request to leave extracts nothing more
+
+    // Read once, while the scene is built. Counting a list hands the backend's one tick list to it,
+    // so the list this run offers is counted last; asking the removal test also keeps the product
+    // code. An install row the catalogue gives no version has no tile and never decides anything.
+    function readDrivers() {
+        var bRemoval = qtInterface1.getCommandLineArguments()
+        var iRows = bRemoval ? qtInterface1.getNumberOfDrivers() : 0
+        var drivers = { vTiles: [], iInstallable: 0, iUninstallable: qtInterface1.getNumberOfUninstallableDrivers() }
+        iRows = bRemoval ? iRows : qtInterface1.getNumberOfDrivers()
+        for (var i = 0; bRemoval && i < drivers.iUninstallable; ++i)
+            drivers.vTiles.push({ strName: qtInterface1.getUnistallableDrivers(i), bShown: true,
+                                  strVersion: qtInterface1.setVersionNumberForUninstall(i) })
+        for (var row = 0; row < iRows; ++row) {
+            var strVersion = qtInterface1.setVersionNumber(row)
+            drivers.iInstallable += strVersion !== "" ? 1 : 0
+            if (bRemoval)
+                continue
+            // Asked so that the backend records what this driver replaces.
+            qtInterface1.getOlderVersionNumber(row)
+            drivers.vTiles.push({ strName: qtInterface1.setDriverName(row), strVersion: qsTr("Version: ") + strVersion,
+                                  bShown: strVersion !== "" })
+        }
+        return drivers
+    }
+
+    function onTileToggled(index, bTicked) {
+        if (bUninstallMode)
+            qtInterface1.getCheckboxStatusForUninstall(bTicked, index)
+        else
+            qtInterface1.getCheckboxStatus(bTicked, index)
+        vTicks[index] = bTicked
+        bValidCheckedButton = vTicks.indexOf(true) !== -1
+    }
 
     function onClickedIAgree() {
         state = "ready"
-        mainFooter.installButton.forceActiveFocus()
-        g_iSectionNumber = 2
+        recFooters.installButton.forceActiveFocus()
+        g_iSectionNumber = recContent.sectionOf("DriverSection.qml")
     }
 
+    // Each blocks until the installer has started or 30 seconds have passed.
     function onInstallButtonClicked() {
         state = "installing"
-        // Blocks until the installer has started or 30 seconds have passed.
         if (!qtInterface1.installbutton())
-            state = "installStartFailed"
+            startFailed("installStartFailed", recFooters.installButton)
     }
 
     function onUninstallButtonClicked() {
         state = "uninstalling"
-        if (!qtInterface1.uninstallbutton()) {
-            state = "uninstallStartFailed"
-            recUninstallFooter.uninstallButton.forceActiveFocus()
-        }
+        if (!qtInterface1.uninstallbutton())
+            startFailed("uninstallStartFailed", recFooters.uninstallButton)
+    }
+
+    function startFailed(strState, button) {
+        state = strState
+        button.forceActiveFocus()
     }
 
     // The started installer or removal has ended: show how, as its exit code tells.
@@ -53,14 +106,13 @@ Rectangle {
             // Cancelled or blocked, so nothing changed: back to the tiles, as after a start that
             // failed; leaving an install now extracts the package again.
             state = bUninstallMode ? "uninstallRetry" : "installRetry"
-            var button = bUninstallMode ? recUninstallFooter.uninstallButton : mainFooter.installButton
+            var button = bUninstallMode ? recFooters.uninstallButton : recFooters.installButton
             button.forceActiveFocus()
             return
         }
         bIsRestartRequired = qtInterface1.isRestartOffered()
         state = bUninstallMode ? "uninstalled" : "installed"
-        var footer = bUninstallMode ? recUninstallFooter : mainFooter
-        footer.focusClosingButtons()
+        recFooters.focusClosingButtons()
     }
 
     function restartNow() {
@@ -68,7 +120,20 @@ Rectangle {
         qtInterface.restartSystem()
     }
 
-    objectName: "recMainInstall"
+    // The title bar's Close, the close bar and a close request from outside the window all end here.
+    function leave() {
+        if (!bMayLeave || bLeaving)
+            return
+        bLeaving = true
+        if (bExtractOnLeave)
+            qtInterface.toExtractFiles()
+        Qt.quit()
+    }
+
+    // Where the pointer is, in the screen's pixels, for placing the tooltip.
+    function cursorPosition() {
+        return Qt.point(qtInterface.getMouseX(), qtInterface.getMouseY())
+    }
 
     PageFrame {
         id: recContent
@@ -77,95 +142,49 @@ Rectangle {
         y: 4
         width: parent.width
         height: (parent.height - g_ititlebar_size) * 0.97 + 2
-        iSection: g_iSectionNumber
         bDriversOffered: g_bDriversAreCompatible
         bUninstallMode: recMainInstall.bUninstallMode
+        iSection: g_iSectionNumber
         bRunStarted: g_bindicatorToInstall
+        vTiles: oDrivers.vTiles
+        bNothingToRemove: recMainInstall.bUninstallMode && !g_bEnableUninstallButton
+        iTileWidth: appWidth >= 800 ? 280 : (appWidth >= 600 ? 300 : 240)
         bStripShown: !g_bindicatorForProgressRec
         bViewLogFile: recMainInstall.bViewLogFile
         iBarHeight: g_ititlebar_size
         strStatus: recMainInstall.bUninstallMode ? qsTr("Uninstalling..") : qsTr("Installing..")
         rWatermarkWidth: appWidth / 4
         rWatermarkHeight: appHeight / 3
+        bBusy: g_bBusyindicator || g_bUninstallBusyIndicator
         onSectionChosen: function(iSection) { g_iSectionNumber = iSection }
+        onTileToggled: function(index, state) { recMainInstall.onTileToggled(index, state) }
         onLogRequested: qtInterface.toLaunchLogFile()
+        // Once a second while an installer runs: has it ended?
+        onPolled: if (!qtInterface1.isRunning()) recMainInstall.complete()
     }
 
-    InstallFooter {
-        id: mainFooter
+    FooterBar {
+        id: recFooters
 
-        objectName: "mainFooter"
         anchors.bottom: parent.bottom
         width: parent.width
         height: g_ititlebar_size
-        visible: !recMainInstall.bUninstallMode
-        // With nothing offered the close bar covers it, and the keyboard must not reach it either.
-        enabled: g_bDriversAreCompatible
+        bUninstallMode: recMainInstall.bUninstallMode
+        bDriversOffered: g_bDriversAreCompatible
         bAgreed: g_binstallBtnIndicator
         bChoosing: g_bInstallVariable
         bInstallEnabled: g_binstallBtnIndicator && g_bEnableInstallButton && bValidCheckedButton && g_bExtractNow
-        bRestartOffered: recMainInstall.bIsRestartRequired
         rParkedX: appWidth
-        onAgreeClicked: recMainInstall.onClickedIAgree()
-        onInstallClicked: recMainInstall.onInstallButtonClicked()
-        onRestartClicked: recMainInstall.restartNow()
-        onCloseClicked: Qt.quit()
-    }
-
-    BusyCover {
-        id: recIndicator
-
-        objectName: "recIndicator"
-        y: recContent.y
-        width: parent.width
-        height: recContent.height - recContent.iStripHeight
-        running: g_bBusyindicator
-        onEnded: recMainInstall.complete()
-    }
-
-    RemovalFooter {
-        id: recUninstallFooter
-
-        objectName: "recUninstallFooter"
-        anchors.bottom: parent.bottom
-        width: parent.width
-        height: g_ititlebar_size
-        bActive: recMainInstall.bUninstallMode
+        // The keyboard starts on the run's one action, when there is one.
+        bUninstallFirstFocus: recMainInstall.bUninstallMode && g_bEnableUninstallButton
         bUninstallEnabled: g_bEnableUninstallButton && bValidCheckedButton
         bRestartOffered: recMainInstall.bIsRestartRequired
+        onAgreeClicked: recMainInstall.onClickedIAgree()
+        onInstallClicked: recMainInstall.onInstallButtonClicked()
         onUninstallClicked: recMainInstall.onUninstallButtonClicked()
         onRestartClicked: recMainInstall.restartNow()
-        onFinishClicked: Qt.quit()
-    }
-
-    BusyCover {
-        id: recIndicatorForUninstall
-
-        objectName: "recIndicatorForUninstall"
-        y: recContent.y
-        width: parent.width
-        height: recContent.height - recContent.iStripHeight
-        running: g_bUninstallBusyIndicator
-        bRemoval: true
-        onEnded: recMainInstall.complete()
-    }
-
-    FooterButton {
-        id: recCloseButton
-
-        objectName: "recCloseButton"
-        anchors.bottom: parent.bottom
-        width: parent.width
-        height: g_ititlebar_size
-        visible: !recMainInstall.bUninstallMode && !g_bDriversAreCompatible
-        // The keyboard starts on the run's one action.
-        focus: visible
-        strText: qsTr("Close")
-        strToolTip: qsTr("Exits Installer")
-        onButtonClicked: {
-            qtInterface.toExtractFiles()
-            Qt.quit()
-        }
+        onQuitClicked: Qt.quit()
+        onLeaveClicked: recMainInstall.leave()
     }
 
     // One row per stage the user sees. The base state is the licence in install mode, the choice
@@ -209,12 +228,12 @@ Rectangle {
                 target: recMainInstall; g_bindicatorToInstall: true; g_bindicatorForProgressRec: false
                 g_bUninstallBusyIndicator: true
             }
-            PropertyChanges { target: recUninstallFooter.uninstallButton; enabled: false; opacity: 0.5 }
+            PropertyChanges { target: recFooters.uninstallButton; enabled: false; opacity: 0.5 }
         },
         State {
             name: "uninstalled"
             PropertyChanges { target: recMainInstall; g_bindicatorToInstall: true; g_bindicatorForProgressRec: false }
-            PropertyChanges { target: recUninstallFooter; bFinished: true }
+            PropertyChanges { target: recFooters; bFinished: true }
             PropertyChanges { target: recContent; strStatus: recMainInstall.strCompletion }
         },
         State {

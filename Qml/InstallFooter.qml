@@ -14,6 +14,8 @@ Rectangle {
     // Where Install waits, just past the window's right edge, until the licence is agreed to.
     property real rParkedX: width
     readonly property alias installButton: recInstallButton
+    // The key that agreed: pressed again while Install slides in, it repeats the agreeing.
+    property int iAgreeKey: 0
 
     signal agreeClicked()
     signal installClicked()
@@ -46,7 +48,10 @@ Rectangle {
         Accessible.checkable: true
         Accessible.checked: checkboxAgree.bChecked
         Accessible.onToggleAction: click()
-        onButtonClicked: mainFooter.agreeClicked()
+        onButtonClicked: {
+            mainFooter.iAgreeKey = iClickKey
+            mainFooter.agreeClicked()
+        }
 
         Row {
             anchors.fill: parent
@@ -83,6 +88,9 @@ Rectangle {
     FooterButton {
         id: recInstallButton
 
+        // A key pressed while it slides in, to act on once it has arrived.
+        property bool bKeyPending: false
+
         objectName: "recInstallButton"
         x: mainFooter.bAgreed ? 0 : mainFooter.rParkedX
         width: parent.width
@@ -94,10 +102,18 @@ Rectangle {
         strText: qsTr("Install")
         strToolTip: qsTr("Installs the Application")
         // A second click or key of the agree gesture must not land here: Install acts only once
-        // it has slid into place.
+        // it has slid into place. Another key pressed on the way acts when it arrives.
         onButtonClicked: {
             if (x === 0)
                 mainFooter.installClicked()
+            else if (iClickKey !== 0 && iClickKey !== mainFooter.iAgreeKey)
+                bKeyPending = true
+        }
+        onXChanged: {
+            if (x !== 0 || !bKeyPending)
+                return
+            bKeyPending = false
+            click(0)
         }
 
         Behavior on x {

@@ -5,15 +5,22 @@ import QtQuick.Controls 2.15
 Rectangle {
     id: recLicenceSection
 
-    // Takes the keyboard when the window opens.
-    property bool bFirstFocus: false
-    property string strLinkUrl
+    property QtObject oPage: null
+    // Where every link in the texts leads.
+    readonly property string strLinkUrl: "https://www.bis.doc.gov/"
 
     function scrollLicense(delta) {
         var maxY = Math.max(0, flickableForLicense.contentHeight - flickableForLicense.height)
         flickableForLicense.contentY = Math.max(0, Math.min(maxY, flickableForLicense.contentY + delta))
     }
 
+    // The text without its markup: line breaks as new lines, no tags.
+    function plainText(styled) {
+        return styled.replace(/<br>/g, "\n").replace(/<[^>]*>/g, "").replace(/&lt;/g, "<").replace(/&gt;/g, ">")
+                     .replace(/&quot;/g, "\"").replace(/&nbsp;/g, " ").replace(/&amp;/g, "&")
+    }
+
+    objectName: "recForLictab"
     color: Theme.strTransparentColor
 
     LicenceText {
@@ -38,6 +45,10 @@ Rectangle {
         Flickable {
             id: flickableForLicense
 
+            // Read as text, a line at a time: a reader cannot see the drawn glyphs.
+            property string text: recLicenceSection.plainText(licenceText.strLicenseContent) + "\n\n"
+                                  + recLicenceSection.plainText(licenceText.strLicenseContent2)
+
             objectName: "flickableForLicense"
             anchors.fill: parent
             flickableDirection: Flickable.VerticalFlick
@@ -45,23 +56,32 @@ Rectangle {
             clip: true
             contentWidth: width
             contentHeight: textLicenseContent2.y + textLicenseContent2.height
-            focus: recLicenceSection.bFirstFocus
+            // The keyboard starts here when the page area gives this page the focus.
+            focus: true
             activeFocusOnTab: true
-            Accessible.role: Accessible.Document
+            Accessible.role: Accessible.EditableText
+            Accessible.readOnly: true
+            Accessible.multiLine: true
             Accessible.name: qsTr("License Agreement")
             Keys.onUpPressed: recLicenceSection.scrollLicense(-20)
             Keys.onDownPressed: recLicenceSection.scrollLicense(20)
+            // Home and End, with or without Ctrl, go to either end.
             Keys.onPressed: function(event) {
                 if (event.key === Qt.Key_PageUp)
                     recLicenceSection.scrollLicense(-height)
                 else if (event.key === Qt.Key_PageDown)
                     recLicenceSection.scrollLicense(height)
+                else if (event.key === Qt.Key_Home)
+                    recLicenceSection.scrollLicense(-contentHeight)
+                else if (event.key === Qt.Key_End)
+                    recLicenceSection.scrollLicense(contentHeight)
                 else
                     return
                 event.accepted = true
             }
 
             ScrollBar.vertical: ScrollBar {
+                Accessible.name: flickableForLicense.Accessible.name
                 policy: flickableForLicense.contentHeight > flickableForLicense.height
                         ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
             }
@@ -129,14 +149,8 @@ Rectangle {
         }
 
         // Shows where the keyboard is while the licence scrolls with the arrow keys.
-        Rectangle {
-            id: recLicenseFocusFrame
-
-            anchors.fill: parent
-            color: "transparent"
-            border.width: 1
-            border.color: Theme.strLightColor
-            visible: flickableForLicense.activeFocus
+        ControlLook {
+            bFocused: flickableForLicense.activeFocus
         }
     }
 }

@@ -17,8 +17,6 @@ Rectangle {
 
     height: bShown ? iShownHeight : 0
     color: Theme.strBlackColor
-    border.width: activeFocus ? 1 : 0
-    border.color: Theme.strLightColor
     activeFocusOnTab: true
     Accessible.role: Accessible.Button
     Accessible.name: textViewLog.text
@@ -42,6 +40,10 @@ Rectangle {
         font.preferShaping: false
         font.bold: true
         font.underline: true
+    }
+
+    ControlLook {
+        bFocused: recViewLog.activeFocus
     }
 
     TooltipArea {

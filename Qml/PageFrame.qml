@@ -1,27 +1,69 @@
 import QtQuick 2.15
 
-// The body above the footer: the tab row, the page area over the watermark, and below them the
-// status strip and the installation-log bar.
+// The body above the footer: the tab row and the page area over the watermark, below them the
+// status strip and the installation-log bar, and over them the busy cover while an installer runs.
+// The tab row and the page area read one list of sections.
 Rectangle {
     id: recContent
 
-    property int iSection: 1
     property bool bDriversOffered: false
     property bool bUninstallMode: false
+    // The page sections in tab order, numbered from 1: the tab's name and label, whether this run
+    // offers it, its page, and whether that page takes the keyboard when the window opens.
+    readonly property var vSections: [
+        { strTab: "recLicenseTab", strLabel: qsTr("License Agreement"), bShown: bDriversOffered,
+          strPage: "LicenceSection.qml", bFirstFocus: bDriversOffered },
+        { strTab: "recDriverstab", strLabel: qsTr("Drivers"), bShown: bDriversOffered || bUninstallMode,
+          strPage: "DriverSection.qml", bFirstFocus: false },
+        { strTab: "recSystemUpdate", strLabel: qsTr("System Update"), bShown: !bUninstallMode && !bDriversOffered,
+          strPage: "NoticeSection.qml", bFirstFocus: false }
+    ]
+    readonly property int iFirstSection: vSections.findIndex(function(section) { return section.bShown }) + 1
+    property int iSection: 1
     // An installer was started: tabs and page are disabled and fade out.
     property bool bRunStarted: false
+    property alias vTiles: pageInputs.vTiles
+    property alias bNothingToRemove: pageInputs.bNothingToRemove
+    property alias iTileWidth: pageInputs.iTileWidth
     property bool bStripShown: false
     property bool bViewLogFile: false
     property int iBarHeight: 0
     property alias strStatus: recProgressBar.strText
-    readonly property alias iStripHeight: recProgressBar.height
     property alias rWatermarkWidth: recBckImage.rMaxWidth
     property alias rWatermarkHeight: recBckImage.rMaxHeight
+    property alias bBusy: recIndicator.running
+    property alias pollTimer: recIndicator.pollTimer
 
     signal sectionChosen(int iSection)
+    signal tileToggled(int index, bool state)
     signal logRequested()
+    signal polled()
+
+    // The number of the section whose page is `strPage`.
+    function sectionOf(strPage) {
+        return vSections.findIndex(function(section) { return section.strPage === strPage }) + 1
+    }
 
     color: Theme.strTransparentColor
+    onBBusyChanged: {
+        if (bBusy)
+            recProgressBar.forceActiveFocus()
+    }
+
+    // What the section pages take, and how the driver page reports a toggle.
+    QtObject {
+        id: pageInputs
+
+        readonly property bool bUninstallMode: recContent.bUninstallMode
+        property var vTiles: []
+        property bool bNothingToRemove: false
+        property int iTileWidth: 280
+        readonly property int iBarHeight: recContent.iBarHeight
+
+        signal tileToggled(int index, bool state)
+
+        onTileToggled: recContent.tileToggled(index, state)
+    }
 
     BackgroundImages {
         id: recBckImage
@@ -37,10 +79,11 @@ Rectangle {
         objectName: "recButtonTab"
         width: parent.width
         height: recContent.iBarHeight
+        vSections: recContent.vSections
         iSection: recContent.iSection
-        bDriversOffered: recContent.bDriversOffered
-        bUninstallMode: recContent.bUninstallMode
         bRunStarted: recContent.bRunStarted
+        // With nothing to remove the keyboard starts on the Drivers tab, beside the notice.
+        bFirstFocus: recContent.bNothingToRemove
         onSectionChosen: function(iSection) { recContent.sectionChosen(iSection) }
     }
 
@@ -53,6 +96,9 @@ Rectangle {
         // Ends above the status strip while that shows, so that no tile hides under it.
         height: (recProgressBar.visible ? recProgressBar.y : parent.height) - recContent.iBarHeight
         color: Theme.strTranslucentColor
+        vSections: recContent.vSections
+        iSection: recContent.iSection
+        oPage: pageInputs
         enabled: !recContent.bRunStarted
         opacity: enabled ? 1 : 0
 
@@ -70,6 +116,7 @@ Rectangle {
         width: parent.width
         bShown: recContent.bStripShown
         iShownHeight: recContent.iBarHeight
+        bFocusable: recContent.bBusy
     }
 
     LogBar {
@@ -82,5 +129,16 @@ Rectangle {
         iShownHeight: recContent.iBarHeight
         visible: recContent.bViewLogFile
         onActivated: recContent.logRequested()
+    }
+
+    // It shrinks as the status strip grows.
+    BusyCover {
+        id: recIndicator
+
+        objectName: recContent.bUninstallMode ? "recIndicatorForUninstall" : "recIndicator"
+        width: parent.width
+        height: parent.height - recProgressBar.height
+        bRemoval: recContent.bUninstallMode
+        onPolled: recContent.polled()
     }
 }

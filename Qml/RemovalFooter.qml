@@ -5,11 +5,13 @@ import QtQuick 2.15
 Rectangle {
     id: recUninstallFooter
 
-    // This run removes drivers: the bar is shown and the keyboard starts on Uninstall.
+    // This run removes drivers: the bar is shown.
     property bool bActive: false
     property bool bUninstallEnabled: false
     property bool bFinished: false
     property bool bRestartOffered: false
+    // Uninstall takes the keyboard when the window opens.
+    property bool bFirstFocus: false
     readonly property alias uninstallButton: recUninstallButton
 
     signal uninstallClicked()
@@ -32,8 +34,7 @@ Rectangle {
 
         objectName: "recUninstallButton"
         anchors.fill: parent
-        // The keyboard starts on the run's one action.
-        focus: recUninstallFooter.bActive
+        focus: recUninstallFooter.bFirstFocus
         visible: !recUninstallFooter.bFinished
         enabled: recUninstallFooter.bUninstallEnabled
         opacity: enabled ? 1 : 0.7

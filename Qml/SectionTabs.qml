@@ -1,32 +1,29 @@
 import QtQuick 2.15
 
-// The tab row: one tab per page section offered in this run, the shown section marked in red.
+// The tab row: one tab per page section this run offers, the shown section marked in red.
 Rectangle {
     id: recButtonTab
 
+    // The sections in tab order, numbered from 1: strTab names the tab, strLabel labels it, bShown
+    // offers it.
+    property var vSections: []
     property int iSection: 1
-    property bool bDriversOffered: false
-    property bool bUninstallMode: false
     property bool bRunStarted: false
-    readonly property int iShownTabs: [1, 2, 3].filter(isShown).length
+    // The selected tab takes the keyboard when the window opens: the page offers no action.
+    property bool bFirstFocus: false
+    readonly property int iShownTabs: vSections.filter(function(section) { return section.bShown }).length
 
     signal sectionChosen(int iSection)
 
-    function isShown(iTabSection) {
-        if (iTabSection === 1)
-            return bDriversOffered
-        if (iTabSection === 2)
-            return bDriversOffered || bUninstallMode
-        return !bUninstallMode && !bDriversOffered
-    }
-
-    // The arrows move between the licence and the drivers tabs, the two shown side by side.
-    function moveFocus(iTo, event) {
-        var tab = iTo >= 0 ? repeaterTabs.itemAt(iTo) : null
-        if (tab && tab.visible)
-            tab.forceActiveFocus(Qt.TabFocusReason)
-        else
-            event.accepted = false
+    // The arrows move to the next shown tab either way, and stop at either end.
+    function moveFocus(iFrom, iStep, event) {
+        for (var i = iFrom + iStep; i >= 0 && i < vSections.length; i += iStep) {
+            if (vSections[i].bShown) {
+                repeaterTabs.itemAt(i).forceActiveFocus(Qt.TabFocusReason)
+                return
+            }
+        }
+        event.accepted = false
     }
 
     color: Theme.strTransparentColor
@@ -47,34 +44,31 @@ Rectangle {
         Repeater {
             id: repeaterTabs
 
-            model: [
-                { name: "recLicenseTab", text: qsTr("License Agreement"), section: 1 },
-                { name: "recDriverstab", text: qsTr("Drivers"), section: 2 },
-                { name: "recSystemUpdate", text: qsTr("System Update"), section: 3 }
-            ]
+            model: recButtonTab.vSections
 
             CNButton {
-                objectName: modelData.name
+                objectName: modelData.strTab
                 width: rowTabs.width / recButtonTab.iShownTabs
                 height: rowTabs.height
-                visible: recButtonTab.isShown(modelData.section)
-                strText: modelData.text
+                visible: modelData.bShown
+                focus: recButtonTab.bFirstFocus && recButtonTab.iSection === index + 1
+                strText: modelData.strLabel
                 strTextColor: Theme.strTxtColor
                 iTextSize: Theme.iLabelSize
                 Accessible.role: Accessible.PageTab
                 Accessible.selectable: true
-                Accessible.selected: recButtonTab.iSection === modelData.section
-                Keys.onRightPressed: function(event) { recButtonTab.moveFocus(index === 0 ? 1 : -1, event) }
-                Keys.onLeftPressed: function(event) { recButtonTab.moveFocus(index === 1 ? 0 : -1, event) }
-                onButtonClicked: recButtonTab.sectionChosen(modelData.section)
+                Accessible.selected: recButtonTab.iSection === index + 1
+                Keys.onRightPressed: function(event) { recButtonTab.moveFocus(index, 1, event) }
+                Keys.onLeftPressed: function(event) { recButtonTab.moveFocus(index, -1, event) }
+                onButtonClicked: recButtonTab.sectionChosen(index + 1)
 
                 Rectangle {
-                    objectName: modelData.name + "Marker"
+                    objectName: modelData.strTab + "Marker"
                     anchors.fill: parent
                     color: Theme.strRedColor
                     border.width: 2
                     border.color: Theme.strBlackColor
-                    visible: recButtonTab.iSection === modelData.section
+                    visible: recButtonTab.iSection === index + 1
                 }
             }
         }

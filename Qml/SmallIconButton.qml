@@ -43,15 +43,6 @@ BasicButton {
         color: smallIconButton.bgColor
     }
 
-    Rectangle {
-        id: recHoverFill
-
-        objectName: "recHoverFill"
-        anchors.fill: parent
-        color: Theme.strHoverColor
-        visible: smallIconButton.isBtnHover
-    }
-
     Image {
         id: glowIcon
 

@@ -7,14 +7,19 @@ Rectangle {
     property alias strText: textProgress.text
     property bool bShown: false
     property int iShownHeight: 0
+    // It holds the keyboard while an installer runs: there is nothing to press then, and a screen
+    // reader reads how the run stands.
+    property bool bFocusable: false
 
     height: bShown ? iShownHeight : 0
-    visible: height !== 0
+    visible: bShown || height !== 0
+    // Out of the Tab chain again once the keyboard has moved on.
+    activeFocusOnTab: bFocusable || activeFocus
     // While the strip grows, its label must not spill over the page and the footer.
     clip: true
     color: Theme.strBlackColor
     Accessible.role: Accessible.StatusBar
-    Accessible.name: textProgress.text
+    Accessible.name: mouseAreaProgressBar.strToolTip
 
     Behavior on height {
         NumberAnimation { duration: Theme.iBarChangeMs; easing.type: Easing.Linear }
@@ -33,6 +38,12 @@ Rectangle {
         font.pixelSize: Theme.iLabelSize
         font.preferShaping: false
         font.bold: true
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+    }
+
+    ControlLook {
+        bFocused: recProgressBar.activeFocus
     }
 
     TooltipArea {

@@ -13,6 +13,9 @@ QtObject {
     readonly property string strTranslucentColor: "#BB0A0A0A"
     readonly property string strHoverColor: "#696969"
     readonly property string strTileColor: "#BB696969"
+    // The ring that shows which control has the keyboard.
+    readonly property string strFocusMarkColor: "#ffffff"
+    readonly property int iFocusMarkWidth: 2
 
     readonly property int iLabelSize: 12
     readonly property int iSmallLabelSize: 11

@@ -9,11 +9,13 @@ Window {
 
     property string tooltip: ""
     property real windowDPI: 1
+    // Where the pointer was, in the screen's pixels, when the popup was last shown or hidden.
+    property point pointCursor
 
     // Next to the cursor, turned back inside the available desktop at its right and bottom.
     function place() {
-        var tX = qtInterface.getMouseX() + 8
-        var tY = qtInterface.getMouseY() + 24
+        var tX = pointCursor.x + 8
+        var tY = pointCursor.y + 24
         x = tX + width > Screen.desktopAvailableWidth ? tX - width - 10 : tX
         y = tY + height > Screen.desktopAvailableHeight ? Screen.desktopAvailableHeight - height - 5 : tY
     }

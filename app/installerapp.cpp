@@ -3,6 +3,7 @@
 #include "backend/customsettings.h"
 #include "backend/driverinfo.h"
 #include "platform/environment.h"
+#include "app/accessiblecontrol.h"
 #include "app/extractorcleanup.h"
 #include "app/iconeffectprovider.h"
 #include "app/icoiconengine.h"
@@ -82,6 +83,7 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
     engine->setImportPathList({QCoreApplication::applicationDirPath(), QStringLiteral("qrc:/qt-project.org/imports")});
 #endif
     IconEffectProvider::install(engine.get());
+    AccessibleControl::install();
 
     // Never destroyed: their runners must not end an installer they started
     // when the window closes, so they live until the process ends.

@@ -2,6 +2,7 @@
 # chosen by platform: Windows gets the real system, everything else the
 # simulated one; app/productionplatform.cpp picks among what is compiled here.
 set(APP_CORE_SOURCES
+    app/accessiblecontrol.cpp
     app/extractorcleanup.cpp
     app/iconeffectprovider.cpp
     app/icoiconengine.cpp

@@ -62,12 +62,22 @@ private:
         }
     }
 
-    // What assistive technology and the keyboard reach at this stage: every control named, and
-    // the Tab chain from the control that has the keyboard.
+    // The colour drawn `x` pixels inside the control's left edge, halfway down: the focus ring
+    // lies 2 to 4 pixels in.
+    static QColor drawnAt(SceneDriver &scene, const QString &name, qreal x = 3)
+    {
+        const QQuickItem *control = scene.item(name);
+        return scene.grab().pixelColor(control->mapToScene(QPointF(x, control->height() / 2)).toPoint());
+    }
+
+    // What assistive technology and the keyboard reach at this stage: everything said as drawn,
+    // the ring on the control that has the keyboard alone, and the Tab chain from it.
     static void reachable(SceneDriver &scene, const QString &first, const QStringList &chain)
     {
-        QCOMPARE(scene.unnamedControls(), QStringList());
+        QCOMPARE(scene.accessibilityFaults(), QStringList());
         QCOMPARE(scene.focusedName(), first);
+        QCOMPARE(drawnAt(scene, first), QColor(Qt::white));
+        QVERIFY(drawnAt(scene, chain.first()) != QColor(Qt::white));
         QCOMPARE(scene.tabChain(chain.size()), chain);
     }
 
@@ -101,8 +111,14 @@ private:
     {
         QTRY_VERIFY(scene.isShown("recProgressBar"));
         QCOMPARE(scene.statusText(), status);
+        // Nothing to press: the strip that says how the run stands has the keyboard.
+        QCOMPARE(scene.focusedName(), QStringLiteral("recProgressBar"));
         QVERIFY(!scene.value("recAppClose", "enabled").toBool());
         QVERIFY(scene.click("recAppClose"));
+        // It tells why; the pointer moves on before the popup shows.
+        QCOMPARE(scene.window()->findChild<QObject *>("baseToolTip")->property("tooltip").toString(),
+                 QStringLiteral("Available again when the installer has finished"));
+        QTest::mouseMove(scene.window(), scene.item("recKaltoText")->mapToScene(QPointF(5, 5)).toPoint());
         QVERIFY(!scene.tabChain(6).contains(QStringLiteral("recAppClose")));
         for (const QString &name : buttons) {
             scene.item(name)->forceActiveFocus();
@@ -204,6 +220,11 @@ private slots:
         const QStringList tabs{"recLicenseTab", "recDriverstab"};
         STEP(reachable(scene, "flickableForLicense",
                        QStringList{"recAcceptButton"} + kTitleBar + tabs + QStringList{"flickableForLicense"}));
+        const QQuickItem *licence = scene.item("flickableForLicense");
+        scene.key(Qt::Key_End, input == Input::Mouse ? Qt::NoModifier : Qt::ControlModifier);
+        QCOMPARE(licence->property("contentY").toReal(), licence->property("contentHeight").toReal() - licence->height());
+        scene.key(Qt::Key_Home);
+        QCOMPARE(licence->property("contentY").toReal(), 0.0);
         STEP(agree(scene, input));
         if (input == Input::Mouse)
             STEP(reachable(scene, "recInstallButton",
@@ -228,11 +249,18 @@ private slots:
         QCOMPARE(scene.item("recExitWithoutRestart")->width(), scene.item("mainFooter")->width() / (restartFlagged ? 2 : 1));
         QCOMPARE(machine.recordedRuns(), (QList<QStringList>{{"ZYM_Chipset_Drivers.exe", "/S", properties, "/clone_wait"}}));
         // The keyboard is on the button that ends the run.
-        if (!restartFlagged)
+        if (!restartFlagged) {
             QCOMPARE(scene.focusedName(), QStringLiteral("recExitWithoutRestart"));
-        else
+        } else {
+            // The pointer passes over the focused button and rests on the other: that one turns
+            // green, the ring stays where the keyboard is.
+            for (const char *name : {"recExitAndRestart", "recExitWithoutRestart"})
+                QTest::mouseMove(scene.window(), scene.item(name)->mapToScene(QPointF(10, 10)).toPoint());
+            QCOMPARE(drawnAt(scene, "recExitWithoutRestart", 10), QColor(0x22, 0x8b, 0x22));
+            QTest::mouseMove(scene.window(), scene.item("recKaltoText")->mapToScene(QPointF(5, 5)).toPoint());
             STEP(reachable(scene, "recExitAndRestart",
                            QStringList{"recExitWithoutRestart"} + kTitleBar + QStringList{"recViewLog", "recExitAndRestart"}));
+        }
 
         // The log opens and the window stays.
         STEP(activate(scene, input, "recViewLog", Qt::Key_Enter, Qt::KeypadModifier));
@@ -299,7 +327,7 @@ private slots:
         QVERIFY(!scene.isShown("recIndicatorForUninstall"));
         QVERIFY(!scene.isShown("recUninstallButton"));
         QVERIFY(scene.value("recAppClose", "enabled").toBool());
-        QCOMPARE(scene.unnamedControls(), QStringList());
+        QCOMPARE(scene.accessibilityFaults(), QStringList());
         // No installation log after a removal.
         QVERIFY(!scene.isShown("recViewLog"));
         const bool restart = exitCode == 3010;
@@ -369,6 +397,22 @@ private slots:
         takeWarnings();
     }
 
+    // Removal with nothing to remove: the notice is read out, Uninstall is disabled and said to
+    // be, and the keyboard starts on the Drivers tab. Close only quits.
+    void nothingToRemove()
+    {
+        TestMachine machine;
+        machine.setArguments({QStringLiteral("/U"), kProductCode});
+        machine.writeRegistry(kIoDriverSection + QStringLiteral("\"DeployedFeatures\"=\"Drivers,GPIO2\"\r\n"));
+        SceneDriver scene(machine);
+        QVERIFY(scene.start());
+        QVERIFY(scene.isShown("textWarning"));
+        STEP(reachable(scene, "recDriverstab", kTitleBar + QStringList{"recDriverstab"}));
+        STEP(activate(scene, Input::Keyboard, "recAppClose"));
+        QCOMPARE(scene.quitRequests(), 1);
+        QVERIFY(machine.recordedRuns().isEmpty());
+    }
+
     // Leaving by the title bar's Close or from outside the window: the package is extracted
     // unless an installer has run, or a removal was asked for.
     void leaving_data()
@@ -408,11 +452,14 @@ private slots:
         SceneDriver scene(machine);
         QVERIFY(scene.start());
         if (exitCode >= 0) {
-            STEP(agree(scene, Input::Mouse));
-            // No setup program yet: a start that fails says so and leaves Install ready, and the
-            // next press starts the installer.
-            STEP(activate(scene, Input::Keyboard, "recInstallButton"));
+            // Return right after agreeing acts once Install has slid in; Space again, agreeing
+            // twice, does not. No setup program yet: a start that fails says so and leaves Install
+            // ready, and the next press starts the installer.
+            STEP(activate(scene, Input::Keyboard, "recAcceptButton", Qt::Key_Space));
+            scene.key(Qt::Key_Space);
+            scene.key(Qt::Key_Return);
             QTRY_COMPARE(scene.statusText(), QStringLiteral("Installation could not be started"));
+            QCOMPARE(scene.focusedName(), QStringLiteral("recInstallButton"));
             QVERIFY(scene.value("recInstallButton", "enabled").toBool());
             QVERIFY(!scene.isShown("recIndicator"));
             machine.addRecorder(kSetupProgram, 1, exitCode);
@@ -455,8 +502,8 @@ private slots:
         QQuickItem *logo = scene.item(QStringLiteral("logoButton"));
         QObject *glow = logo->findChild<QObject *>(QStringLiteral("glowIcon"));
         QVERIFY(glow);
-        // Clear of the focus frame along the button's edges.
-        const QRect strip = logo->mapRectToScene(QRectF(2, 2, 12, logo->height() - 4)).toRect();
+        // Clear of the focus ring along the button's edges.
+        const QRect strip = logo->mapRectToScene(QRectF(5, 5, 12, logo->height() - 10)).toRect();
         const auto brightness = [&] {
             const QImage image = scene.grab();
             int sum = 0;

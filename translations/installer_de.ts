@@ -4,12 +4,23 @@
     <context>
         <name>DriverSection</name>
         <message>
-            <source>Version: </source>
-            <translation>Version: </translation>
-        </message>
-        <message>
             <source>No uninstallable drivers found</source>
             <translation>Keine deinstallierbaren Treiber gefunden</translation>
+        </message>
+        <message>
+            <source>Drivers</source>
+            <translation>Treiber</translation>
+        </message>
+    </context>
+    <context>
+        <name>FooterBar</name>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Exits Installer</source>
+            <translation>Beendet das Setup</translation>
         </message>
     </context>
     <context>
@@ -30,6 +41,10 @@
             <source>Close</source>
             <translation>Schließen</translation>
         </message>
+        <message>
+            <source>Available again when the installer has finished</source>
+            <translation>Wieder verfügbar, wenn das Installationsprogramm beendet ist</translation>
+        </message>
     </context>
     <context>
         <name>Install</name>
@@ -42,20 +57,16 @@
             <translation>Wird installiert...</translation>
         </message>
         <message>
-            <source>Close</source>
-            <translation>Schließen</translation>
-        </message>
-        <message>
-            <source>Exits Installer</source>
-            <translation>Beendet das Setup</translation>
-        </message>
-        <message>
             <source>Installation could not be started</source>
             <translation>Die Installation konnte nicht gestartet werden</translation>
         </message>
         <message>
             <source>Uninstallation could not be started</source>
             <translation>Die Deinstallation konnte nicht gestartet werden</translation>
+        </message>
+        <message>
+            <source>Version: </source>
+            <translation>Version: </translation>
         </message>
     </context>
     <context>
@@ -147,10 +158,25 @@
         </message>
     </context>
     <context>
-        <name>MainPage</name>
+        <name>NoticeSection</name>
         <message>
             <source>System configuration is not compatible for RAID drivers or applications installation.</source>
             <translation>Die Systemkonfiguration ist für die Installation von RAID-Treibern oder -Anwendungen nicht geeignet.</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageFrame</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>Lizenzvereinbarung</translation>
+        </message>
+        <message>
+            <source>Drivers</source>
+            <translation>Treiber</translation>
+        </message>
+        <message>
+            <source>System Update</source>
+            <translation>Systemaktualisierung</translation>
         </message>
     </context>
     <context>
@@ -181,21 +207,6 @@
         <message>
             <source>Exits installer and Restarts the system</source>
             <translation>Beendet das Setup und startet das System neu</translation>
-        </message>
-    </context>
-    <context>
-        <name>SectionTabs</name>
-        <message>
-            <source>License Agreement</source>
-            <translation>Lizenzvereinbarung</translation>
-        </message>
-        <message>
-            <source>Drivers</source>
-            <translation>Treiber</translation>
-        </message>
-        <message>
-            <source>System Update</source>
-            <translation>Systemaktualisierung</translation>
         </message>
     </context>
     <context>

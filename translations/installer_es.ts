@@ -4,12 +4,23 @@
     <context>
         <name>DriverSection</name>
         <message>
-            <source>Version: </source>
-            <translation>Versión: </translation>
-        </message>
-        <message>
             <source>No uninstallable drivers found</source>
             <translation>No se encontraron controladores desinstalables</translation>
+        </message>
+        <message>
+            <source>Drivers</source>
+            <translation>Controladores</translation>
+        </message>
+    </context>
+    <context>
+        <name>FooterBar</name>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Exits Installer</source>
+            <translation>Sale del instalador</translation>
         </message>
     </context>
     <context>
@@ -30,6 +41,10 @@
             <source>Close</source>
             <translation>Cerrar</translation>
         </message>
+        <message>
+            <source>Available again when the installer has finished</source>
+            <translation>Disponible de nuevo cuando finalice el instalador</translation>
+        </message>
     </context>
     <context>
         <name>Install</name>
@@ -42,20 +57,16 @@
             <translation>Instalando...</translation>
         </message>
         <message>
-            <source>Close</source>
-            <translation>Cerrar</translation>
-        </message>
-        <message>
-            <source>Exits Installer</source>
-            <translation>Sale del instalador</translation>
-        </message>
-        <message>
             <source>Installation could not be started</source>
             <translation>No se pudo iniciar la instalación</translation>
         </message>
         <message>
             <source>Uninstallation could not be started</source>
             <translation>No se pudo iniciar la desinstalación</translation>
+        </message>
+        <message>
+            <source>Version: </source>
+            <translation>Versión: </translation>
         </message>
     </context>
     <context>
@@ -147,10 +158,25 @@
         </message>
     </context>
     <context>
-        <name>MainPage</name>
+        <name>NoticeSection</name>
         <message>
             <source>System configuration is not compatible for RAID drivers or applications installation.</source>
             <translation>La configuración del sistema no es compatible con la instalación de controladores o aplicaciones RAID.</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageFrame</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>Contrato de licencia</translation>
+        </message>
+        <message>
+            <source>Drivers</source>
+            <translation>Controladores</translation>
+        </message>
+        <message>
+            <source>System Update</source>
+            <translation>Actualización del sistema</translation>
         </message>
     </context>
     <context>
@@ -181,21 +207,6 @@
         <message>
             <source>Exits installer and Restarts the system</source>
             <translation>Sale del instalador y reinicia el sistema</translation>
-        </message>
-    </context>
-    <context>
-        <name>SectionTabs</name>
-        <message>
-            <source>License Agreement</source>
-            <translation>Contrato de licencia</translation>
-        </message>
-        <message>
-            <source>Drivers</source>
-            <translation>Controladores</translation>
-        </message>
-        <message>
-            <source>System Update</source>
-            <translation>Actualización del sistema</translation>
         </message>
     </context>
     <context>

@@ -4,12 +4,23 @@
     <context>
         <name>DriverSection</name>
         <message>
-            <source>Version: </source>
-            <translation>Version : </translation>
-        </message>
-        <message>
             <source>No uninstallable drivers found</source>
             <translation>Aucun pilote désinstallable trouvé</translation>
+        </message>
+        <message>
+            <source>Drivers</source>
+            <translation>Pilotes</translation>
+        </message>
+    </context>
+    <context>
+        <name>FooterBar</name>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Exits Installer</source>
+            <translation>Quitte le programme d'installation</translation>
         </message>
     </context>
     <context>
@@ -30,6 +41,10 @@
             <source>Close</source>
             <translation>Fermer</translation>
         </message>
+        <message>
+            <source>Available again when the installer has finished</source>
+            <translation>De nouveau disponible lorsque le programme d'installation est terminé</translation>
+        </message>
     </context>
     <context>
         <name>Install</name>
@@ -42,20 +57,16 @@
             <translation>Installation en cours...</translation>
         </message>
         <message>
-            <source>Close</source>
-            <translation>Fermer</translation>
-        </message>
-        <message>
-            <source>Exits Installer</source>
-            <translation>Quitte le programme d'installation</translation>
-        </message>
-        <message>
             <source>Installation could not be started</source>
             <translation>Impossible de démarrer l'installation</translation>
         </message>
         <message>
             <source>Uninstallation could not be started</source>
             <translation>Impossible de démarrer la désinstallation</translation>
+        </message>
+        <message>
+            <source>Version: </source>
+            <translation>Version : </translation>
         </message>
     </context>
     <context>
@@ -147,10 +158,25 @@
         </message>
     </context>
     <context>
-        <name>MainPage</name>
+        <name>NoticeSection</name>
         <message>
             <source>System configuration is not compatible for RAID drivers or applications installation.</source>
             <translation>La configuration du système n'est pas compatible avec l'installation de pilotes ou d'applications RAID.</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageFrame</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>Contrat de licence</translation>
+        </message>
+        <message>
+            <source>Drivers</source>
+            <translation>Pilotes</translation>
+        </message>
+        <message>
+            <source>System Update</source>
+            <translation>Mise à jour du système</translation>
         </message>
     </context>
     <context>
@@ -181,21 +207,6 @@
         <message>
             <source>Exits installer and Restarts the system</source>
             <translation>Quitte le programme d'installation et redémarre le système</translation>
-        </message>
-    </context>
-    <context>
-        <name>SectionTabs</name>
-        <message>
-            <source>License Agreement</source>
-            <translation>Contrat de licence</translation>
-        </message>
-        <message>
-            <source>Drivers</source>
-            <translation>Pilotes</translation>
-        </message>
-        <message>
-            <source>System Update</source>
-            <translation>Mise à jour du système</translation>
         </message>
     </context>
     <context>

@@ -4,12 +4,23 @@
     <context>
         <name>DriverSection</name>
         <message>
-            <source>Version: </source>
-            <translation>バージョン: </translation>
-        </message>
-        <message>
             <source>No uninstallable drivers found</source>
             <translation>アンインストールできるドライバーが見つかりません</translation>
+        </message>
+        <message>
+            <source>Drivers</source>
+            <translation>ドライバー</translation>
+        </message>
+    </context>
+    <context>
+        <name>FooterBar</name>
+        <message>
+            <source>Close</source>
+            <translation>閉じる</translation>
+        </message>
+        <message>
+            <source>Exits Installer</source>
+            <translation>インストーラーを終了します</translation>
         </message>
     </context>
     <context>
@@ -30,6 +41,10 @@
             <source>Close</source>
             <translation>閉じる</translation>
         </message>
+        <message>
+            <source>Available again when the installer has finished</source>
+            <translation>インストーラーの終了後に再び使用できます</translation>
+        </message>
     </context>
     <context>
         <name>Install</name>
@@ -42,20 +57,16 @@
             <translation>インストールしています...</translation>
         </message>
         <message>
-            <source>Close</source>
-            <translation>閉じる</translation>
-        </message>
-        <message>
-            <source>Exits Installer</source>
-            <translation>インストーラーを終了します</translation>
-        </message>
-        <message>
             <source>Installation could not be started</source>
             <translation>インストールを開始できませんでした</translation>
         </message>
         <message>
             <source>Uninstallation could not be started</source>
             <translation>アンインストールを開始できませんでした</translation>
+        </message>
+        <message>
+            <source>Version: </source>
+            <translation>バージョン: </translation>
         </message>
     </context>
     <context>
@@ -147,10 +158,25 @@
         </message>
     </context>
     <context>
-        <name>MainPage</name>
+        <name>NoticeSection</name>
         <message>
             <source>System configuration is not compatible for RAID drivers or applications installation.</source>
             <translation>このシステム構成は、RAID ドライバーまたはアプリケーションのインストールに対応していません。</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageFrame</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>使用許諾契約</translation>
+        </message>
+        <message>
+            <source>Drivers</source>
+            <translation>ドライバー</translation>
+        </message>
+        <message>
+            <source>System Update</source>
+            <translation>システムの更新</translation>
         </message>
     </context>
     <context>
@@ -181,21 +207,6 @@
         <message>
             <source>Exits installer and Restarts the system</source>
             <translation>インストーラーを終了し、システムを再起動します</translation>
-        </message>
-    </context>
-    <context>
-        <name>SectionTabs</name>
-        <message>
-            <source>License Agreement</source>
-            <translation>使用許諾契約</translation>
-        </message>
-        <message>
-            <source>Drivers</source>
-            <translation>ドライバー</translation>
-        </message>
-        <message>
-            <source>System Update</source>
-            <translation>システムの更新</translation>
         </message>
     </context>
     <context>

@@ -4,12 +4,23 @@
     <context>
         <name>DriverSection</name>
         <message>
-            <source>Version: </source>
-            <translation>버전: </translation>
-        </message>
-        <message>
             <source>No uninstallable drivers found</source>
             <translation>제거할 수 있는 드라이버가 없습니다</translation>
+        </message>
+        <message>
+            <source>Drivers</source>
+            <translation>드라이버</translation>
+        </message>
+    </context>
+    <context>
+        <name>FooterBar</name>
+        <message>
+            <source>Close</source>
+            <translation>닫기</translation>
+        </message>
+        <message>
+            <source>Exits Installer</source>
+            <translation>설치 프로그램을 종료합니다</translation>
         </message>
     </context>
     <context>
@@ -30,6 +41,10 @@
             <source>Close</source>
             <translation>닫기</translation>
         </message>
+        <message>
+            <source>Available again when the installer has finished</source>
+            <translation>설치 프로그램이 끝나면 다시 사용할 수 있습니다</translation>
+        </message>
     </context>
     <context>
         <name>Install</name>
@@ -42,20 +57,16 @@
             <translation>설치하는 중...</translation>
         </message>
         <message>
-            <source>Close</source>
-            <translation>닫기</translation>
-        </message>
-        <message>
-            <source>Exits Installer</source>
-            <translation>설치 프로그램을 종료합니다</translation>
-        </message>
-        <message>
             <source>Installation could not be started</source>
             <translation>설치를 시작할 수 없습니다</translation>
         </message>
         <message>
             <source>Uninstallation could not be started</source>
             <translation>제거를 시작할 수 없습니다</translation>
+        </message>
+        <message>
+            <source>Version: </source>
+            <translation>버전: </translation>
         </message>
     </context>
     <context>
@@ -147,10 +158,25 @@
         </message>
     </context>
     <context>
-        <name>MainPage</name>
+        <name>NoticeSection</name>
         <message>
             <source>System configuration is not compatible for RAID drivers or applications installation.</source>
             <translation>시스템 구성이 RAID 드라이버 또는 응용 프로그램 설치와 호환되지 않습니다.</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageFrame</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>사용권 계약</translation>
+        </message>
+        <message>
+            <source>Drivers</source>
+            <translation>드라이버</translation>
+        </message>
+        <message>
+            <source>System Update</source>
+            <translation>시스템 업데이트</translation>
         </message>
     </context>
     <context>
@@ -181,21 +207,6 @@
         <message>
             <source>Exits installer and Restarts the system</source>
             <translation>설치 프로그램을 종료하고 시스템을 다시 시작합니다</translation>
-        </message>
-    </context>
-    <context>
-        <name>SectionTabs</name>
-        <message>
-            <source>License Agreement</source>
-            <translation>사용권 계약</translation>
-        </message>
-        <message>
-            <source>Drivers</source>
-            <translation>드라이버</translation>
-        </message>
-        <message>
-            <source>System Update</source>
-            <translation>시스템 업데이트</translation>
         </message>
     </context>
     <context>

@@ -4,12 +4,23 @@
     <context>
         <name>DriverSection</name>
         <message>
-            <source>Version: </source>
-            <translation>Versão: </translation>
-        </message>
-        <message>
             <source>No uninstallable drivers found</source>
             <translation>Nenhum driver desinstalável encontrado</translation>
+        </message>
+        <message>
+            <source>Drivers</source>
+            <translation>Drivers</translation>
+        </message>
+    </context>
+    <context>
+        <name>FooterBar</name>
+        <message>
+            <source>Close</source>
+            <translation>Fechar</translation>
+        </message>
+        <message>
+            <source>Exits Installer</source>
+            <translation>Sai do instalador</translation>
         </message>
     </context>
     <context>
@@ -30,6 +41,10 @@
             <source>Close</source>
             <translation>Fechar</translation>
         </message>
+        <message>
+            <source>Available again when the installer has finished</source>
+            <translation>Disponível novamente quando o instalador terminar</translation>
+        </message>
     </context>
     <context>
         <name>Install</name>
@@ -42,20 +57,16 @@
             <translation>Instalando...</translation>
         </message>
         <message>
-            <source>Close</source>
-            <translation>Fechar</translation>
-        </message>
-        <message>
-            <source>Exits Installer</source>
-            <translation>Sai do instalador</translation>
-        </message>
-        <message>
             <source>Installation could not be started</source>
             <translation>Não foi possível iniciar a instalação</translation>
         </message>
         <message>
             <source>Uninstallation could not be started</source>
             <translation>Não foi possível iniciar a desinstalação</translation>
+        </message>
+        <message>
+            <source>Version: </source>
+            <translation>Versão: </translation>
         </message>
     </context>
     <context>
@@ -147,10 +158,25 @@
         </message>
     </context>
     <context>
-        <name>MainPage</name>
+        <name>NoticeSection</name>
         <message>
             <source>System configuration is not compatible for RAID drivers or applications installation.</source>
             <translation>A configuração do sistema não é compatível com a instalação de drivers ou aplicativos RAID.</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageFrame</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>Contrato de Licença</translation>
+        </message>
+        <message>
+            <source>Drivers</source>
+            <translation>Drivers</translation>
+        </message>
+        <message>
+            <source>System Update</source>
+            <translation>Atualização do Sistema</translation>
         </message>
     </context>
     <context>
@@ -181,21 +207,6 @@
         <message>
             <source>Exits installer and Restarts the system</source>
             <translation>Sai do instalador e reinicia o sistema</translation>
-        </message>
-    </context>
-    <context>
-        <name>SectionTabs</name>
-        <message>
-            <source>License Agreement</source>
-            <translation>Contrato de Licença</translation>
-        </message>
-        <message>
-            <source>Drivers</source>
-            <translation>Drivers</translation>
-        </message>
-        <message>
-            <source>System Update</source>
-            <translation>Atualização do Sistema</translation>
         </message>
     </context>
     <context>

@@ -4,12 +4,23 @@
     <context>
         <name>DriverSection</name>
         <message>
-            <source>Version: </source>
-            <translation>版本：</translation>
-        </message>
-        <message>
             <source>No uninstallable drivers found</source>
             <translation>未找到可卸载的驱动程序</translation>
+        </message>
+        <message>
+            <source>Drivers</source>
+            <translation>驱动程序</translation>
+        </message>
+    </context>
+    <context>
+        <name>FooterBar</name>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Exits Installer</source>
+            <translation>退出安装程序</translation>
         </message>
     </context>
     <context>
@@ -30,6 +41,10 @@
             <source>Close</source>
             <translation>关闭</translation>
         </message>
+        <message>
+            <source>Available again when the installer has finished</source>
+            <translation>安装程序结束后即可再次使用</translation>
+        </message>
     </context>
     <context>
         <name>Install</name>
@@ -42,20 +57,16 @@
             <translation>正在安装...</translation>
         </message>
         <message>
-            <source>Close</source>
-            <translation>关闭</translation>
-        </message>
-        <message>
-            <source>Exits Installer</source>
-            <translation>退出安装程序</translation>
-        </message>
-        <message>
             <source>Installation could not be started</source>
             <translation>无法启动安装</translation>
         </message>
         <message>
             <source>Uninstallation could not be started</source>
             <translation>无法启动卸载</translation>
+        </message>
+        <message>
+            <source>Version: </source>
+            <translation>版本：</translation>
         </message>
     </context>
     <context>
@@ -147,10 +158,25 @@
         </message>
     </context>
     <context>
-        <name>MainPage</name>
+        <name>NoticeSection</name>
         <message>
             <source>System configuration is not compatible for RAID drivers or applications installation.</source>
             <translation>系统配置不支持安装 RAID 驱动程序或应用程序。</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageFrame</name>
+        <message>
+            <source>License Agreement</source>
+            <translation>许可协议</translation>
+        </message>
+        <message>
+            <source>Drivers</source>
+            <translation>驱动程序</translation>
+        </message>
+        <message>
+            <source>System Update</source>
+            <translation>系统更新</translation>
         </message>
     </context>
     <context>
@@ -181,21 +207,6 @@
         <message>
             <source>Exits installer and Restarts the system</source>
             <translation>退出安装程序并重新启动系统</translation>
-        </message>
-    </context>
-    <context>
-        <name>SectionTabs</name>
-        <message>
-            <source>License Agreement</source>
-            <translation>许可协议</translation>
-        </message>
-        <message>
-            <source>Drivers</source>
-            <translation>驱动程序</translation>
-        </message>
-        <message>
-            <source>System Update</source>
-            <translation>系统更新</translation>
         </message>
     </context>
     <context>

@@ -14,8 +14,8 @@
 #              -> Tab: "Uninstall" (a single row stays ticked) -> Return: removal -> at the end
 #              "Finish" (or "Restart Now" beside it) has the focus.
 #   none:      the close bar (focused at start) -> Return: extract-only run and quit.
-#   nothing to remove: nothing has the focus (Uninstall is disabled) -> three Tabs: the title
-#              bar's logo, minimise and close button.
+#   nothing to remove: the "Drivers" tab has the focus (Uninstall is disabled) -> three Tabs: the
+#              title bar's logo, minimise and close button.
 
 walk_shot_count=0
 xvfb_pid=

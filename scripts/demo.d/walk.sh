@@ -130,8 +130,6 @@ walk_start() {
     # screenshots; the desktop opener's stand-in reads where.
     echo "$((win_w * 8 / 10))x$((win_h * 6 / 10))+$((win_x + win_w / 10))+$((win_y + win_h * 3 / 10))" \
         > "$dir/viewer-geometry"
-    # Bars are a tenth of the window height less 2 (unscaled), as the scene computes them.
-    bar=$(awk -v h="$win_h" -v s="${scale:-1}" 'BEGIN { t = int(h / s * 0.1 - 2); printf "%d", t }')
     walk_focus
 }
 
@@ -290,11 +288,40 @@ walk_wait_exit() {
     walk_fail "the front-end did not quit within 20 seconds"
 }
 
-# The first driver tile's middle, in unscaled window coordinates.
+# walk_regions: the window as drawn now, cut into areas of one colour, specks (text, ticks) of
+# less than a two-hundredth of the window merged into what surrounds them: one line per area,
+# "X Y WIDTH HEIGHT PIXELS" in window pixels. Where the scene puts its parts is found from what
+# it draws rather than worked out again from its layout.
+walk_regions() {
+    import -window root -crop "${win_w}x${win_h}+${win_x}+${win_y}" +repage png:- 2>/dev/null |
+        convert png:- -define connected-components:verbose=true \
+        -define connected-components:area-threshold="$((win_w * win_h / 200))" \
+        -connected-components 8 null: 2>/dev/null |
+        sed -nE 's/^ *[0-9]+: ([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+) [^ ]+ ([0-9]+) .*/\3 \4 \1 \2 \5/p'
+}
+
+# walk_first_tile: the first driver tile's middle into tile_x and tile_y, in unscaled window
+# coordinates; gives up when there is none. The tiles are the solid rectangles narrower than two
+# fifths of the window (the bars span it, the tabs take half); the first is the top one on the left.
 walk_first_tile() {
-    local window_w
-    window_w=$(awk -v w="$win_w" -v s="${scale:-1}" 'BEGIN { printf "%d", w / s }')
-    echo "$((window_w / 6)) $((bar + 4 + bar + 25))"
+    local middle
+    middle=$(walk_regions | awk -v w="$win_w" -v s="${scale:-1}" '
+        $5 >= 0.98 * $3 * $4 && $3 < 0.4 * w && (!n++ || $2 < y || ($2 == y && $1 < x)) {
+            x = $1; y = $2; tile_w = $3; tile_h = $4
+        }
+        END {
+            if (!n) exit 1
+            printf "%.2f %.2f\n", (x + tile_w / 2) / s, (y + tile_h / 2) / s
+        }') || walk_fail "no driver tile found on the window"
+    read -r tile_x tile_y <<< "$middle"
+}
+
+# walk_bottom_bar_top: the top edge of the bar along the window's bottom edge (the area reaching
+# that edge that starts highest) into bar_top, in unscaled window pixels; gives up when there is none.
+walk_bottom_bar_top() {
+    bar_top=$(walk_regions | awk -v h="$win_h" -v s="${scale:-1}" '
+        $2 + $4 == h && (!n++ || $2 < y) { y = $2 }
+        END { if (!n) exit 1; printf "%.2f\n", y / s }') || walk_fail "no bar found along the window's bottom edge"
 }
 
 # walk_outcome install|removal: how the page ends a run with the chosen exit code, once the run
@@ -330,8 +357,8 @@ walk_install() {
     walk_shot install-sliding-in
     walk_settle
     walk_shot drivers
-    # shellcheck disable=SC2046
-    walk_tooltip drivers-tooltip $(walk_first_tile)
+    walk_first_tile
+    walk_tooltip drivers-tooltip "$tile_x" "$tile_y"
     walk_key Return
     # The page fades in 600 ms, the tab row in 800 ms (faster here, as above).
     sleep 0.08
@@ -384,8 +411,8 @@ walk_uninstall() {
     walk_painted
     walk_settle
     walk_shot uninstall-drivers
-    # shellcheck disable=SC2046
-    walk_tooltip uninstall-tooltip $(walk_first_tile)
+    walk_first_tile
+    walk_tooltip uninstall-tooltip "$tile_x" "$tile_y"
     # With one row, unticking it would leave nothing to remove: that row goes as it is.
     if [ "${removal_rows:-0}" -gt 1 ]; then
         walk_backtab
@@ -423,14 +450,14 @@ walk_uninstall() {
 }
 
 walk_none() {
-    local window_w window_h
+    local window_w
     window_w=$(awk -v w="$win_w" -v s="${scale:-1}" 'BEGIN { printf "%d", w / s }')
-    window_h=$(awk -v h="$win_h" -v s="${scale:-1}" 'BEGIN { printf "%d", h / s }')
     walk_painted
     walk_settle
     walk_shot notice
+    walk_bottom_bar_top
     # The close bar, near its top edge so that the tooltip below the pointer stays on the window.
-    walk_tooltip notice-tooltip "$((window_w / 2))" "$((window_h - bar + 4))"
+    walk_tooltip notice-tooltip "$((window_w / 2))" "$(awk -v y="$bar_top" 'BEGIN { print y + 4 }')"
     walk_key Return
     walk_wait_exit
 }

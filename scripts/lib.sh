@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # What the scripts share: building the release front-end when it is not built, and starting a
 # virtual display. Sourced by scripts/demo, demo-check, screenshots and run, the benches and the
-# second-copy test.
+# Windows end-to-end test.
 #
 # CHIPSET_DISPLAY=N: every script that starts a virtual display starts it as :N (on a machine
 # where display numbers are handed out, or to keep off a display in use); unset, the server

@@ -83,8 +83,6 @@ public:
     void addPrinter(const QString &windowsPath, const QByteArray &output, double sleepSeconds = 0);
     // Each run recorded by the stand-ins: program name, then its arguments.
     QList<QStringList> recordedRuns() const { return layout.recordedRuns(); }
-    // The stand-in path for the setup program.
-    QString setupProgramPath() const { return layout.filePath(QStringLiteral("..\\Packages\\ZYM_Chipset_Drivers.exe")); }
 
     QTemporaryDir root;
     SimulatedMachine layout{root.path()};

@@ -251,7 +251,7 @@ private slots:
     void extractOnlyRunOutlivesTheFrontEnd()
     {
         TestMachine machine;
-        const QString standIn = machine.drivePath + QStringLiteral("/ZYM/Chipset_Driver_Installer/ChipsetDriversExtract/MSIFiles/Packages/ZYM_Chipset_Drivers.exe");
+        const QString standIn = machine.layout.filePath(ProductPaths::extractOnlyProgram);
         QVERIFY(QDir().mkpath(QFileInfo(standIn).absolutePath()));
         QFile script(standIn);
         QVERIFY(script.open(QIODevice::WriteOnly));
@@ -282,20 +282,20 @@ private slots:
     // The extract-only program runs with administrator rights: not when anyone else may change it or a folder above it.
     void extractOnlyProgramOnlyWhenNobodyElseCanChangeIt_data()
     {
-        QTest::addColumn<QString>("writable"); // below the drive
+        QTest::addColumn<QString>("writable"); // a Windows path
         QTest::addColumn<int>("extraMode");
         QTest::newRow("nobody else") << QString() << 0;
-        QTest::newRow("the program, by others") << QStringLiteral("ZYM/Chipset_Driver_Installer/ChipsetDriversExtract/MSIFiles/Packages/ZYM_Chipset_Drivers.exe") << int(QFileDevice::WriteOther);
-        QTest::newRow("its folder, by the group") << QStringLiteral("ZYM/Chipset_Driver_Installer/ChipsetDriversExtract/MSIFiles/Packages") << int(QFileDevice::WriteGroup);
-        QTest::newRow("C:\\ZYM, by others") << QStringLiteral("ZYM") << int(QFileDevice::WriteOther);
+        QTest::newRow("the program, by others") << ProductPaths::extractOnlyProgram << int(QFileDevice::WriteOther);
+        QTest::newRow("its folder, by the group") << ProductPaths::extractOnlyProgram.section('\\', 0, -2) << int(QFileDevice::WriteGroup);
+        QTest::newRow("C:\\ZYM, by others") << QStringLiteral("C:\\ZYM") << int(QFileDevice::WriteOther);
     }
     void extractOnlyProgramOnlyWhenNobodyElseCanChangeIt()
     {
         QFETCH(QString, writable);
         QFETCH(int, extraMode);
         TestMachine machine;
-        machine.addRecorder(QStringLiteral("C:\\ZYM\\Chipset_Driver_Installer\\ChipsetDriversExtract\\MSIFiles\\Packages\\ZYM_Chipset_Drivers.exe"));
-        const QString path = machine.drivePath + QLatin1Char('/') + writable;
+        machine.addRecorder(ProductPaths::extractOnlyProgram);
+        const QString path = writable.isEmpty() ? machine.drivePath : machine.layout.filePath(writable);
         QVERIFY(QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::Permissions(extraMode)));
         if (!writable.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^not starting the extract-only run: .*: %1 can be changed by other users$").arg(QRegularExpression::escape(path))));
@@ -339,7 +339,6 @@ private slots:
         QTest::newRow("0, flagged") << 0 << false << true << false << ok << true << false;
         QTest::newRow("0, removal, install flag set") << 0 << false << true << true << removed << false << false;
         QTest::newRow("3010 whatever the flag") << 3010 << false << false << false << ok << true << false;
-        QTest::newRow("3010, removal") << 3010 << false << false << true << removed << true << false;
         QTest::newRow("1641: already restarting") << 1641 << false << true << false
                                                   << "Successfully Installed. Windows is restarting." << false << false;
         QTest::newRow("1602 cancelled") << 1602 << false << true << false << "Installation cancelled" << false << true;

@@ -1,4 +1,5 @@
 #include "backend/installoutcome.h"
+#include "backend/productpaths.h"
 #include "tests/scenedriver.h"
 #include "tests/testplatform.h"
 #include "app/uilanguage.h"
@@ -128,9 +129,9 @@ private slots:
                                          : QStringList{"/SETZYM_RAID", "/SETRAIDMAVEL", "/SETPCI", "/SETGPIO2"});
             machine.writeRegistry(kIoDriverSection + QStringLiteral("\"DeployedFeatures\"=\"PCI,CIR\"\r\n"));
             if (removal)
-                machine.addRecorder(QStringLiteral("C:\\Windows\\System32\\MsiExec.exe"), 1.5);
+                machine.addRecorder(ProductPaths::msiExec, 1.5);
             else
-                machine.addRegistryWriter(machine.setupProgramPath(),
+                machine.addRegistryWriter(ProductPaths::setupProgramFromFrontEnd,
                                           QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers"),
                                           QStringLiteral("REBOOTSTATUS"), QStringLiteral("YES"), 1.5);
             SceneDriver scene(machine);

@@ -16,7 +16,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QVector>
 #include <QtEndian>
@@ -182,8 +181,6 @@ int productCode(const QString &text)
 // One "label: text" line per fact, so a script can pick a line by its label.
 int show(const QString &filePath)
 {
-    // The package rules' own debug lines are not what the reader asked for.
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     // The front-end reads a missing file as a clean machine; asked about a file, the tool says it is not there.
     QFile file(filePath);
     if (!QFileInfo(filePath).isFile() || !file.open(QIODevice::ReadOnly))

@@ -1,8 +1,6 @@
-# The Windows build description as generated from the project version: the manifest (which
-# xmllint must parse) carries the version and asks for administrator rights without UI access,
-# and the resource script compiles.
-#   -DXMLLINT=... -DWINDRES=... -DMANIFEST=... -DRESOURCE_SCRIPT=... -DVERSION=<a.b.c.d>
-#   -DOUTPUT=<object file>
+# The manifest as generated from the project version (which xmllint must parse): it carries the
+# version and asks for administrator rights without UI access. The Windows build compiles it in.
+#   -DXMLLINT=... -DMANIFEST=... -DVERSION=<a.b.c.d>
 foreach(check "requestedExecutionLevel@level=requireAdministrator" "requestedExecutionLevel@uiAccess=false"
               "assemblyIdentity@version=${VERSION}")
     string(REGEX MATCH "^([^@]+)@([^=]+)=(.*)$" ignored "${check}")
@@ -13,8 +11,3 @@ foreach(check "requestedExecutionLevel@level=requireAdministrator" "requestedExe
         message(FATAL_ERROR "${check}: the manifest says \"${actual}\"")
     endif()
 endforeach()
-
-execute_process(COMMAND "${WINDRES}" -O coff "${RESOURCE_SCRIPT}" -o "${OUTPUT}" RESULT_VARIABLE result)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "${RESOURCE_SCRIPT} does not compile")
-endif()

@@ -14,13 +14,13 @@ work=$root/$build/wine-e2e
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=;msiexec.exe=n" \
     LANG=C.UTF-8 LANGUAGE=en
 c=$WINEPREFIX/drive_c
-mkdir -p "$work" && rm -f "$work"/*.png "$work/display"
+mkdir -p "$work" && rm -f "$work"/*.png
 x86_64-w64-mingw32-gcc -std=c11 -Wall -Wextra -Werror -O1 -municode -o "$work/standin.exe" \
     "$root/tests/wine/standin.c" -ladvapi32
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-trap 'wineserver -k 2>/dev/null; [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null' EXIT
+trap 'wineserver -k 2>/dev/null; [ -z "${display_pid:-}" ] || kill "$display_pid" 2>/dev/null' EXIT
 # until SECONDS COMMAND...: true once COMMAND succeeds, polled.
 until_ok() {
     local deadline=$((SECONDS + $1)) && shift
@@ -30,12 +30,8 @@ until_ok() {
     done
 }
 
-# CHIPSET_DISPLAY names the display; otherwise the server picks a free one.
-Xvfb ${CHIPSET_DISPLAY:+:$CHIPSET_DISPLAY} -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp \
-    3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-until_ok 10 test -s "$work/display"
-export DISPLAY=:$(head -n 1 "$work/display")
+. "$root/scripts/lib.sh"
+start_display 1280x800 -dpi 96
 
 # Made once per build folder and kept, as the other Wine tests' prefix.
 [ -f "$WINEPREFIX.ready" ] || { rm -rf "$WINEPREFIX" && wine wineboot -i && wineserver -w && touch "$WINEPREFIX.ready"; }

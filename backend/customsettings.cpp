@@ -133,9 +133,7 @@ void CustomSettings::toInitializeVariables()
     m_bMavelSelected = true;
     m_bRaidNvme = false;
     m_bRaidSata = false;
-    QString folder = m_platform.arguments->applicationDirPath();
-    folder.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    m_strSetupCommand = QLatin1Char('"') + folder + QLatin1Char('\\') + ProductPaths::setupProgramFromFrontEnd + QLatin1Char('"');
+    m_strSetupCommand = ProductPaths::quotedSetupProgram(m_platform.arguments->applicationDirPath());
     cmdlineforNVME();
 }
 

@@ -33,9 +33,7 @@ QString DriverInfo::lastCommand() const
 
 void DriverInfo::variableInitialization()
 {
-    QString folder = m_platform.arguments->applicationDirPath();
-    folder.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    m_strSetupCommand = QLatin1Char('"') + folder + QLatin1Char('\\') + ProductPaths::setupProgramFromFrontEnd + QLatin1Char('"');
+    m_strSetupCommand = ProductPaths::quotedSetupProgram(m_platform.arguments->applicationDirPath());
     m_strMsiExecPath = ProductPaths::msiExec;
 }
 

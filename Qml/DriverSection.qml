@@ -44,6 +44,8 @@ Rectangle {
             Accessible.name: qsTr("Drivers")
             policy: flickableForGrid.contentHeight > flickableForGrid.height
                     ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+            // Nothing to scroll: no bar, for the eye or a reader.
+            visible: policy === ScrollBar.AlwaysOn
         }
 
         GridLayout {
@@ -95,7 +97,7 @@ Rectangle {
 
             objectName: "textWarning"
             anchors.centerIn: parent
-            text: qsTr("No uninstallable drivers found")
+            text: recDriverContent.oPage.strNothingToRemove
             color: Theme.strRedColor
             font.pixelSize: 11
             font.preferShaping: false

@@ -15,6 +15,8 @@ Item {
     property alias bUninstallEnabled: recUninstallFooter.bUninstallEnabled
     property alias bFinished: recUninstallFooter.bFinished
     property bool bRestartOffered: false
+    // Why the bar offers what it does, said with each of its buttons.
+    property string strReason
     readonly property alias installButton: mainFooter.installButton
     readonly property alias uninstallButton: recUninstallFooter.uninstallButton
 
@@ -41,6 +43,7 @@ Item {
         // With nothing offered the close bar covers it, and the keyboard must not reach it either.
         enabled: recFooters.bDriversOffered
         bRestartOffered: recFooters.bRestartOffered
+        strReason: recFooters.strReason
         onAgreeClicked: recFooters.agreeClicked()
         onInstallClicked: recFooters.installClicked()
         onRestartClicked: recFooters.restartClicked()
@@ -54,6 +57,7 @@ Item {
         anchors.fill: parent
         bActive: recFooters.bUninstallMode
         bRestartOffered: recFooters.bRestartOffered
+        strReason: recFooters.strReason
         onUninstallClicked: recFooters.uninstallClicked()
         onRestartClicked: recFooters.restartClicked()
         onFinishClicked: recFooters.quitClicked()
@@ -69,6 +73,7 @@ Item {
         focus: visible
         strText: qsTr("Close")
         strToolTip: qsTr("Exits Installer")
+        strReason: recFooters.strReason
         onButtonClicked: recFooters.leaveClicked()
     }
 }

@@ -8,6 +8,12 @@ Rectangle {
     property string strText
     property string strToolTip
     property bool bShowLabel: true
+    // Why the bar offers this button now (how the run ended, why nothing is offered): a reader
+    // says it with the button.
+    property string strReason
+    // Presses sooner than this after the button appears do nothing: typed ahead, they cannot be
+    // a decision about what it says.
+    property int iSettleMs: 0
 
     // The key that pressed it last; 0 for the pointer or a screen reader.
     property int iClickKey: 0
@@ -16,10 +22,16 @@ Rectangle {
 
     // Qt hands keys to a hidden item that keeps the focus: a hidden or disabled button never acts.
     function click(iKey) {
-        if (!visible || !enabled)
+        if (!visible || !enabled || timerSettle.running)
             return
         iClickKey = iKey || 0
         buttonClicked()
+    }
+
+    // A key held down repeats nothing here: each action takes a press of its own.
+    function keyClick(event) {
+        if (!event.isAutoRepeat)
+            click(event.key)
     }
 
     color: lookFooterButton.fillColor
@@ -28,12 +40,23 @@ Rectangle {
     activeFocusOnTab: true
     Accessible.role: Accessible.Button
     Accessible.name: strText
-    Accessible.description: strToolTip
+    Accessible.description: strReason ? strReason + "\n" + strToolTip : strToolTip
     Accessible.ignored: !visible || opacity === 0
     Accessible.onPressAction: click()
-    Keys.onReturnPressed: function(event) { click(event.key) }
-    Keys.onEnterPressed: function(event) { click(event.key) }
-    Keys.onSpacePressed: function(event) { click(event.key) }
+    Keys.onReturnPressed: function(event) { keyClick(event) }
+    Keys.onEnterPressed: function(event) { keyClick(event) }
+    Keys.onSpacePressed: function(event) { keyClick(event) }
+    onVisibleChanged: {
+        if (visible && iSettleMs > 0)
+            timerSettle.restart()
+    }
+
+    Timer {
+        id: timerSettle
+
+        objectName: "timerSettle"
+        interval: recFooterButton.iSettleMs
+    }
 
     Text {
         id: textFooterButton

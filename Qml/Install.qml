@@ -179,6 +179,8 @@ Rectangle {
         bUninstallFirstFocus: recMainInstall.bUninstallMode && g_bEnableUninstallButton
         bUninstallEnabled: g_bEnableUninstallButton && bValidCheckedButton
         bRestartOffered: recMainInstall.bIsRestartRequired
+        // Once a run has ended, how; before, why nothing is offered, if so.
+        strReason: recContent.bBusy ? "" : (g_bindicatorForProgressRec ? recContent.strReason : recContent.strStatus)
         onAgreeClicked: recMainInstall.onClickedIAgree()
         onInstallClicked: recMainInstall.onInstallButtonClicked()
         onUninstallClicked: recMainInstall.onUninstallButtonClicked()

@@ -11,6 +11,7 @@ Rectangle {
     property bool bChoosing: true
     property bool bInstallEnabled: false
     property bool bRestartOffered: false
+    property string strReason
     // Where Install waits, just past the window's right edge, until the licence is agreed to.
     property real rParkedX: width
     readonly property alias installButton: recInstallButton
@@ -100,6 +101,7 @@ Rectangle {
         opacity: enabled ? 1 : 0.5
         activeFocusOnTab: mainFooter.bAgreed
         strText: qsTr("Install")
+        strReason: mainFooter.strReason
         strToolTip: qsTr("Installs the Application")
         // A second click or key of the agree gesture must not land here: Install acts only once
         // it has slid into place. Another key pressed on the way acts when it arrives.
@@ -135,6 +137,7 @@ Rectangle {
             width: parent.width / 2
             height: parent.height
             visible: mainFooter.bRestartOffered
+            strReason: mainFooter.strReason
             KeyNavigation.right: recExitWithoutRestart
             onButtonClicked: mainFooter.restartClicked()
         }
@@ -146,6 +149,7 @@ Rectangle {
             width: mainFooter.bRestartOffered ? parent.width / 2 : parent.width
             height: parent.height
             strText: qsTr("Close")
+            strReason: mainFooter.strReason
             strToolTip: qsTr("Exits Installer")
             KeyNavigation.left: recExitAndRestart
             onButtonClicked: mainFooter.closeClicked()

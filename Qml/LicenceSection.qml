@@ -8,16 +8,13 @@ Rectangle {
     property QtObject oPage: null
     // Where every link in the texts leads.
     readonly property string strLinkUrl: "https://www.bis.doc.gov/"
+    // Clear of the scroll bar, which the narrowest window at a large scale would lay over it.
+    readonly property real rTextWidth: Math.min(recLicAgrmtDiv.width * 0.94,
+                                                flickableForLicense.width - 20 - scrollBarLicence.width)
 
     function scrollLicense(delta) {
         var maxY = Math.max(0, flickableForLicense.contentHeight - flickableForLicense.height)
         flickableForLicense.contentY = Math.max(0, Math.min(maxY, flickableForLicense.contentY + delta))
-    }
-
-    // The text without its markup: line breaks as new lines, no tags.
-    function plainText(styled) {
-        return styled.replace(/<br>/g, "\n").replace(/<[^>]*>/g, "").replace(/&lt;/g, "<").replace(/&gt;/g, ">")
-                     .replace(/&quot;/g, "\"").replace(/&nbsp;/g, " ").replace(/&amp;/g, "&")
     }
 
     objectName: "recForLictab"
@@ -45,12 +42,16 @@ Rectangle {
         Flickable {
             id: flickableForLicense
 
-            // Read as text, a line at a time: a reader cannot see the drawn glyphs.
-            property string text: recLicenceSection.plainText(licenceText.strLicenseContent) + "\n\n"
-                                  + recLicenceSection.plainText(licenceText.strLicenseContent2)
+            // Read as the texts it scrolls, a line at a time; the agreements are English in every
+            // language of the window.
+            property string textLanguage: "en"
 
             objectName: "flickableForLicense"
             anchors.fill: parent
+            // Inside the focus ring, which then covers no line of the text.
+            anchors.topMargin: 2 * Theme.iFocusMarkWidth
+            anchors.bottomMargin: 2 * Theme.iFocusMarkWidth
+            anchors.rightMargin: 2 * Theme.iFocusMarkWidth
             flickableDirection: Flickable.VerticalFlick
             boundsBehavior: Flickable.StopAtBounds
             clip: true
@@ -81,9 +82,12 @@ Rectangle {
             }
 
             ScrollBar.vertical: ScrollBar {
+                id: scrollBarLicence
+
                 Accessible.name: flickableForLicense.Accessible.name
                 policy: flickableForLicense.contentHeight > flickableForLicense.height
                         ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+                visible: policy === ScrollBar.AlwaysOn
             }
 
             Text {
@@ -91,7 +95,7 @@ Rectangle {
 
                 objectName: "textLicenseContent"
                 x: 20
-                width: recLicAgrmtDiv.width * 0.94
+                width: recLicenceSection.rTextWidth
                 // Laid out once, at its final width: the page has no width yet when this is
                 // created, and a layout of the long text at no width at all is thrown away.
                 text: width > 0 ? licenceText.strLicenseContent : ""
@@ -118,7 +122,7 @@ Rectangle {
                 objectName: "recHorizontalSeperator"
                 anchors.top: textLicenseContent.bottom
                 x: 20
-                width: recLicAgrmtDiv.width * 0.94
+                width: recLicenceSection.rTextWidth
                 height: 1
                 color: Theme.strTxtColor
             }
@@ -130,7 +134,7 @@ Rectangle {
                 anchors.top: recHorizontalSeperator.bottom
                 anchors.topMargin: 10
                 x: 20
-                width: recLicAgrmtDiv.width * 0.94
+                width: recLicenceSection.rTextWidth
                 text: width > 0 ? licenceText.strLicenseContent2 : ""
                 textFormat: Text.StyledText
                 // Lines as far apart as in rich text: the font's line spacing (its leading

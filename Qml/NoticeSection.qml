@@ -12,7 +12,7 @@ Rectangle {
     CNText {
         objectName: "textSystemUpdate"
         anchors.fill: parent
-        strText: qsTr("System configuration is not compatible for RAID drivers or applications installation.")
+        strText: recForSystemUpdate.oPage.strNotice
         strTextColor: Theme.strTxtColor
         iTextSize: 12
         bBoldText: true

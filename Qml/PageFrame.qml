@@ -33,6 +33,10 @@ Rectangle {
     property alias rWatermarkHeight: recBckImage.rMaxHeight
     property alias bBusy: recIndicator.running
     property alias pollTimer: recIndicator.pollTimer
+    // Why this run offers nothing to do, when it offers nothing: the control the keyboard starts
+    // on says it.
+    readonly property string strReason: pageInputs.bNothingToRemove ? pageInputs.strNothingToRemove
+                                        : (iFirstSection === sectionOf("NoticeSection.qml") ? pageInputs.strNotice : "")
 
     signal sectionChosen(int iSection)
     signal tileToggled(int index, bool state)
@@ -59,6 +63,8 @@ Rectangle {
         property bool bNothingToRemove: false
         property int iTileWidth: 280
         readonly property int iBarHeight: recContent.iBarHeight
+        readonly property string strNotice: qsTr("System configuration is not compatible for RAID drivers or applications installation.")
+        readonly property string strNothingToRemove: qsTr("No uninstallable drivers found")
 
         signal tileToggled(int index, bool state)
 
@@ -84,6 +90,7 @@ Rectangle {
         bRunStarted: recContent.bRunStarted
         // With nothing to remove the keyboard starts on the Drivers tab, beside the notice.
         bFirstFocus: recContent.bNothingToRemove
+        strNote: recContent.strReason
         onSectionChosen: function(iSection) { recContent.sectionChosen(iSection) }
     }
 

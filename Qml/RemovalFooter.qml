@@ -10,6 +10,7 @@ Rectangle {
     property bool bUninstallEnabled: false
     property bool bFinished: false
     property bool bRestartOffered: false
+    property string strReason
     // Uninstall takes the keyboard when the window opens.
     property bool bFirstFocus: false
     readonly property alias uninstallButton: recUninstallButton
@@ -39,6 +40,7 @@ Rectangle {
         enabled: recUninstallFooter.bUninstallEnabled
         opacity: enabled ? 1 : 0.7
         strText: qsTr("Uninstall")
+        strReason: recUninstallFooter.strReason
         strToolTip: qsTr("Uninstalls the Application")
         onButtonClicked: recUninstallFooter.uninstallClicked()
     }
@@ -50,6 +52,7 @@ Rectangle {
         width: parent.width / 2
         height: parent.height
         visible: recUninstallFooter.bFinished && recUninstallFooter.bRestartOffered
+        strReason: recUninstallFooter.strReason
         KeyNavigation.right: recFinishButton
         onButtonClicked: recUninstallFooter.restartClicked()
     }
@@ -63,6 +66,7 @@ Rectangle {
         height: parent.height
         visible: recUninstallFooter.bFinished
         strText: qsTr("Finish")
+        strReason: recUninstallFooter.strReason
         strToolTip: qsTr("Exits Installer")
         KeyNavigation.left: recUninstallRestartButton
         onButtonClicked: recUninstallFooter.finishClicked()

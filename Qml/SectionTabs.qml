@@ -11,6 +11,8 @@ Rectangle {
     property bool bRunStarted: false
     // The selected tab takes the keyboard when the window opens: the page offers no action.
     property bool bFirstFocus: false
+    // What the selected tab adds for a reader: why its page offers nothing.
+    property string strNote
     readonly property int iShownTabs: vSections.filter(function(section) { return section.bShown }).length
 
     signal sectionChosen(int iSection)
@@ -34,6 +36,7 @@ Rectangle {
         objectName: "rowTabs"
         anchors.fill: parent
         spacing: 0
+        Accessible.role: Accessible.PageTabList
         enabled: !recButtonTab.bRunStarted
         opacity: enabled ? 1 : 0
 
@@ -58,6 +61,8 @@ Rectangle {
                 Accessible.role: Accessible.PageTab
                 Accessible.selectable: true
                 Accessible.selected: recButtonTab.iSection === index + 1
+                // Its tooltip only repeats its label.
+                Accessible.description: Accessible.selected ? recButtonTab.strNote : ""
                 Keys.onRightPressed: function(event) { recButtonTab.moveFocus(index, 1, event) }
                 Keys.onLeftPressed: function(event) { recButtonTab.moveFocus(index, -1, event) }
                 onButtonClicked: recButtonTab.sectionChosen(index + 1)

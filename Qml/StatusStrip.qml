@@ -19,7 +19,9 @@ Rectangle {
     clip: true
     color: Theme.strBlackColor
     Accessible.role: Accessible.StatusBar
-    Accessible.name: mouseAreaProgressBar.strToolTip
+    // Named by what it says, so that a reader on it hears each change.
+    Accessible.name: textProgress.text
+    Accessible.description: mouseAreaProgressBar.strToolTip
 
     Behavior on height {
         NumberAnimation { duration: Theme.iBarChangeMs; easing.type: Easing.Linear }
@@ -38,8 +40,7 @@ Rectangle {
         font.pixelSize: Theme.iLabelSize
         font.preferShaping: false
         font.bold: true
-        Accessible.role: Accessible.StaticText
-        Accessible.name: text
+        Accessible.ignored: true
     }
 
     ControlLook {

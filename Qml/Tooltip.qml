@@ -21,6 +21,7 @@ Window {
     }
 
     flags: Qt.ToolTip
+    title: tooltip
     color: "white"
     visible: false
     width: tooltipRect.width * windowDPI

@@ -37,7 +37,7 @@ ApplicationWindow {
         width: registerWindow.width
         height: recInstall.g_ititlebar_size
         color: Theme.strBlackColor
-        Accessible.role: Accessible.TitleBar
+        Accessible.role: Accessible.ToolBar
         Accessible.name: registerWindow.title
 
         // Lies beneath the title bar's buttons, so only the title strip drags the window.

@@ -19,9 +19,11 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QTimer>
 #include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 const QUrl InstallerApp::mainScene(QStringLiteral("qrc:/Qml/main.qml"));
@@ -37,6 +39,15 @@ std::unique_ptr<QTranslator> setUpApplication(const QStringList &uiLanguages)
 {
     QGuiApplication::setWindowIcon(QIcon(new IcoIconEngine(QStringLiteral(":/img/ZYMlogo.ico"))));
     return UiLanguage::install(uiLanguages);
+}
+
+// Centred in the available area of the screen the window opens on, and wholly inside it: the
+// platform's default place can push a window as wide as a small screen partly off it.
+void centreInAvailableArea(QWindow *window)
+{
+    const QRect area = window->screen()->availableGeometry();
+    const QSize room = area.size() - window->size();
+    window->setPosition(area.x() + std::max(0, room.width() / 2), area.y() + std::max(0, room.height() / 2));
 }
 
 } // namespace
@@ -112,6 +123,7 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
             // meanwhile. A window that is never drawn (started minimised) does not hold it up.
             ExtractorCleanup *extractorCleanup = cleanup.get();
             if (auto *window = qobject_cast<QQuickWindow *>(roots.constFirst())) {
+                centreInAvailableArea(window);
                 auto firstFrame = std::make_shared<QMetaObject::Connection>();
                 *firstFrame = QObject::connect(window, &QQuickWindow::frameSwapped, extractorCleanup,
                                                [extractorCleanup, firstFrame] {

@@ -4,10 +4,6 @@
     <context>
         <name>DriverSection</name>
         <message>
-            <source>No uninstallable drivers found</source>
-            <translation>Keine deinstallierbaren Treiber gefunden</translation>
-        </message>
-        <message>
             <source>Drivers</source>
             <translation>Treiber</translation>
         </message>
@@ -158,13 +154,6 @@
         </message>
     </context>
     <context>
-        <name>NoticeSection</name>
-        <message>
-            <source>System configuration is not compatible for RAID drivers or applications installation.</source>
-            <translation>Die Systemkonfiguration ist für die Installation von RAID-Treibern oder -Anwendungen nicht geeignet.</translation>
-        </message>
-    </context>
-    <context>
         <name>PageFrame</name>
         <message>
             <source>License Agreement</source>
@@ -177,6 +166,14 @@
         <message>
             <source>System Update</source>
             <translation>Systemaktualisierung</translation>
+        </message>
+        <message>
+            <source>System configuration is not compatible for RAID drivers or applications installation.</source>
+            <translation>Die Systemkonfiguration ist für die Installation von RAID-Treibern oder -Anwendungen nicht geeignet.</translation>
+        </message>
+        <message>
+            <source>No uninstallable drivers found</source>
+            <translation>Keine deinstallierbaren Treiber gefunden</translation>
         </message>
     </context>
     <context>

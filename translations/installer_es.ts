@@ -4,10 +4,6 @@
     <context>
         <name>DriverSection</name>
         <message>
-            <source>No uninstallable drivers found</source>
-            <translation>No se encontraron controladores desinstalables</translation>
-        </message>
-        <message>
             <source>Drivers</source>
             <translation>Controladores</translation>
         </message>
@@ -158,13 +154,6 @@
         </message>
     </context>
     <context>
-        <name>NoticeSection</name>
-        <message>
-            <source>System configuration is not compatible for RAID drivers or applications installation.</source>
-            <translation>La configuración del sistema no es compatible con la instalación de controladores o aplicaciones RAID.</translation>
-        </message>
-    </context>
-    <context>
         <name>PageFrame</name>
         <message>
             <source>License Agreement</source>
@@ -177,6 +166,14 @@
         <message>
             <source>System Update</source>
             <translation>Actualización del sistema</translation>
+        </message>
+        <message>
+            <source>System configuration is not compatible for RAID drivers or applications installation.</source>
+            <translation>La configuración del sistema no es compatible con la instalación de controladores o aplicaciones RAID.</translation>
+        </message>
+        <message>
+            <source>No uninstallable drivers found</source>
+            <translation>No se encontraron controladores desinstalables</translation>
         </message>
     </context>
     <context>

@@ -4,10 +4,6 @@
     <context>
         <name>DriverSection</name>
         <message>
-            <source>No uninstallable drivers found</source>
-            <translation>Aucun pilote désinstallable trouvé</translation>
-        </message>
-        <message>
             <source>Drivers</source>
             <translation>Pilotes</translation>
         </message>
@@ -158,13 +154,6 @@
         </message>
     </context>
     <context>
-        <name>NoticeSection</name>
-        <message>
-            <source>System configuration is not compatible for RAID drivers or applications installation.</source>
-            <translation>La configuration du système n'est pas compatible avec l'installation de pilotes ou d'applications RAID.</translation>
-        </message>
-    </context>
-    <context>
         <name>PageFrame</name>
         <message>
             <source>License Agreement</source>
@@ -177,6 +166,14 @@
         <message>
             <source>System Update</source>
             <translation>Mise à jour du système</translation>
+        </message>
+        <message>
+            <source>System configuration is not compatible for RAID drivers or applications installation.</source>
+            <translation>La configuration du système n'est pas compatible avec l'installation de pilotes ou d'applications RAID.</translation>
+        </message>
+        <message>
+            <source>No uninstallable drivers found</source>
+            <translation>Aucun pilote désinstallable trouvé</translation>
         </message>
     </context>
     <context>

@@ -4,10 +4,6 @@
     <context>
         <name>DriverSection</name>
         <message>
-            <source>No uninstallable drivers found</source>
-            <translation>アンインストールできるドライバーが見つかりません</translation>
-        </message>
-        <message>
             <source>Drivers</source>
             <translation>ドライバー</translation>
         </message>
@@ -158,13 +154,6 @@
         </message>
     </context>
     <context>
-        <name>NoticeSection</name>
-        <message>
-            <source>System configuration is not compatible for RAID drivers or applications installation.</source>
-            <translation>このシステム構成は、RAID ドライバーまたはアプリケーションのインストールに対応していません。</translation>
-        </message>
-    </context>
-    <context>
         <name>PageFrame</name>
         <message>
             <source>License Agreement</source>
@@ -177,6 +166,14 @@
         <message>
             <source>System Update</source>
             <translation>システムの更新</translation>
+        </message>
+        <message>
+            <source>System configuration is not compatible for RAID drivers or applications installation.</source>
+            <translation>このシステム構成は、RAID ドライバーまたはアプリケーションのインストールに対応していません。</translation>
+        </message>
+        <message>
+            <source>No uninstallable drivers found</source>
+            <translation>アンインストールできるドライバーが見つかりません</translation>
         </message>
     </context>
     <context>

@@ -4,10 +4,6 @@
     <context>
         <name>DriverSection</name>
         <message>
-            <source>No uninstallable drivers found</source>
-            <translation>제거할 수 있는 드라이버가 없습니다</translation>
-        </message>
-        <message>
             <source>Drivers</source>
             <translation>드라이버</translation>
         </message>
@@ -158,13 +154,6 @@
         </message>
     </context>
     <context>
-        <name>NoticeSection</name>
-        <message>
-            <source>System configuration is not compatible for RAID drivers or applications installation.</source>
-            <translation>시스템 구성이 RAID 드라이버 또는 응용 프로그램 설치와 호환되지 않습니다.</translation>
-        </message>
-    </context>
-    <context>
         <name>PageFrame</name>
         <message>
             <source>License Agreement</source>
@@ -177,6 +166,14 @@
         <message>
             <source>System Update</source>
             <translation>시스템 업데이트</translation>
+        </message>
+        <message>
+            <source>System configuration is not compatible for RAID drivers or applications installation.</source>
+            <translation>시스템 구성이 RAID 드라이버 또는 응용 프로그램 설치와 호환되지 않습니다.</translation>
+        </message>
+        <message>
+            <source>No uninstallable drivers found</source>
+            <translation>제거할 수 있는 드라이버가 없습니다</translation>
         </message>
     </context>
     <context>

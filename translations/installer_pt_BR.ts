@@ -4,10 +4,6 @@
     <context>
         <name>DriverSection</name>
         <message>
-            <source>No uninstallable drivers found</source>
-            <translation>Nenhum driver desinstalável encontrado</translation>
-        </message>
-        <message>
             <source>Drivers</source>
             <translation>Drivers</translation>
         </message>
@@ -158,13 +154,6 @@
         </message>
     </context>
     <context>
-        <name>NoticeSection</name>
-        <message>
-            <source>System configuration is not compatible for RAID drivers or applications installation.</source>
-            <translation>A configuração do sistema não é compatível com a instalação de drivers ou aplicativos RAID.</translation>
-        </message>
-    </context>
-    <context>
         <name>PageFrame</name>
         <message>
             <source>License Agreement</source>
@@ -177,6 +166,14 @@
         <message>
             <source>System Update</source>
             <translation>Atualização do Sistema</translation>
+        </message>
+        <message>
+            <source>System configuration is not compatible for RAID drivers or applications installation.</source>
+            <translation>A configuração do sistema não é compatível com a instalação de drivers ou aplicativos RAID.</translation>
+        </message>
+        <message>
+            <source>No uninstallable drivers found</source>
+            <translation>Nenhum driver desinstalável encontrado</translation>
         </message>
     </context>
     <context>

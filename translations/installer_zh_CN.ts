@@ -4,10 +4,6 @@
     <context>
         <name>DriverSection</name>
         <message>
-            <source>No uninstallable drivers found</source>
-            <translation>未找到可卸载的驱动程序</translation>
-        </message>
-        <message>
             <source>Drivers</source>
             <translation>驱动程序</translation>
         </message>
@@ -158,13 +154,6 @@
         </message>
     </context>
     <context>
-        <name>NoticeSection</name>
-        <message>
-            <source>System configuration is not compatible for RAID drivers or applications installation.</source>
-            <translation>系统配置不支持安装 RAID 驱动程序或应用程序。</translation>
-        </message>
-    </context>
-    <context>
         <name>PageFrame</name>
         <message>
             <source>License Agreement</source>
@@ -177,6 +166,14 @@
         <message>
             <source>System Update</source>
             <translation>系统更新</translation>
+        </message>
+        <message>
+            <source>System configuration is not compatible for RAID drivers or applications installation.</source>
+            <translation>系统配置不支持安装 RAID 驱动程序或应用程序。</translation>
+        </message>
+        <message>
+            <source>No uninstallable drivers found</source>
+            <translation>未找到可卸载的驱动程序</translation>
         </message>
     </context>
     <context>

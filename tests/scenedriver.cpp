@@ -8,7 +8,6 @@
 #include "backend/packageregistry.h"
 #include "tests/testplatform.h"
 
-#include <QAccessible>
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -17,7 +16,6 @@
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextDocumentFragment>
 
 namespace {
 
@@ -31,70 +29,6 @@ QQuickItem *findItem(QQuickItem *root, const QString &name)
             return found;
     }
     return nullptr;
-}
-
-// The accessible item of `item`, unless it is left out of what assistive technology is told.
-QAccessibleInterface *accessible(const QQuickItem *item)
-{
-    const QList<QObject *> children = item->children();
-    for (const QObject *child : children) {
-        if (child->inherits("QQuickAccessibleAttached") && child->property("ignored").toBool())
-            return nullptr;
-    }
-    return QAccessible::queryAccessibleInterface(const_cast<QQuickItem *>(item));
-}
-
-// A text is read out when an accessible item that holds it says it: as its name, its description
-// or its text.
-bool isReadOut(const QQuickItem *text)
-{
-    const QString plain = QTextDocumentFragment::fromHtml(text->property("text").toString()).toPlainText();
-    const QString said = plain.simplified().left(40);
-    for (const QQuickItem *owner = text; owner; owner = owner->parentItem()) {
-        QAccessibleInterface *iface = accessible(owner);
-        QAccessibleTextInterface *textInterface = iface ? iface->textInterface() : nullptr;
-        if (iface && (iface->text(QAccessible::Name) + QLatin1Char(' ') + iface->text(QAccessible::Description) + QLatin1Char(' ')
-                      + (textInterface ? textInterface->text(0, textInterface->characterCount()) : QString()))
-                         .simplified().contains(said))
-            return true;
-    }
-    return false;
-}
-
-QStringList findFaults(const QQuickItem *root, bool drawn)
-{
-    QStringList found;
-    const QList<QQuickItem *> children = root->childItems();
-    for (const QQuickItem *child : children) {
-        const bool shown = drawn && child->isVisible() && !qFuzzyIsNull(child->opacity());
-        const QString name = child->objectName().isEmpty() ? QString::fromLatin1(child->metaObject()->className())
-                                                            : child->objectName();
-        if (QAccessibleInterface *own = accessible(child)) {
-            const QAccessible::State state = own->state();
-            if (own->text(QAccessible::Name).isEmpty())
-                found << name + QStringLiteral(" has no name");
-            if (state.invisible == shown)
-                found << name + (shown ? QStringLiteral(" is said hidden") : QStringLiteral(" is said shown"));
-            if (state.disabled == child->isEnabled())
-                found << name + (state.disabled ? QStringLiteral(" is said disabled") : QStringLiteral(" is said enabled"));
-        }
-        const bool clickable = child->inherits("QQuickMouseArea") && child->property("acceptedButtons").toInt() != 0;
-        if (shown && child->isEnabled() && (child->activeFocusOnTab() || clickable)) {
-            const QQuickItem *owner = child;
-            QAccessibleInterface *named = nullptr;
-            for (; owner && !named; owner = owner->parentItem()) {
-                QAccessibleInterface *candidate = accessible(owner);
-                if (candidate && candidate->role() != QAccessible::NoRole)
-                    named = candidate;
-            }
-            if (!named || named->text(QAccessible::Name).isEmpty())
-                found << name + QStringLiteral(" is not named");
-        }
-        if (shown && child->inherits("QQuickText") && !child->property("text").toString().isEmpty() && !isReadOut(child))
-            found << name + QStringLiteral(" is not read out");
-        found << findFaults(child, shown);
-    }
-    return found;
 }
 
 } // namespace
@@ -213,11 +147,6 @@ QString SceneDriver::focusedName() const
 {
     const QQuickItem *focused = m_window ? m_window->activeFocusItem() : nullptr;
     return focused ? focused->objectName() : QString();
-}
-
-QStringList SceneDriver::accessibilityFaults() const
-{
-    return findFaults(m_window->contentItem(), true);
 }
 
 bool SceneDriver::waitForPrograms(int msecs)

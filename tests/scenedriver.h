@@ -61,10 +61,6 @@ public:
     // The items that have the keyboard after each of `presses` Tabs.
     QStringList tabChain(int presses);
     QString focusedName() const;
-    // What assistive technology is told wrongly or not at all: shown controls that the keyboard
-    // or a click reaches with no named ancestor, shown texts that nothing accessible says, and
-    // accessible items with no name, or said hidden, shown, enabled or disabled unlike drawn.
-    QStringList accessibilityFaults() const;
 
     int quitRequests() const { return m_quitRequests; }
     // Waits until every program started so far has ended; false when one still runs after `msecs`.

@@ -1,10 +1,5 @@
-"""The front-end on the AT-SPI bus, as a screen reader meets it (tests/screenreader.sh).
-
-  listen   one line per event: its kind and detail, the source's role, name and description, and
-           for a text its attributes and the line at its caret
-  faults   a shown control without a name, an action offered twice; exits 1 when there are any
-  press    the first action of the control that has the keyboard, as a reader activates it
-"""
+"""The front-end on the AT-SPI bus as a screen reader meets it (tests/screenreader.sh): listen to its events,
+list its faults (a shown control without a name, an action offered twice), press the focused control."""
 import sys
 
 import pyatspi
@@ -41,8 +36,7 @@ def everything(accessible):
 
 def actions(accessible):
     try:
-        action = accessible.queryAction()
-        return [action.getName(i) for i in range(action.nActions)]
+        return [accessible.queryAction().getName(i) for i in range(accessible.queryAction().nActions)]
     except NotImplementedError:
         return []
 
@@ -55,12 +49,10 @@ if sys.argv[1] == "listen":
     sys.exit()
 shown = [item for app in pyatspi.Registry.getDesktop(0) if app and ours(app) for item in everything(app)]
 if sys.argv[1] == "press":
-    shown = [item for item in shown if item.getState().contains(pyatspi.STATE_FOCUSED)]
-    shown[0].queryAction().doAction(0)
+    next(item for item in shown if item.getState().contains(pyatspi.STATE_FOCUSED)).queryAction().doAction(0)
     sys.exit()
 faults = ["no name: " + said(item) for item in shown if not item.name and item.getState().contains(pyatspi.STATE_FOCUSABLE)
           and item.getState().contains(pyatspi.STATE_SHOWING)]
-faults += ["an action twice: %s %s" % (said(item), actions(item)) for item in shown
-           if len(set(actions(item))) != len(actions(item))]
-print("\n".join(faults or ["the front-end is not on the bus"] * (not shown)))
+faults += ["an action twice: %s %s" % (said(item), actions(item)) for item in shown if len(set(actions(item))) < len(actions(item))]
+print("\n".join(faults) if shown else "the front-end is not on the bus")
 sys.exit(1 if faults or not shown else 0)

@@ -1,18 +1,12 @@
 #!/usr/bin/env bash
-# Listens on the AT-SPI bus, as a screen reader does, to the front-end driven by the keyboard and a
-# reader's actions on a 1024x768 screen at 150%: the window opens centred inside the screen; the
-# licence reads line by line, in English, as it scrolls; Install is heard turning unavailable and
-# back; Return typed ahead while the installer runs and as its outcome appears restarts nothing;
-# the control that has the keyboard says the outcome of an install, of a failed one, and the notice.
-#
-#   tests/screenreader.sh FRONT-END     (its regfile and simmachine tools beside it)
-#
-# Exits 77 (skipped) when a tool it needs is not installed.
+# tests/screenreader.sh FRONT-END: what a screen reader hears on the AT-SPI bus as keys and a reader's
+# actions drive the front-end on a 1024x768 screen at 150% (the window centred, the licence a line at
+# a time, Install's state, type-ahead, the outcomes, the notice). Exits 77 when a tool is missing.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 binary=$1
-reader=("/usr/bin/python3" "$root/tests/screenreader.py")
+reader=(/usr/bin/python3 "$root/tests/screenreader.py")
 for tool in Xvfb xprop xdotool dbus-daemon /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" > /dev/null || { echo "screenreader: skipped: no $tool"; exit 77; }
 done
@@ -29,16 +23,11 @@ finish() {
     rm -rf "$work"
 }
 trap finish EXIT
-fail() {
-    echo "screenreader: FAILED: $*"
-    exit 1
-}
+fail() { echo "screenreader: FAILED: $*"; exit 1; }
 # within WHAT COMMAND...: COMMAND succeeds within 20 seconds, else WHAT is the failure.
 within() {
-    local what=$1
-    shift
-    for _ in $(seq 200); do "$@" 2> /dev/null && return; sleep 0.1; done
-    fail "$what"
+    for _ in $(seq 200); do eval "${*:2}" 2> /dev/null && return; sleep 0.1; done
+    fail "$1"
 }
 
 # Qt finds the accessibility bus on the root window, where the launcher writes it: the display must
@@ -50,13 +39,13 @@ export XDG_RUNTIME_DIR=$work
 export DBUS_SESSION_BUS_ADDRESS
 /usr/libexec/at-spi-bus-launcher --launch-immediately 2> /dev/null &
 pids+=("$bus" $!)
-within "no accessibility bus on the display" eval 'xprop -root AT_SPI_BUS | grep -q unix:' 
+within "no accessibility bus on the display" 'xprop -root AT_SPI_BUS | grep -q unix:'
 "${reader[@]}" listen > "$work/heard" 2>&1 &
 pids+=($!)
 within "no reader on the bus" grep -q listening "$work/heard"
 
-# run NAME EXIT-CODE ARGUMENTS...: the front-end on a machine of its own whose installers end with
-# EXIT-CODE, with the keyboard; what is heard from then on counts.
+# run NAME EXIT-CODE ARGUMENTS...: the front-end, with the keyboard, on a machine of its own whose
+# installers end with EXIT-CODE; what is heard from then on counts.
 run() {
     local dir=$work/$1 code=$2
     shift 2
@@ -69,32 +58,23 @@ run() {
         QT_FONT_DPI=144 "$("$dir/lib/simmachine" path "$dir" 'D:\Setup\Bin\ChipsetDriverInstaller')" "$@" > "$log" 2>&1 &
     app=$!
     pids+=("$app")
-    window=$(xdotool search --sync --name 'CHIPSET DRIVER INSTALLER' | head -n 1)
+    within "no window" 'window=$(xdotool search --name "CHIPSET DRIVER INSTALLER" | head -n 1); [ -n "$window" ]'
     xdotool windowfocus --sync "$window"
 }
-# heard PATTERN: something heard since the run started matches the extended regular expression.
-heard() {
-    tail -n "+$from" "$work/heard" | grep -qE -- "$1"
-}
-hear() {
-    within "never heard /$1/" heard "$1"
-}
-keys() {
-    xdotool key --delay 150 "$@"
-}
-# ended: the front-end quits, with no sanitizer report.
+# hear PATTERN: something heard since the run started matches the extended regular expression.
+heard() { tail -n "+$from" "$work/heard" | grep -qE -- "$1"; }
+hear() { within "never heard /$1/" heard "'$1'"; }
+keys() { xdotool key --delay 150 "$@"; }
+# ended: the front-end has quit, and without a sanitizer's report.
 ended() {
-    for _ in $(seq 100); do kill -0 "$app" 2> /dev/null && sleep 0.1; done
-    ! kill -0 "$app" 2> /dev/null || fail "the front-end did not quit"
+    within "the front-end did not quit" '! kill -0 $app'
     ! grep -qE 'ERROR: [A-Za-z]+Sanitizer|runtime error:' "$log" || fail "$(cat "$log")"
 }
 
 run install 0 /SETPCI /SETGPIO2
 hear '^focus: .* text \| License Agreement \|  \| language:en \| line=PLEASE READ THIS SOFTWARE'
 read -r x y w h < <(xdotool getwindowgeometry --shell "$window" | sed -n 's/^[XYWIDTHEG]*=//p' | xargs)
-for room in $((1024 - w - 2 * x)) $((768 - h - 2 * y)); do
-    [ "$room" = 0 ] || [ "$room" = 1 ] || fail "the window at $x,$y, $w x $h, is not centred inside the screen"
-done
+[[ $((1024 - w - 2 * x))$((768 - h - 2 * y)) =~ ^[01][01]$ ]] || fail "the window at $x,$y, $w x $h, is not centred"
 keys Next
 hear '^object:text-caret-moved [1-9][0-9]* \| text \| License Agreement .* line=[A-Za-z0-9]'
 keys End

@@ -90,7 +90,7 @@ faults=$("${reader[@]}" faults) || fail "$faults"
 keys Tab Tab Return
 hear '^focus: .* status bar \| Installing\.\. \|'
 until heard '^focus: .* push button \| Restart Now \| Successfully Installed'; do
-    kill -0 "$app" || fail "the front-end ended while the installer ran"
+    kill -0 "$app" || fail "the front-end ended and its outcome was never heard"
     keys Return
 done
 keys Return Return

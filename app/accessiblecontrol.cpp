@@ -128,18 +128,17 @@ public:
                      scene.size().toSize());
     }
 
+    // Lines lie closer together than they are high: the last one that starts above the point.
     int offsetAtPoint(const QPoint &point) const override
     {
+        int found = -1;
         for (const Part &part : parts()) {
             const QPointF local = part.text->mapFromGlobal(point);
             const QTextLayout &layout = layoutOf(part);
-            for (int i = 0; i < layout.lineCount(); ++i) {
-                const QTextLine line = layout.lineAt(i);
-                if (local.y() >= line.y() && local.y() < line.y() + line.height())
-                    return part.start + line.xToCursor(local.x());
-            }
+            for (int i = 0; i < layout.lineCount() && layout.lineAt(i).y() <= local.y(); ++i)
+                found = part.start + layout.lineAt(i).xToCursor(local.x());
         }
-        return -1;
+        return found;
     }
 
     QString attributes(int, int *startOffset, int *endOffset) const override

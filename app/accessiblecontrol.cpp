@@ -54,6 +54,19 @@ public:
         return state;
     }
 
+    // A label reads as text too, as a reader reads it a word or a line at a time.
+    using QAccessibleQuickItem::text;
+    QString text(int startOffset, int endOffset) const override
+    {
+        if (role() != QAccessible::StaticText)
+            return QAccessibleQuickItem::text(startOffset, endOffset);
+        return text(QAccessible::Name).mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override
+    {
+        return role() == QAccessible::StaticText ? text(QAccessible::Name).size() : QAccessibleQuickItem::characterCount();
+    }
+
     // Qt Quick lists an action both for the role and for its handler in the scene.
     QStringList actionNames() const override
     {
@@ -63,6 +76,14 @@ public:
         if (names.contains(toggleAction()))
             names.removeAll(pressAction());
         return names;
+    }
+
+protected:
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface && role() == QAccessible::StaticText)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleQuickItem::interface_cast(type);
     }
 };
 
@@ -84,7 +105,7 @@ public:
         });
     }
 
-    QString text(QAccessible::Text kind) const override { return QAccessibleQuickItem::text(kind); }
+    using AccessibleQuickControl::text;
     QString text(int startOffset, int endOffset) const override { return whole().mid(startOffset, endOffset - startOffset); }
     int characterCount() const override { return whole().size(); }
 

@@ -115,8 +115,13 @@ Rectangle {
         recFooters.focusClosingButtons()
     }
 
+    // Every way out ends here, with the exit code that tells whoever started the front-end how the run went.
+    function exitFrontEnd(bRestartNow) {
+        Qt.exit(qtInterface1.getFrontEndExitCode(bRestartNow))
+    }
+
     function restartNow() {
-        Qt.quit()
+        exitFrontEnd(true)
         qtInterface.restartSystem()
     }
 
@@ -127,7 +132,7 @@ Rectangle {
         bLeaving = true
         if (bExtractOnLeave)
             qtInterface.toExtractFiles()
-        Qt.quit()
+        exitFrontEnd(false)
     }
 
     // Where the pointer is, in the screen's pixels, for placing the tooltip.
@@ -183,7 +188,7 @@ Rectangle {
         onInstallClicked: recMainInstall.onInstallButtonClicked()
         onUninstallClicked: recMainInstall.onUninstallButtonClicked()
         onRestartClicked: recMainInstall.restartNow()
-        onQuitClicked: Qt.quit()
+        onQuitClicked: recMainInstall.exitFrontEnd(false)
         onLeaveClicked: recMainInstall.leave()
     }
 

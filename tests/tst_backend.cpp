@@ -1,3 +1,4 @@
+#include "app/installerbackends.h"
 #include "app/productionplatform.h"
 #include "backend/customsettings.h"
 #include "backend/installcommand.h"
@@ -172,7 +173,7 @@ private slots:
         TestMachine machine;
         machine.setArguments({"/U", code});
         machine.addRecorder(kMsiExec);
-        CustomSettings settings(machine.platform());
+        CustomSettings settings(machine.platform(), machine.commandLine(), machine.run);
         QVERIFY(settings.getCommandLineArguments());
         QCOMPARE(settings.toInvokeExeForUninstall(), started ? 1 : 0);
         if (started)
@@ -213,7 +214,7 @@ private slots:
         machine.setArguments(choice.nvme || choice.sata ? QStringList{"a", "b", choice.nvme ? "/SET_RAIDNVME" : "/SET_RAIDSATA"}
                                                         : QStringList());
         machine.addRecorder(kMsiExec);
-        CustomSettings settings(machine.platform());
+        CustomSettings settings(machine.platform(), machine.commandLine(), machine.run);
         settings.getDriverCheckboxStatus(choice.raidSelected);
         settings.getDriverCheckboxStatusForMavel(choice.mavelSelected);
         QCOMPARE(settings.toInvokeExeForInstall(), 1);
@@ -237,7 +238,7 @@ private slots:
         QFETCH(QStringList, received);
         TestMachine machine;
         machine.addRecorder(ProductPaths::setupProgramFromFrontEnd);
-        CustomSettings settings(machine.platform());
+        CustomSettings settings(machine.platform(), machine.commandLine(), machine.run);
         QVERIFY(!settings.toLaunchMSI());
         if (pci)
             settings.getDriverCheckboxStatusForPCI(true);
@@ -299,7 +300,7 @@ private slots:
         QVERIFY(QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::Permissions(extraMode)));
         if (!writable.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^not starting the extract-only run: .*: %1 can be changed by other users$").arg(QRegularExpression::escape(path))));
-        CustomSettings settings(machine.platform());
+        CustomSettings settings(machine.platform(), machine.commandLine(), machine.run);
         QCOMPARE(settings.toExtractFiles(), writable.isEmpty() ? 1 : 0);
         QTRY_COMPARE(machine.recordedRuns().size(), writable.isEmpty() ? 1 : 0);
     }
@@ -312,7 +313,7 @@ private slots:
             machine.systemInfo.architecture = QStringLiteral("arm64");
             machine.writeRegistry(QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\%1ZYM\\ZYM_Chipset_IODrivers]\r\n\"REBOOTSTATUS\"=\"YES\"")
                                       .arg(wow ? "WOW6432Node\\" : ""));
-            QCOMPARE(CustomSettings(machine.platform()).isRestartRequired(), wow);
+            QCOMPARE(CustomSettings(machine.platform(), machine.commandLine(), machine.run).isRestartRequired(), wow);
         }
     }
 
@@ -475,7 +476,7 @@ int main(int argc, char *argv[])
         QCoreApplication application(argc, argv);
         const ProductionPlatform platform;
         // Never destroyed, as in the application, so nothing ends the run.
-        (new CustomSettings(platform.seams().platform))->toExtractFiles();
+        (new InstallerBackends(platform.seams().platform))->settings()->toExtractFiles();
         return 0;
     }
     QGuiApplication application(argc, argv);

@@ -345,6 +345,7 @@ private slots:
         QTest::newRow("1641: already restarting") << 1641 << false << true << false
                                                   << "Successfully Installed. Windows is restarting." << false << false;
         QTest::newRow("1602 cancelled") << 1602 << false << true << false << "Installation cancelled" << false << true;
+        QTest::newRow("1223 cancelled") << 1223 << false << false << false << "Installation cancelled" << false << true;
         QTest::newRow("1602, removal") << 1602 << false << false << true << "Uninstallation cancelled" << false << true;
         QTest::newRow("1618 busy") << 1618 << false << false << false
                                    << "Another installation is in progress. Try again when it has finished." << false << true;

@@ -51,19 +51,20 @@ const Row kRows[] = {
 struct WayOutRow
 {
     InstallOutcome::WayOut way;
+    const char *name;
     int exitCode;
     const char *when;
 };
 
 // The other ways out, each with the Windows Installer code that a deployment tool reads right.
 const WayOutRow kWaysOut[] = {
-    {InstallOutcome::WayOut::LeftBeforeStarting, 1602,
+    {InstallOutcome::WayOut::LeftBeforeStarting, "left-before-starting", 1602,
      "left before starting an installation or removal (in install mode the extract-only run follows)"},
-    {InstallOutcome::WayOut::NothingOffered, 1633, "nothing to install offered: the system-update notice"},
-    {InstallOutcome::WayOut::NothingToRemove, 1605, "removal mode with nothing to remove"},
-    {InstallOutcome::WayOut::StartFailed, 1619, "the installer could not be started, and the user left without a start that worked"},
-    {InstallOutcome::WayOut::SecondCopy, 1618, "a second copy, which shows its message box and leaves"},
-    {InstallOutcome::WayOut::EndedOtherwise, 1603, "ended while an installer ran, or the window could not be shown"},
+    {InstallOutcome::WayOut::NothingOffered, "nothing-offered", 1633, "nothing to install offered: the system-update notice"},
+    {InstallOutcome::WayOut::NothingToRemove, "nothing-to-remove", 1605, "removal mode with nothing to remove"},
+    {InstallOutcome::WayOut::StartFailed, "start-failed", 1619, "the installer could not be started, and the user left without a start that worked"},
+    {InstallOutcome::WayOut::SecondCopy, "second-copy", 1618, "a second copy, which shows its message box and leaves"},
+    {InstallOutcome::WayOut::EndedOtherwise, "ended-otherwise", 1603, "ended while an installer ran, or the window could not be shown"},
 };
 
 const Row &findRow(int exitCode, bool crashed)
@@ -119,6 +120,15 @@ int InstallOutcome::exitCode(WayOut way)
     return kCrashCode;
 }
 
+int InstallOutcome::exitCode(const QString &wayName)
+{
+    for (const WayOutRow &row : kWaysOut) {
+        if (wayName == QLatin1String(row.name))
+            return row.exitCode;
+    }
+    return -1;
+}
+
 QStringList InstallOutcome::contractTable()
 {
     QStringList lines{QStringLiteral("| The run ended | The page shows | The front-end exits with |"),
@@ -148,6 +158,6 @@ QStringList InstallOutcome::contractTable()
         lines << QStringLiteral("| %1 | %2 | %3 |").arg(run, shown, exits);
     }
     for (const WayOutRow &row : kWaysOut)
-        lines << QStringLiteral("| %1 | | %2 |").arg(QString::fromLatin1(row.when)).arg(row.exitCode);
+        lines << QStringLiteral("| %1 (`%2`) | | %3 |").arg(QString::fromLatin1(row.when), QString::fromLatin1(row.name)).arg(row.exitCode);
     return lines;
 }

@@ -36,6 +36,8 @@ public:
         EndedOtherwise,     // the window could not be shown, or the front-end ended while the installer ran
     };
     static int exitCode(WayOut way);
+    // The same by the way's name for scripts ("second-copy", ...); -1 for a name that is none.
+    static int exitCode(const QString &wayName);
 
     // The whole table as the package contract gives it: a Markdown table, one line a row.
     static QStringList contractTable();

@@ -34,6 +34,8 @@ const char FrontEndOracle::usage[] =
     "                                          exit code on Close or Finish and on Restart Now; FILE's restart\n"
     "                                          flag counts for a successful install\n"
     "       regfile exit-codes                 the front-end's exit codes, as the package contract's table\n"
+    "       regfile exit-code WAY              the exit code of a way out without a run's end (WAY as\n"
+    "                                          exit-codes names it: second-copy, left-before-starting, ...)\n"
     "       regfile product-code TEXT          exit 0 when the front-end takes TEXT as a product code\n";
 
 namespace {
@@ -236,6 +238,13 @@ int FrontEndOracle::run(const QString &command, const QStringList &arguments)
         return productPaths();
     if (command == QLatin1String("exit-codes") && count == 0)
         return exitCodes();
+    if (command == QLatin1String("exit-code") && count == 1) {
+        const int code = InstallOutcome::exitCode(arguments.at(0));
+        if (code < 0)
+            return fail(QStringLiteral("no such way out: ") + arguments.at(0));
+        print(QString::number(code));
+        return Done;
+    }
     if (command == QLatin1String("show") && count == 1)
         return show(arguments.at(0));
     if (command == QLatin1String("product-code") && count == 1)

@@ -42,9 +42,9 @@ Rectangle {
     readonly property bool bMayLeave: !recContent.pollTimer.running // not while an installer's end is awaited
     property bool bLeaving: false // so that a repeated request to leave extracts nothing more
 
-    // Read once, while the scene is built. Counting a list hands the backend's one tick list to it,
-    // so the list this run offers is counted last; asking the removal test also keeps the product
-    // code. An install row the catalogue gives no version has no tile and never decides anything.
+    // Read once, while the scene is built. The backend keeps the ticks of the list this run offers,
+    // whichever list is counted. An install row the catalogue gives no version has no tile and
+    // never decides anything.
     function readDrivers() {
         var bRemoval = qtInterface1.getCommandLineArguments()
         var iRows = bRemoval ? qtInterface1.getNumberOfDrivers() : 0

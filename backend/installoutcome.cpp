@@ -20,6 +20,7 @@ struct Row
     const char *removalText;
     Restart restart;
     bool retry;
+    bool success;         // the installer did its work
     int closeCode;        // leaving by Close or Finish with no restart offered
     int restartCloseCode; // leaving by Close or Finish with a restart offered
     int restartNowCode;   // leaving by Restart Now
@@ -28,24 +29,24 @@ struct Row
 // Windows Installer's exit codes, as the setup program passes them on.
 const Row kRows[] = {
     {{0}, QT_TRANSLATE_NOOP("InstallOutcome", "Successfully Installed"),
-     QT_TRANSLATE_NOOP("InstallOutcome", "Successfully Uninstalled"), Restart::AsFlagged, false, 0, 3010, 1641},
+     QT_TRANSLATE_NOOP("InstallOutcome", "Successfully Uninstalled"), Restart::AsFlagged, false, true, 0, 3010, 1641},
     {{3010, 3011}, QT_TRANSLATE_NOOP("InstallOutcome", "Successfully Installed"),
-     QT_TRANSLATE_NOOP("InstallOutcome", "Successfully Uninstalled"), Restart::Always, false, 3010, 3010, 1641},
+     QT_TRANSLATE_NOOP("InstallOutcome", "Successfully Uninstalled"), Restart::Always, false, true, 3010, 3010, 1641},
     {{1641}, QT_TRANSLATE_NOOP("InstallOutcome", "Successfully Installed. Windows is restarting."),
      QT_TRANSLATE_NOOP("InstallOutcome", "Successfully Uninstalled. Windows is restarting."), Restart::Never, false,
-     1641, 1641, 1641},
+     true, 1641, 1641, 1641},
     {{1602, 1223}, QT_TRANSLATE_NOOP("InstallOutcome", "Installation cancelled"),
-     QT_TRANSLATE_NOOP("InstallOutcome", "Uninstallation cancelled"), Restart::Never, true, kOwnCode, kOwnCode, kOwnCode},
+     QT_TRANSLATE_NOOP("InstallOutcome", "Uninstallation cancelled"), Restart::Never, true, false, kOwnCode, kOwnCode, kOwnCode},
     {{1618}, QT_TRANSLATE_NOOP("InstallOutcome", "Another installation is in progress. Try again when it has finished."),
      QT_TRANSLATE_NOOP("InstallOutcome", "Another installation is in progress. Try again when it has finished."),
-     Restart::Never, true, kOwnCode, kOwnCode, kOwnCode},
+     Restart::Never, true, false, kOwnCode, kOwnCode, kOwnCode},
     // Failed, and a restart rolls it back: Restart Now is Windows Installer's "failed, restart begun".
     {{3017, 3018}, QT_TRANSLATE_NOOP("InstallOutcome", "Installation failed (error %1). A restart is required."),
      QT_TRANSLATE_NOOP("InstallOutcome", "Uninstallation failed (error %1). A restart is required."), Restart::Always,
-     false, kOwnCode, kOwnCode, 3018},
+     false, false, kOwnCode, kOwnCode, 3018},
     {{}, QT_TRANSLATE_NOOP("InstallOutcome", "Installation failed (error %1)"),
-     QT_TRANSLATE_NOOP("InstallOutcome", "Uninstallation failed (error %1)"), Restart::Never, false, kOwnCode, kOwnCode,
-     kOwnCode},
+     QT_TRANSLATE_NOOP("InstallOutcome", "Uninstallation failed (error %1)"), Restart::Never, false, false, kOwnCode,
+     kOwnCode, kOwnCode},
 };
 
 struct WayOutRow
@@ -102,8 +103,7 @@ InstallOutcome InstallOutcome::classify(int exitCode, bool crashed, bool restart
     outcome.restartOffered = row.restart == Restart::Always
         || (row.restart == Restart::AsFlagged && restartFlagged && !removal);
     outcome.retryOffered = row.retry;
-    // Only where the installer did its work does the front-end not pass on a code of the installer's own.
-    outcome.succeeded = row.closeCode != kOwnCode;
+    outcome.succeeded = row.success;
     const int own = crashed ? kCrashCode : exitCode;
     const auto code = [own](int fromRow) { return fromRow == kOwnCode ? own : fromRow; };
     outcome.closeExitCode = code(outcome.restartOffered ? row.restartCloseCode : row.closeCode);

@@ -28,7 +28,7 @@ const char FrontEndOracle::usage[] =
     "       regfile product-paths              the product's fixed Windows paths, NAME<tab>PATH a line\n"
     "       regfile outcome CODE install|removal [FILE]\n"
     "                                          how the page ends a run with the exit code CODE, one line:\n"
-    "                                          done|restart|retry<tab>succeeded|failed<tab>EXIT<tab>EXIT-RESTART:\n"
+    "                                          done|restart|retry<tab>success|failure<tab>EXIT<tab>EXIT-RESTART:\n"
     "                                          the page's end (restart: Restart Now offered; retry: the tiles\n"
     "                                          again), whether the installer did its work, and the front-end's\n"
     "                                          exit code on Close or Finish and on Restart Now; FILE's restart\n"
@@ -106,7 +106,7 @@ int outcome(const QString &code, const QString &kind, const QString &filePath)
     const InstallOutcome end = InstallOutcome::classify(exitCode, false, flagged, kind == QLatin1String("removal"));
     print(QStringLiteral("%1\t%2\t%3\t%4")
               .arg(end.retryOffered ? QStringLiteral("retry") : end.restartOffered ? QStringLiteral("restart") : QStringLiteral("done"),
-                   end.succeeded ? QStringLiteral("succeeded") : QStringLiteral("failed"))
+                   end.succeeded ? QStringLiteral("success") : QStringLiteral("failure"))
               .arg(end.closeExitCode)
               .arg(end.restartNowExitCode));
     return Done;

@@ -53,11 +53,6 @@ QStringList CommandLine::switches() const
     return switchesOf(Kind::Tile, Kind::Unknown);
 }
 
-QStringList CommandLine::unknownSwitches() const
-{
-    return switchesOf(Kind::Unknown, Kind::Unknown);
-}
-
 bool CommandLine::mentions(const QString &text) const
 {
     for (const QString &argument : m_all) {

@@ -40,7 +40,6 @@ public:
     bool raidSata() const { return m_raidSata; }
     // The install list: tiles and unknown switches, in command-line order.
     QStringList switches() const;
-    QStringList unknownSwitches() const;
     // Every argument after the executable, as taken.
     const QVector<Argument> &arguments() const { return m_arguments; }
     // Whether any entry, the executable's path included, contains `text`, ignoring case.

@@ -149,10 +149,10 @@ QStringList InstallOutcome::contractTable()
         const QStringList own = codes.size() > 1 ? codes : QStringList();
         QString exits = codeText(row.closeCode, own);
         if (row.restart == Restart::AsFlagged)
-            exits += QStringLiteral("; with Restart Now offered: %1 on Close, %2 on Restart Now")
+            exits += QStringLiteral("; with Restart Now offered: %1 on Close or Finish, %2 on Restart Now")
                          .arg(codeText(row.restartCloseCode, own), codeText(row.restartNowCode, own));
         else if (row.restart == Restart::Always)
-            exits = QStringLiteral("%1 on Close, %2 on Restart Now").arg(codeText(row.restartCloseCode, own), codeText(row.restartNowCode, own));
+            exits = QStringLiteral("%1 on Close or Finish, %2 on Restart Now").arg(codeText(row.restartCloseCode, own), codeText(row.restartNowCode, own));
         if (codes.isEmpty())
             exits += QStringLiteral("; %1 after a crash").arg(kCrashCode);
         lines << QStringLiteral("| %1 | %2 | %3 |").arg(run, shown, exits);

@@ -5,10 +5,27 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
+
 RunLog *s_current = nullptr;
+
+// The first link on the way to `folder`, if any. The front-end runs elevated and the folder comes
+// from the user's environment: through a link (a junction above all) the write could land on a
+// file the user may not change.
+QString linkOnTheWay(const QString &folder)
+{
+    for (QString path = QDir::cleanPath(QDir(folder).absolutePath());; path = QFileInfo(path).absolutePath()) {
+        const QFileInfo at(path);
+        if (at.isSymbolicLink() || at.isJunction())
+            return path;
+        if (QDir(path).isRoot())
+            return QString();
+    }
 }
+
+} // namespace
 
 RunLog::RunLog(const Environment &environment)
 {
@@ -26,9 +43,11 @@ void RunLog::open()
     if (m_path.isEmpty() || m_file.isOpen())
         return;
     m_file.setFileName(QDir::fromNativeSeparators(m_path));
+    const QString link = linkOnTheWay(QFileInfo(m_file.fileName()).absolutePath());
     // Replaced, not appended to: one run's log.
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        qWarning().noquote() << "no log of this run:" << m_path << m_file.errorString();
+    if (!link.isEmpty() || !m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        qWarning().noquote() << "no log of this run:" << m_path
+                             << (link.isEmpty() ? m_file.errorString() : QDir::toNativeSeparators(link) + QStringLiteral(" is a link"));
         m_path.clear();
         m_kept.clear();
         return;

@@ -135,7 +135,7 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
         showSecondCopyMessage();
     }
 
-    qCInfo(lcProcess) << "exit code" << exitCode;
+    qCInfo(lcProcess) << "the front-end's exit code:" << exitCode;
     engine.reset();
     application.reset();
     return exitCode;

@@ -54,6 +54,7 @@ machine() {
     wine reg delete 'HKLM\SOFTWARE\WOW6432Node\ZYM' /f >/dev/null 2>&1 || true
     wine reg import "$(winepath -w "$work/zym.reg")" 2>/dev/null
     rm -f "$c/standin-record.txt"
+    find "$c/users" -name ZYM_Chipset_Frontend.log -delete 2>/dev/null || true
     wineserver -w # the server saves the registry as it ends
 }
 window() { xdotool search 2>/dev/null --onlyvisible --name "^$1\$" | head -n 1 | grep .; }

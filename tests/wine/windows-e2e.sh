@@ -135,7 +135,7 @@ expect "features left" "Drivers,raid,GPIO2,SMBUS" "$(value ZYM_Chipset_IODrivers
 keys "$win" Return # Finish
 until_ok 30 ended || fail "Finish did not end the front-end"
 exited "removal, Finish" "$("$regfile" outcome 0 removal | cut -f3)"
-logged "exit code $("$regfile" outcome 0 removal | cut -f3)"
+logged "the front-end's exit code: $("$regfile" outcome 0 removal | cut -f3)"
 
 echo "the Windows 10 versions, and a second copy"
 start "CHIPSET DRIVER INSTALLER" /SETZYM_RAID /SETRAIDMAVEL /SETPCI /SETGPIO2 /SETSMBUS /SETCIR

@@ -58,7 +58,7 @@ run() {
         QT_FONT_DPI=144 "$("$dir/lib/simmachine" path "$dir" 'D:\Setup\Bin\ChipsetDriverInstaller')" "$@" > "$log" 2>&1 &
     app=$!
     pids+=("$app")
-    within "no window" 'window=$(xdotool search --name "CHIPSET DRIVER INSTALLER" | head -n 1); [ -n "$window" ]'
+    within "no window" 'window=$(xdotool search --onlyvisible --name "CHIPSET DRIVER INSTALLER" | head -n 1); [ -n "$window" ]'
     xdotool windowfocus --sync "$window"
 }
 # hear PATTERN: something heard since the run started matches the extended regular expression.

@@ -2,7 +2,7 @@
 #include "app/productionplatform.h"
 
 #if defined(Q_OS_WIN)
-#include "platform/windows/win32loadpolicy.h"
+#include "platform/windows/win32/win32loadpolicy.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -8,8 +8,8 @@
 
 #if defined(Q_OS_WIN)
 #include "platform/qt/qprocesslauncher.h"
-#include "platform/windows/win32mutex.h"
-#include "platform/windows/win32shutdown.h"
+#include "platform/windows/win32/win32mutex.h"
+#include "platform/windows/win32/win32shutdown.h"
 #include "platform/windows/winprogramresolver.h"
 #include "platform/windows/winprogramtrust.h"
 #include "platform/windows/winregistry.h"

@@ -34,15 +34,15 @@ set(PLATFORM_QT_SOURCES
     platform/qt/applicationarguments.cpp
 )
 
-# The real Windows: the Win32 calls, free of Qt (also cross-compiled alone for
-# the tests under Wine), and the adapters that give them Qt types.
+# The real Windows: the Win32 calls, free of Qt, in win32/ (also cross-compiled
+# alone for the tests under Wine), and beside them the adapters that give them Qt types.
 set(PLATFORM_WIN32_SOURCES
-    platform/windows/win32loadpolicy.cpp
-    platform/windows/win32mutex.cpp
-    platform/windows/win32programtrust.cpp
-    platform/windows/win32registry.cpp
-    platform/windows/win32shutdown.cpp
-    platform/windows/win32systemfolder.cpp
+    platform/windows/win32/win32loadpolicy.cpp
+    platform/windows/win32/win32mutex.cpp
+    platform/windows/win32/win32programtrust.cpp
+    platform/windows/win32/win32registry.cpp
+    platform/windows/win32/win32shutdown.cpp
+    platform/windows/win32/win32systemfolder.cpp
 )
 set(PLATFORM_WINDOWS_SOURCES
     ${PLATFORM_WIN32_SOURCES}

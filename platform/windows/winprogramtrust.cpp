@@ -1,6 +1,6 @@
 #include "platform/windows/winprogramtrust.h"
 
-#include "platform/windows/win32programtrust.h"
+#include "platform/windows/win32/win32programtrust.h"
 
 QString WinProgramTrust::refusal(const QString &program) const
 {

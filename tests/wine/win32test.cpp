@@ -1,12 +1,12 @@
-// The Win32 layer of platform/windows against a real Windows API (Wine's): the
+// The Win32 layer of platform/windows/win32 against a real Windows API (Wine's): the
 // registry reads, whose every answer in the exported tree goes to the file
 // named on the command line for tst_regexportcompare to hold the registry-file
 // reader to; the tool paths, the instance mutex and the shutdown privilege.
-#include "platform/windows/win32mutex.h"
-#include "platform/windows/win32programtrust.h"
-#include "platform/windows/win32registry.h"
-#include "platform/windows/win32shutdown.h"
-#include "platform/windows/win32systemfolder.h"
+#include "platform/windows/win32/win32mutex.h"
+#include "platform/windows/win32/win32programtrust.h"
+#include "platform/windows/win32/win32registry.h"
+#include "platform/windows/win32/win32shutdown.h"
+#include "platform/windows/win32/win32systemfolder.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "platform/windows/win32programtrust.h"
+#include "platform/windows/win32/win32programtrust.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

@@ -1,4 +1,4 @@
-#include "platform/windows/win32loadpolicy.h"
+#include "platform/windows/win32/win32loadpolicy.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

@@ -1,4 +1,4 @@
-#include "platform/windows/win32registry.h"
+#include "platform/windows/win32/win32registry.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

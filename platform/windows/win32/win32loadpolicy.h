@@ -7,9 +7,12 @@
 class Win32LoadPolicy
 {
 public:
-    // Restricts the DLL search of this process to its own and the system folder and removes
-    // the environment variables through which Qt would load plugins, QML or compiled QML from
-    // elsewhere (an elevated process inherits the user's environment). Answers the folder of
-    // the executable, empty if Windows could not say.
+    // Restricts the DLL search of this process to its own and the system folder, and removes
+    // every variable through which Qt or its QML engine would take orders (plugin and QML
+    // folders, a platform, a renderer, an OpenGL library, file access from QML, ...): all whose
+    // names begin with one of Qt's prefixes, none kept, since an elevated process inherits the
+    // user's environment. Compiled QML comes from the executable: the cache under the user's
+    // profile is switched off. Answers the folder of the executable, empty if Windows could not
+    // say.
     static std::wstring restrict();
 };

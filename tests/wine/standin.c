@@ -33,8 +33,18 @@ int wmain(void)
     wchar_t self[MAX_PATH], features[1024] = L"", kept[1024] = L"";
     const wchar_t *line = GetCommandLineW();
     GetModuleFileNameW(NULL, self, MAX_PATH);
+    /* UTF-8 whatever the code page: a package folder may have any name. */
+    static char recorded[4 * (MAX_PATH + 32768)];
+    int length = WideCharToMultiByte(CP_UTF8, 0, self, -1, recorded, sizeof recorded, NULL, NULL);
+    if (length > 0) {
+        recorded[length - 1] = '|';
+        length += WideCharToMultiByte(CP_UTF8, 0, line, -1, recorded + length, (int)sizeof recorded - length, NULL, NULL);
+    }
     FILE *record = _wfopen(L"C:\\standin-record.txt", L"ab");
-    fprintf(record, "%ls|%ls\n", self, line);
+    if (length > 1) {
+        recorded[length - 1] = '\n';
+        fwrite(recorded, 1, (size_t)length, record);
+    }
     fclose(record);
 
     DWORD size = sizeof features;

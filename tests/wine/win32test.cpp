@@ -253,18 +253,6 @@ void checkProgramTrust()
     const HANDLE writer = CreateFileW(program, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     check(writer != INVALID_HANDLE_VALUE, "program trust: the program is let go with its hold");
     CloseHandle(writer);
-    // A folder on the way that is a link to another.
-    wchar_t temp[MAX_PATH];
-    const std::wstring link = std::wstring(temp, GetTempPathW(MAX_PATH, temp)) + L"zym-link";
-    RemoveDirectoryW(link.c_str());
-    if (CreateSymbolicLinkW(link.c_str(), L"C:\\windows\\system32", SYMBOLIC_LINK_FLAG_DIRECTORY)) {
-        Win32ProgramTrust::Hold hold;
-        check(Win32ProgramTrust::refusal(link + L"\\msiexec.exe", &hold).find(L"zym-link is a link") != std::wstring::npos,
-              "program trust: a linked folder on the way");
-        RemoveDirectoryW(link.c_str());
-    } else {
-        std::printf("program trust: no symbolic link made here (error %lu), left unchecked\n", GetLastError());
-    }
 }
 
 constexpr int SecondCopy = 3; // the exit code of a probe that found the mutex taken

@@ -65,11 +65,11 @@ bool denial(unsigned char type)
 }
 
 // The program itself shares reading only: nobody writes, replaces or deletes it while held. Its
-// folders may be written, but not renamed or deleted. The handle is the item itself, not where a
-// link would lead.
+// folders may be written, but not renamed or deleted. Sharing binds only handles that may read the
+// data. The handle is the item itself, not where a link would lead.
 HANDLE openItem(const std::wstring &item, bool program)
 {
-    return CreateFileW(item.c_str(), READ_CONTROL | FILE_READ_ATTRIBUTES,
+    return CreateFileW(item.c_str(), READ_CONTROL | FILE_READ_ATTRIBUTES | FILE_READ_DATA,
                        program ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
 }
@@ -123,7 +123,9 @@ std::wstring Win32ProgramTrust::refusal(const std::wstring &path, Hold *hold)
         BY_HANDLE_FILE_INFORMATION information;
         if (!GetFileInformationByHandle(handle, &information))
             return L"the attributes of " + items[i] + L" cannot be read";
-        if (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        // Wine tells a link by its name only.
+        const DWORD named = GetFileAttributesW(items[i].c_str());
+        if ((information.dwFileAttributes | (named == INVALID_FILE_ATTRIBUTES ? 0 : named)) & FILE_ATTRIBUTE_REPARSE_POINT)
             return items[i] + L" is a link to somewhere else (a junction, symbolic link or mount point)";
     }
     for (std::size_t i = 0; i < items.size(); ++i) {

@@ -101,7 +101,7 @@ until_ok 60 restart_flagged || fail "the setup program never ended"
 until_ok 20 settled || fail "never settled after installing"
 shot windows-wine-install
 expect "setup program's command line" \
-    'C:\Setup\Packages\ZYM_Chipset_Drivers.exe|C:\Setup\Bin\..\Packages\ZYM_Chipset_Drivers.exe  /S "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETPCI=YES SETGPIO2=YES SETSMBUS=YES SETCIR=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS,CIR /qr" /clone_wait' \
+    'C:\Setup\Packages\ZYM_Chipset_Drivers.exe|C:\Setup\Packages|C:\Setup\Bin\..\Packages\ZYM_Chipset_Drivers.exe  /S "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETPCI=YES SETGPIO2=YES SETSMBUS=YES SETCIR=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS,CIR /qr" /clone_wait' \
     "$(records)"
 expect "deployed features" "Drivers,raid,ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS,CIR" "$(value ZYM_Chipset_Drivers DeployedFeatures)"
 # Restart Now has the focus. Wine's ExitWindowsEx ends every program of the session, this one too.
@@ -116,7 +116,7 @@ until_ok 60 recorded || fail "MsiExec was never started"
 until_ok 20 settled || fail "never settled after removing"
 shot windows-wine-removal
 expect "MsiExec's command line" \
-    "C:\\windows\\system32\\msiexec.exe|C:\\windows\\system32\\MsiExec.exe  /i $demo_product_code REMOVE=ZYM_RAID,RAIDMAVEL,PCI /qn" \
+    "C:\\windows\\system32\\msiexec.exe|C:\\windows\\system32|C:\\windows\\system32\\MsiExec.exe  /i $demo_product_code REMOVE=ZYM_RAID,RAIDMAVEL,PCI /qn" \
     "$(records)"
 expect "features left" "Drivers,raid,GPIO2,SMBUS" "$(value ZYM_Chipset_IODrivers DeployedFeatures)"
 keys "$win" Return # Finish
@@ -169,17 +169,19 @@ cp "$work/standin.exe" "$package/Packages/ZYM_Chipset_Drivers.exe"
 machine win10 96
 scale=100
 export QT_PLUGIN_PATH='C:\planted' QT_QPA_PLATFORM_PLUGIN_PATH='C:\planted'
+opened=0
 exe='C:\Zählwerk 安装\Bin\ChipsetDriverInstaller.exe' start "CHIPSET DRIVER INSTALLER" \
-    -platformpluginpath 'C:\planted' /SETPCI -platformpluginpath 'C:\planted'
+    -platformpluginpath 'C:\planted' /SETPCI -platformpluginpath 'C:\planted' && opened=1
 unset QT_PLUGIN_PATH QT_QPA_PLATFORM_PLUGIN_PATH
 [ ! -e "$c/planted-marker.txt" ] || fail "the planted plugin was loaded"
+[ "$opened" = 1 ] || { echo "windows-e2e: $failures failure(s)"; exit 1; }
 shot windows-wine-planted
 click 33 375 # the agree bar
 until_ok 20 settled || fail "never settled after agreeing"
 click 325 375 # Install
 until_ok 60 recorded || fail "the setup program was never started from the non-ASCII folder"
 expect "setup program from a non-ASCII folder" \
-    'C:\Zählwerk 安装\Packages\ZYM_Chipset_Drivers.exe|"C:\Zählwerk 安装\Bin\..\Packages\ZYM_Chipset_Drivers.exe"  /S "/vQTLAUNCH=1 SETPCI=YES ADDLOCAL=PCI /qr" /clone_wait' \
+    'C:\Zählwerk 安装\Packages\ZYM_Chipset_Drivers.exe|C:\Zählwerk 安装\Packages|"C:\Zählwerk 安装\Bin\..\Packages\ZYM_Chipset_Drivers.exe"  /S "/vQTLAUNCH=1 SETPCI=YES ADDLOCAL=PCI /qr" /clone_wait' \
     "$(records)"
 until_ok 20 settled || fail "never settled after installing"
 # The log bar, five Tabs on from Restart Now: handed to the desktop's shell, whose ShellExecute

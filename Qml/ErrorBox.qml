@@ -69,7 +69,8 @@ Window {
         anchors.bottom: parent.bottom
         anchors.margins: 12
         width: Math.max(implicitWidth, 88)
-        text: qsTr("OK")
+        // Qt's own word for it, from its translations.
+        text: qsTranslate("QPlatformTheme", "OK")
         focus: true
         onClicked: winErrorBox.close()
         Keys.onReturnPressed: clicked()

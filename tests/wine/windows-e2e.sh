@@ -168,11 +168,12 @@ cp -r "$c/Setup/Bin" "$package/Bin"
 cp "$work/standin.exe" "$package/Packages/ZYM_Chipset_Drivers.exe"
 machine win10 96
 scale=100
-export QT_PLUGIN_PATH='C:\planted' QT_QPA_PLATFORM_PLUGIN_PATH='C:\planted'
+# Wine keeps the Unix side's QT_ variables from Windows programs and hands them WINEQT_ ones instead.
+export WINEQT_PLUGIN_PATH='C:\planted' WINEQT_QPA_PLATFORM_PLUGIN_PATH='C:\planted'
 opened=0
 exe='C:\Zählwerk 安装\Bin\ChipsetDriverInstaller.exe' start "CHIPSET DRIVER INSTALLER" \
     -platformpluginpath 'C:\planted' /SETPCI -platformpluginpath 'C:\planted' && opened=1
-unset QT_PLUGIN_PATH QT_QPA_PLATFORM_PLUGIN_PATH
+unset WINEQT_PLUGIN_PATH WINEQT_QPA_PLATFORM_PLUGIN_PATH
 [ ! -e "$c/planted-marker.txt" ] || fail "the planted plugin was loaded"
 [ "$opened" = 1 ] || { echo "windows-e2e: $failures failure(s)"; exit 1; }
 shot windows-wine-planted

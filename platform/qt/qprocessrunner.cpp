@@ -1,5 +1,6 @@
 #include "platform/qt/qprocessrunner.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #if defined(Q_OS_WIN)
@@ -71,6 +72,18 @@ QProcess::ExitStatus QProcessRunner::exitStatus() const
 QProcess::ProcessError QProcessRunner::error() const
 {
     return m_process.error();
+}
+
+QString QProcessRunner::program() const
+{
+    return QDir::toNativeSeparators(m_process.program());
+}
+
+QString QProcessRunner::workingDirectory() const
+{
+    // Without one of its own, a program starts in the front-end's current folder.
+    const QString folder = m_process.workingDirectory();
+    return QDir::toNativeSeparators(folder.isEmpty() ? QDir::currentPath() : folder);
 }
 
 void QProcessRunner::setEnvironment(const QProcessEnvironment &environment)

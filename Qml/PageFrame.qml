@@ -41,6 +41,7 @@ Rectangle {
     signal sectionChosen(int iSection)
     signal tileToggled(int index, bool state)
     signal logRequested()
+    signal linkRequested(string strUrl)
     signal polled()
 
     // The number of the section whose page is `strPage`.
@@ -67,8 +68,10 @@ Rectangle {
         readonly property string strNothingToRemove: qsTr("No uninstallable drivers found")
 
         signal tileToggled(int index, bool state)
+        signal linkRequested(string strUrl)
 
         onTileToggled: recContent.tileToggled(index, state)
+        onLinkRequested: recContent.linkRequested(strUrl)
     }
 
     BackgroundImages {

@@ -177,13 +177,6 @@
         </message>
     </context>
     <context>
-        <name>QPlatformTheme</name>
-        <message>
-            <source>OK</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
         <name>RemovalFooter</name>
         <message>
             <source>Uninstall</source>

@@ -472,6 +472,9 @@ private slots:
             const bool retry = exitCode != 0;
             QCOMPARE(scene.isShown("recInstallButton"), retry);
             QCOMPARE(scene.value("recInstallButton", "enabled").toBool(), retry);
+            // The keyboard is back on Install, so Tab reaches the title bar's Close as before.
+            if (retry)
+                QCOMPARE(scene.focusedName(), QStringLiteral("recInstallButton"));
             QTRY_COMPARE(scene.isShown("recViewLog"), !retry);
             if (retry)
                 STEP(tilesInReach(scene, arguments.size()));
@@ -529,8 +532,7 @@ private slots:
         logo->forceActiveFocus();
         settle("#ffffff");
         QCOMPARE(brightness(), hovered);
-        QVERIFY2(hovered > 2 * strip.width() * strip.height(), qPrintable(QString::number(hovered)));
-        QVERIFY2(qAbs(rest / double(hovered) - 0.25) < 0.02, qPrintable(QStringLiteral("%1 of %2").arg(rest).arg(hovered)));
+        QVERIFY2(rest > 0 && 2 * rest < hovered, qPrintable(QStringLiteral("%1 of %2").arg(rest).arg(hovered)));
 
         logo->setProperty("quickAnimationDuration", 1000);
         away->forceActiveFocus();

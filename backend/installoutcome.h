@@ -12,6 +12,8 @@ public:
     // The run changed nothing (cancelled, or another installation was busy):
     // the user may change the choice and start again.
     bool retryOffered = false;
+    // The installer did its work (perhaps with a restart to come).
+    bool succeeded = false;
 
     // `restartFlagged` is the package's own restart flag, which the package
     // writes when it installs: it counts for a plain successful install only,

@@ -21,6 +21,7 @@
 #include <QtEndian>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -39,11 +40,12 @@ const char Usage[] =
     "                                          unknown<tab>SWITCH (no tile; rides along with a shown choice),\n"
     "                                          marker<tab>MARKER, dropped<tab>TOKEN<tab>WHY, or for \"/U CODE\"\n"
     "                                          removal<tab>CODE<tab>valid|invalid\n"
-    "       regfile product-paths              the product's fixed Windows paths, NAME<tab>PATH a line\n"
+    "       regfile product-paths              the product's fixed Windows paths and registry keys, NAME<tab>PATH\n"
+    "                                          a line (a key's 64-bit view: NAME-native)\n"
     "       regfile outcome CODE install|removal [FILE]\n"
     "                                          how the page ends a run with the exit code CODE: done,\n"
-    "                                          restart (offered) or retry; FILE's restart flag counts\n"
-    "                                          for a successful install\n"
+    "                                          restart (offered) or retry, a tab, then success or failure;\n"
+    "                                          FILE's restart flag counts for a successful install\n"
     "       regfile product-code TEXT          exit 0 when the front-end takes TEXT as a product code\n"
     "KEY is a path such as HKEY_LOCAL_MACHINE\\SOFTWARE\\ZYM (or HKLM\\...); NAME \"\" is the\n"
     "default value. Exit status: 0 done, 1 key or value missing, 2 bad arguments or file.\n";
@@ -166,7 +168,8 @@ int outcome(const QString &code, const QString &kind, const QString &filePath)
         flagged = PackageRegistry(&registry, &systemInfo).isRestartRequired();
     }
     const InstallOutcome end = InstallOutcome::classify(exitCode, false, flagged, kind == QLatin1String("removal"));
-    print(end.retryOffered ? QStringLiteral("retry") : end.restartOffered ? QStringLiteral("restart") : QStringLiteral("done"));
+    print((end.retryOffered ? QStringLiteral("retry") : end.restartOffered ? QStringLiteral("restart") : QStringLiteral("done"))
+          + (end.succeeded ? QStringLiteral("\tsuccess") : QStringLiteral("\tfailure")));
     return Done;
 }
 
@@ -262,12 +265,29 @@ int rows(const QStringList &arguments)
     return Done;
 }
 
+// A host of the given architecture, to name the package's keys in the view it reads.
+struct Host final : SystemInfo
+{
+    explicit Host(const char *architecture) : m_architecture(QString::fromLatin1(architecture)) {}
+    QString productVersion() const override { return QStringLiteral("10"); }
+    QString cpuArchitecture() const override { return m_architecture; }
+    QString m_architecture;
+};
+
 int productPaths()
 {
     print(QStringLiteral("extract-only-program\t") + ProductPaths::extractOnlyProgram);
     print(QStringLiteral("setup-program-from-front-end\t") + ProductPaths::setupProgramFromFrontEnd);
     print(QStringLiteral("msiexec\t") + ProductPaths::msiExec);
     print(QStringLiteral("installation-log\t") + ProductPaths::installationLog);
+    // The package writes its keys in both views; a 64-bit host reads the 32-bit one (WOW6432Node).
+    print(QStringLiteral("maker-key\t") + PackageRegistry::makerKeyPath.chopped(1));
+    for (const auto &[suffix, architecture] : {std::pair{"", "x86_64"}, std::pair{"-native", "arm64"}}) {
+        const Host host(architecture);
+        const PackageRegistry package(nullptr, &host);
+        print(QStringLiteral("package-key%1\t").arg(QLatin1String(suffix)) + package.packageKey());
+        print(QStringLiteral("io-driver-key%1\t").arg(QLatin1String(suffix)) + package.ioDriverKey());
+    }
     return Done;
 }
 

@@ -63,17 +63,12 @@ start() {
     app=$!
     until_ok 60 window "$1" >/dev/null || fail "no window $1"
     win=$(window "$1")
-    until_ok 20 settled
+    settle 20 frame
 }
 # click X Y: at that point of the window $win, in its own pixels at 100%.
 click() { xdotool mousemove --window "$win" "$(($1 * scale / 100))" "$(($2 * scale / 100))" click 1 2>/dev/null; }
 keys() { xdotool key --window "$@" 2>/dev/null; } # WINDOW KEY...
-frame() { import -window "$win" rgb:- 2>/dev/null | md5sum; }
-# Settled: three equal frames in a row (the busy indicator keeps moving).
-settled() {
-    local a b c
-    a=$(frame) && sleep 0.2 && b=$(frame) && sleep 0.2 && c=$(frame) && [ "$a" = "$b" ] && [ "$b" = "$c" ]
-}
+frame() { import -window "$win" rgb:- 2>/dev/null; } # for lib.sh's settle
 shot() { import -window root "$work/$1.png"; }
 tiles() { import -window "$win" -crop "650x50+0+78" rgb:- | md5sum; }
 records() { [ -f "$c/standin-record.txt" ] && tr -d '\r' <"$c/standin-record.txt" || true; }
@@ -91,12 +86,12 @@ machine win7 96
 scale=100
 start "CHIPSET DRIVER INSTALLER" /SETZYM_RAID /SETRAIDMAVEL /SETPCI /SETGPIO2 /SETSMBUS /SETCIR
 click 33 375 # the agree bar
-until_ok 20 settled
+settle 20 frame
 tiles7=$(tiles)
 shot windows-wine-tiles-win7
 click 325 375 # Install
 until_ok 60 restart_flagged || fail "the setup program never ended"
-until_ok 20 settled
+settle 20 frame
 shot windows-wine-install
 expect "setup program's command line" \
     'C:\Setup\Packages\ZYM_Chipset_Drivers.exe|C:\Setup\Bin\..\Packages\ZYM_Chipset_Drivers.exe  /S "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETPCI=YES SETGPIO2=YES SETSMBUS=YES SETCIR=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS,CIR /qr" /clone_wait' \
@@ -111,7 +106,7 @@ machine win10 96
 start "CHIPSET DRIVER INSTALLER" /U "$demo_product_code"
 keys "$win" shift+Tab space Tab Return # untick the last tile, remove
 until_ok 60 recorded || fail "MsiExec was never started"
-until_ok 20 settled
+settle 20 frame
 shot windows-wine-removal
 expect "MsiExec's command line" \
     "C:\\windows\\system32\\msiexec.exe|C:\\windows\\system32\\MsiExec.exe  /i $demo_product_code REMOVE=ZYM_RAID,RAIDMAVEL,PCI /qn" \
@@ -123,7 +118,7 @@ until_ok 30 ended || fail "Finish did not end the front-end"
 echo "the Windows 10 versions, and a second copy"
 start "CHIPSET DRIVER INSTALLER" /SETZYM_RAID /SETRAIDMAVEL /SETPCI /SETGPIO2 /SETSMBUS /SETCIR
 keys "$win" Tab space
-until_ok 20 settled
+settle 20 frame
 shot windows-wine-tiles-win10
 [ "$(tiles)" != "$tiles7" ] || fail "the tiles show the same versions on Windows 7 and 10"
 first=$app main=$win

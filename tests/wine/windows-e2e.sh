@@ -8,7 +8,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 regfile=$1
 build=${2:-build/windows}
-"$root/scripts/windows-build" "$build" >/dev/null
+# CHIPSET_WINDOWS_STAGED=1: scripts/test has built and staged it already.
+[ -n "${CHIPSET_WINDOWS_STAGED:-}" ] || "$root/scripts/windows-build" "$build" >/dev/null
 . "$root/scripts/demo.d/machine.sh" # demo_registry, demo_product_code
 work=$root/$build/wine-e2e
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=;msiexec.exe=n" \

@@ -1,12 +1,10 @@
-// Install and removal commands composed from arbitrary switches, feature lists
-// and product codes must keep their fixed shape.
-//
+// Install and removal commands composed from arbitrary switches, feature lists and product codes
+// keep their fixed shape, every name in them from a ticked row.
 // Input: UTF-8 text, one field per line (missing lines are empty):
-//   0 setup program        1 switches, '|' between them
-//   2 install ticks, one character per row ('1' ticked, '0' not, others other numbers)
-//   3 installed answers, one character per row ('0' not installed; missing rows installed)
-//   4 MsiExec path         5 product code
-//   6 features, '|' between them           7 removal ticks, as line 2
+//   0 setup program   1 switches, '|' between them   2 install ticks, one character per row ('1'
+//   ticked, '0' not, others other numbers)   3 installed answers, one character per row ('0' not
+//   installed; missing rows installed)   4 MsiExec path   5 product code
+//   6 features, '|' between them   7 removal ticks, as line 2
 
 #include "fuzzsupport.h"
 #include "backend/drivercatalogue.h"
@@ -22,49 +20,11 @@ namespace {
 
 const QString Names = QStringLiteral("([A-Za-z0-9_.]+(?:,[A-Za-z0-9_.]+)*)");
 
-// Every entry of a comma list out of `allowed`.
-QString notAllowed(const QString &list, const QStringList &allowed)
+// Whether every entry of a comma (or blank) separated list is allowed.
+bool allAllowed(const QString &list, const QStringList &allowed)
 {
-    for (const QString &entry : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        if (!allowed.contains(entry))
-            return entry;
-    }
-    return QString();
-}
-
-// The only shape an install argument list may take, whatever the command line
-// held: [/S, /vQTLAUNCH=1 [SETNAME=YES ...] [ADDLOCAL=k1,k2,...] /qr, /clone_wait],
-// every NAME and key from a ticked switch. Answers what is wrong, or nothing.
-QString installFault(const QStringList &arguments, const QStringList &tickedSwitches)
-{
-    static const QRegularExpression shape(QRegularExpression::anchoredPattern(
-        QStringLiteral("/vQTLAUNCH=1((?: SET[A-Za-z0-9_.]+=YES)*)(?: ADDLOCAL=") + Names + QStringLiteral(")? /qr")));
-    const QRegularExpressionMatch match = shape.match(arguments.value(1));
-    if (arguments.size() != 3 || arguments.at(0) != QLatin1String("/S") || arguments.at(2) != QLatin1String("/clone_wait")
-        || !match.hasMatch())
-        return QStringLiteral("malformed: ") + arguments.join(QLatin1Char('|'));
-    QStringList names;
-    QStringList keys;
-    for (const QString &componentSwitch : tickedSwitches) {
-        names << QString(componentSwitch).remove(QLatin1Char('/')) + QStringLiteral("=YES");
-        keys << DriverCatalogue::featureKey(componentSwitch);
-    }
-    const QString property = notAllowed(match.captured(1).replace(QLatin1Char(' '), QLatin1Char(',')), names);
-    const QString key = notAllowed(match.captured(2), keys);
-    return property.isEmpty() && key.isEmpty() ? QString() : QStringLiteral("not ticked: ") + property + key;
-}
-
-// [/x, code, REMOVE=ALL, /qn] or [/i, code, [REMOVE=k1,k2,...], /qn], every key a ticked feature.
-QString removalFault(QStringList arguments, const QString &productCode, const QStringList &tickedFeatures)
-{
-    static const QRegularExpression shape(QRegularExpression::anchoredPattern(
-        QStringLiteral("/x\\|REMOVE=ALL|/i(?:\\|REMOVE=") + Names + QStringLiteral(")?")));
-    const QString all = arguments.join(QLatin1Char('|'));
-    if (arguments.size() < 3 || arguments.takeAt(1) != productCode || arguments.takeLast() != QLatin1String("/qn"))
-        return QStringLiteral("not [/x|/i, code, ..., /qn]: ") + all;
-    const QRegularExpressionMatch match = shape.match(arguments.join(QLatin1Char('|')));
-    return match.hasMatch() && notAllowed(match.captured(1), tickedFeatures).isEmpty() ? QString()
-                                                                                        : QStringLiteral("malformed: ") + all;
+    const QStringList entries = list.split(QRegularExpression(QStringLiteral("[, ]")), Qt::SkipEmptyParts);
+    return std::all_of(entries.cbegin(), entries.cend(), [&](const QString &entry) { return allowed.contains(entry); });
 }
 
 QStringList list(const QString &line)
@@ -107,20 +67,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool shownChoice = std::any_of(tickedSwitches.cbegin(), tickedSwitches.cend(), &DriverCatalogue::knows);
     if (install.program != (shownChoice ? lines.value(0) : QString()))
         fail(QStringLiteral("install program ") + install.program);
-    const QString fault = shownChoice ? installFault(install.arguments, tickedSwitches) : QString();
-    if (!fault.isEmpty())
-        fail(fault);
     QVector<int> rows(shownChoice ? switches.size() : 0);
     std::iota(rows.begin(), rows.end(), 0);
     if (asked != rows)
         fail(QStringLiteral("installed test not asked once per row in order"));
+    if (shownChoice) {
+        // [/S, /vQTLAUNCH=1 [SETNAME=YES ...] [ADDLOCAL=k1,k2,...] /qr, /clone_wait]
+        static const QRegularExpression shape(QRegularExpression::anchoredPattern(
+            QStringLiteral("/vQTLAUNCH=1((?: SET[A-Za-z0-9_.]+=YES)*)(?: ADDLOCAL=") + Names + QStringLiteral(")? /qr")));
+        const QRegularExpressionMatch match = shape.match(install.arguments.value(1));
+        QStringList names, keys;
+        for (const QString &componentSwitch : tickedSwitches) {
+            names << QString(componentSwitch).remove(QLatin1Char('/')) + QStringLiteral("=YES");
+            keys << DriverCatalogue::featureKey(componentSwitch);
+        }
+        if (install.arguments.size() != 3 || install.arguments.at(0) != QLatin1String("/S")
+            || install.arguments.at(2) != QLatin1String("/clone_wait") || !match.hasMatch()
+            || !allAllowed(match.captured(1), names) || !allAllowed(match.captured(2), keys))
+            fail(QStringLiteral("malformed or not ticked: ") + install.arguments.join(QLatin1Char('|')));
+    }
 
+    // [/x, code, REMOVE=ALL, /qn] or [/i, code, [REMOVE=k1,k2,...], /qn], every key a ticked feature.
     const InstallCommand removal = InstallCommand::removal(lines.value(4), productCode, features, removalTicks);
-    if (removal.program != lines.value(4))
-        fail(QStringLiteral("removal program ") + removal.program);
-    const QString problem = removalFault(removal.arguments, productCode, tickedFeatures);
-    if (!problem.isEmpty())
-        fail(problem);
+    QStringList arguments = removal.arguments;
+    const QString all = arguments.join(QLatin1Char('|'));
+    static const QRegularExpression shape(QRegularExpression::anchoredPattern(
+        QStringLiteral("/x\\|REMOVE=ALL|/i(?:\\|REMOVE=") + Names + QStringLiteral(")?")));
+    if (removal.program != lines.value(4) || arguments.size() < 3 || arguments.takeAt(1) != productCode
+        || arguments.takeLast() != QLatin1String("/qn"))
+        fail(QStringLiteral("not [/x|/i, code, ..., /qn]: ") + all);
+    const QRegularExpressionMatch match = shape.match(arguments.join(QLatin1Char('|')));
+    if (!match.hasMatch() || !allAllowed(match.captured(1), tickedFeatures))
+        fail(QStringLiteral("malformed: ") + all);
     // Only a braced GUID passes as a product code: no blank, quote or option.
     if (InstallCommand::isProductCode(productCode) && productCode.size() != 38)
         fail(QStringLiteral("accepted as a product code: ") + productCode);

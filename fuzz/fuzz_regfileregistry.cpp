@@ -1,9 +1,6 @@
-// The registry file is read from whatever bytes it holds: every key found can
-// be walked the way the product-tree walk does it, every value found can be
-// read, an open key outlives a rewrite of the file, and the tree written out
-// by the writer reads back as the same tree.
-//
-// Input: the bytes of the registry file.
+// The registry file is read from whatever bytes it holds (the input): every key found can be walked
+// the way the product-tree walk does it, every value found can be read, an open key outlives a
+// rewrite of the file, and the tree written out by the writer reads back as the same tree.
 
 #include "fuzzsupport.h"
 #include "platform/simulated/regfileparser.h"
@@ -16,9 +13,8 @@
 
 namespace {
 
-// Walks `key` and everything below it as the product-tree walk does. Each
-// text read parses the whole file again, so `textReads` bounds them; nullptr
-// when the file no longer holds the tree the key came from.
+// Walks `key` and everything below it as the product-tree walk does. Each text read parses the
+// whole file again, so `textReads` bounds them; nullptr when the file no longer holds the key's tree.
 void walk(RegFileRegistry &registry, HKEY key, const QString &path, int *textReads)
 {
     Registry::KeyInfo info;
@@ -82,10 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     writeFile(path, input);
     RegFileRegistry registry(path);
 
-    // The product tree's own path, and a value in it, as the front-end reads them.
-    registry.readText(QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers"),
-                      QStringLiteral("DeployedFeatures"));
-
+    registry.readText(QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers"), QStringLiteral("DeployedFeatures"));
     HKEY kept = nullptr;
     const long keptResult = registry.openKey(QStringLiteral("HKLM"), &kept);
     int textReads = 8;

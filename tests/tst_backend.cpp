@@ -63,8 +63,6 @@ private slots:
     void regFileReadText_data();
     void regFileReadText();
     void regFileSurvivesHugeLines();
-    void regFileSeesEveryReplacement_data();
-    void regFileSeesEveryReplacement();
 
     void installCommand_data()
     {
@@ -419,37 +417,6 @@ void TestBackend::regFileSurvivesHugeLines()
     QCOMPARE(registry.readText("HKLM\\K", "V"), QStringLiteral("1"));
     HKEY key = nullptr;
     QCOMPARE(registry.openKey("HKLM\\a", &key), long(Registry::FileNotFound)); // deeper than the registry allows
-}
-
-void TestBackend::regFileSeesEveryReplacement_data()
-{
-    QTest::addColumn<bool>("renamed");
-    QTest::newRow("renamed over, same size and times") << true;
-    QTest::newRow("rewritten in place, times put back") << false;
-}
-
-// The parsed file is kept while it is unchanged; an installer's next version of it, of the same
-// size and times, must still be read (the restart flag is read that way).
-void TestBackend::regFileSeesEveryReplacement()
-{
-    QFETCH(bool, renamed);
-    const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-3600);
-    const auto version = [&](const QString &path, char value) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(encode(reg({"[HKLM\\K]", QStringLiteral("\"V\"=\"%1\"").arg(value)}), Utf8Lf));
-        QVERIFY(file.flush());
-        QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
-    };
-    version(m_regFile, '1');
-    RegFileRegistry registry(m_regFile);
-    QCOMPARE(registry.readText("HKLM\\K", "V"), QStringLiteral("1"));
-    QCOMPARE(registry.readText("HKLM\\K", "V"), QStringLiteral("1"));
-    const QString next = renamed ? m_dir.filePath("next.reg") : m_regFile;
-    version(next, '2');
-    if (renamed)
-        QCOMPARE(::rename(QFile::encodeName(next).constData(), QFile::encodeName(m_regFile).constData()), 0);
-    QCOMPARE(registry.readText("HKLM\\K", "V"), QStringLiteral("2"));
 }
 
 // Run with this argument, the test program is a front-end of its own on the machine that the

@@ -89,6 +89,9 @@ private slots:
             << QStringList{"/SETPCI=NO", "/SETCIR"} << QVector<int>{1, 1} << false << "QTLAUNCH=1 SETCIR=YES /qr";
         QTest::newRow("short token has no feature key")
             << QStringList{"/U", "/SETPCI"} << QVector<int>{1, 1} << true << "QTLAUNCH=1 SETPCI=YES ADDLOCAL=PCI /qr";
+        QTest::newRow("control and non-ASCII characters")
+            << QStringList{"/SETA\tB", "/SET\u00c4PCI", "/SETPCI\n", "/SETCIR"} << QVector<int>{1, 1, 1, 1} << true
+            << "QTLAUNCH=1 SETCIR=YES ADDLOCAL=CIR /qr";
         QTest::newRow("no /SET: would set another installer property")
             << QStringList{"/ADDLOCAL", "/REMOVE", "SETCIR", "/SETPCI"} << QVector<int>{1, 1, 1, 1} << true
             << "QTLAUNCH=1 SETPCI=YES ADDLOCAL=PCI /qr";

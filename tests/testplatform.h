@@ -79,8 +79,6 @@ public:
     // registry file with the regfile tool, as the package records the outcome of its run.
     void addRegistryWriter(const QString &windowsPath, const QString &keyPath, const QString &name,
                            const QString &text, double sleepSeconds = 0, int exitCode = 0);
-    // The same stand-in, except that after its sleep it prints `output`, as a system tool answers.
-    void addPrinter(const QString &windowsPath, const QByteArray &output, double sleepSeconds = 0);
     // Each run recorded by the stand-ins: program name, then its arguments.
     QList<QStringList> recordedRuns() const { return layout.recordedRuns(); }
 

@@ -56,9 +56,8 @@ struct FakeArguments final : ArgumentSource
     QString applicationDirPath() const override { return dirPath; }
 };
 
-// A simulated machine (SimulatedMachine's layout) in a temporary folder. Programs
-// started on it are real processes; the stand-ins written by `addRecorder`
-// note each start and its arguments in the record file, as the demo's do.
+// A simulated machine (SimulatedMachine's layout) in a temporary folder. Programs started on it are real processes; the
+// stand-ins written by `addRecorder` note each start and its arguments in the record file, as the demo's do.
 class TestMachine
 {
 public:

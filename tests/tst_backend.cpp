@@ -40,9 +40,8 @@ QStringList reg(const QStringList &lines)
 
 Q_DECLARE_METATYPE(RaidLaunchTable::Choice)
 
-// The backend objects: the command lines composed byte for byte whatever the command line and the
-// registry held, what they start, and how an installer's end reads; and the registry file the
-// simulated Windows reads, whatever it holds.
+// The backend objects: the command lines composed byte for byte whatever the command line and the registry held, what
+// they start, and how an installer's end reads; and the registry file the simulated Windows reads, whatever it holds.
 class TestBackend : public QObject
 {
     Q_OBJECT
@@ -206,31 +205,6 @@ private slots:
         QCOMPARE(settings.toInvokeExeForInstall(), 1);
         QTRY_COMPARE(machine.recordedRuns().size(), 1);
         QCOMPARE(machine.recordedRuns().first(), QStringList{"MsiExec.exe"} + QProcess::splitCommand(RaidLaunchTable::text(choice)));
-    }
-
-    // No extraction folder recorded: the setup program beside the application, with only the PCI part.
-    void setupProgramRoute_data()
-    {
-        QTest::addColumn<bool>("pci");
-        QTest::addColumn<QStringList>("received");
-        QTest::newRow("PCI not selected: no arguments") << false << QStringList{"ZYM_Chipset_Drivers.exe"};
-        QTest::newRow("PCI selected") << true
-                                      << QStringList{"ZYM_Chipset_Drivers.exe", "/S", "/vQTLAUNCH=1 SETPCI=YES /qr", "/clone_wait"};
-    }
-
-    void setupProgramRoute()
-    {
-        QFETCH(bool, pci);
-        QFETCH(QStringList, received);
-        TestMachine machine;
-        machine.addRecorder(ProductPaths::setupProgramFromFrontEnd);
-        CustomSettings settings(machine.platform());
-        QVERIFY(!settings.toLaunchMSI());
-        if (pci)
-            settings.getDriverCheckboxStatusForPCI(true);
-        QCOMPARE(settings.toInvokeExeForInstall(), 1);
-        QTRY_COMPARE(machine.recordedRuns().size(), 1);
-        QCOMPARE(machine.recordedRuns().first(), received);
     }
 
     // The extract-only run starts right before the application quits. It must do all its work,
@@ -422,9 +396,8 @@ void TestBackend::regFileSurvivesHugeLines()
     QCOMPARE(registry.openKey("HKLM\\a", &key), long(Registry::FileNotFound)); // deeper than the registry allows
 }
 
-// Run with this argument, the test program is a front-end of its own on the machine that the
-// environment names: it starts the extract-only run and quits at once, leaving the run going as
-// the application does.
+// Run with this argument, the test program is a front-end of its own on the machine that the environment names: it
+// starts the extract-only run and quits at once, leaving the run going as the application does.
 int main(int argc, char *argv[])
 {
     if (argc == 2 && qstrcmp(argv[1], kExtractAndQuit) == 0) {

@@ -8,9 +8,8 @@
 #include <QQuickWindow>
 #include <QtTest>
 
-// The whole application, end to end: the real backend objects and the compiled-in scene on a
-// simulated machine whose installers are stand-ins that note what they were given. Each flow
-// mixes mouse, keyboard and assistive technology.
+// The whole application, end to end: the real backend objects and the compiled-in scene on a simulated machine whose
+// installers are stand-ins that note what they were given. Each flow mixes mouse, keyboard and assistive technology.
 
 namespace {
 
@@ -62,8 +61,7 @@ private:
         }
     }
 
-    // The colour drawn `x` pixels inside the control's left edge, halfway down: the focus ring
-    // lies 2 to 4 pixels in.
+    // The colour drawn `x` pixels inside the control's left edge, halfway down: the focus ring lies 2 to 4 pixels in.
     static QColor drawnAt(SceneDriver &scene, const QString &name, qreal x = 3)
     {
         const QQuickItem *control = scene.item(name);
@@ -81,9 +79,8 @@ private:
         QCOMPARE(scene.tabChain(chain.size()), chain);
     }
 
-    // Licence, agree, then the driver tiles with the Install button in place. Agreed twice, as a
-    // hand double-clicks (at the right end of the bar, where Install comes in) or a key repeats:
-    // it agrees once and starts nothing.
+    // Licence, agree, then the driver tiles with the Install button in place. Agreed twice, as a hand double-clicks (at
+    // the right end of the bar, where Install comes in) or a key repeats: it agrees once and starts nothing.
     static void agree(SceneDriver &scene, Input input)
     {
         QVERIFY(scene.isShown("recForLictab"));
@@ -286,8 +283,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
 
-        // An earlier install's restart flag is set throughout: only the removal's own exit code
-        // may offer a restart.
+        // An earlier install's restart flag is set throughout: only the removal's own exit code may offer a restart.
         QTest::newRow("every tile ticked removes all, by keyboard")
             << Input::Keyboard << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"} << 0;
         QTest::newRow("one tile unticked removes the others, 3010 offers a restart, by mouse")

@@ -19,9 +19,8 @@ int g_argc = 1;
 char g_name[] = "tst_startup";
 char *g_argv[] = {g_name, nullptr};
 
-// Start-up's outside world, each call noted in order: the shutdown privilege, the registry walk,
-// the lock, and the task listing (the first runner made once the lock is taken), with the windows
-// shown at that moment; then `atListing` runs.
+// Start-up's outside world, each call noted in order: the shutdown privilege, the registry walk, the lock, and the task
+// listing (the first runner made once the lock is taken), with the windows shown at that moment; then `atListing` runs.
 class Recorder final : public Registry, public Shutdown, public InstanceLock, public ProcessLauncher
 {
 public:
@@ -124,8 +123,7 @@ private slots:
         QTest::newRow("in the user's language") << QStringList{"ja-JP", "en-US"} << "KPQ INSTALLATER: KPQ INSTALLATER の別の";
     }
 
-    // Everything before the lock still happens; the scene never loads; the box shows until the
-    // user dismisses it.
+    // Everything before the lock still happens; the scene never loads; the box shows until the user dismisses it.
     void secondCopyShowsTheBoxAndLeaves()
     {
         QFETCH(QStringList, uiLanguages);

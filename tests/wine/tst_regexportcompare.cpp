@@ -1,6 +1,5 @@
-// One registry, two readers: the Wine test program read its tree through the Win32 API and wrote
-// down every answer; here the registry-file reader reads the same tree from Wine's `reg export` of
-// it and must answer the same.
+// One registry, two readers: the Wine test program read its tree through the Win32 API and wrote down every answer;
+// here the registry-file reader reads the same tree from Wine's `reg export` of it and must answer the same.
 #include "platform/simulated/regfileregistry.h"
 
 #include <QFile>

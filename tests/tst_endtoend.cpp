@@ -181,7 +181,7 @@ private slots:
 
         QTest::newRow("restart flagged, Restart Now, starting by mouse")
             << Input::Mouse << false << true << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES SETFOO=YES /qr";
-        QTest::newRow("package installed, on Vista, Close, starting by keyboard") << Input::Keyboard << true << false
+        QTest::newRow("package installed, on Windows 7, Close, starting by keyboard") << Input::Keyboard << true << false
             << "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETGPIO2=YES SETFOO=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,GPIO2,FOO /qr";
     }
 
@@ -194,10 +194,10 @@ private slots:
 
         TestMachine machine;
         // A RAID mode marker, given twice, and a key no feature can have are no rows; the unknown
-        // switch has no tile and rides along. Vista, in any case, takes the older versions.
+        // switch has no tile and rides along. Windows 7 takes the older versions.
         machine.setArguments({"/SETZYM_RAID", "/SETRAIDMAVEL", "/SET_RAIDSATA", "/SETPCI", "/SETGPIO2", "/SET_RAIDSATA",
                               "/SET1X", "/SETFOO"});
-        machine.systemInfo.version = input == Input::Keyboard ? "VISTA" : "10";
+        machine.systemInfo.version = input == Input::Keyboard ? "7" : "10"; // as Qt names them
         // A profile folder with a blank, # and %: the link must still name that file.
         machine.environment.variables.insert(QStringLiteral("userprofile"), QStringLiteral("C:\\Users\\dev#2 50%41"));
         machine.writeRegistry(packageInstalled
@@ -335,12 +335,14 @@ private slots:
         QCOMPARE(scene.item("recFinishButton")->width(), scene.item("recUninstallFooter")->width() / (restart ? 2 : 1));
         QCOMPARE(machine.recordedRuns(), QList<QStringList>{QStringList{"MsiExec.exe"} + arguments});
 
-        STEP(activate(scene, input, "recFinishButton"));
+        // With a restart offered, the user takes it.
+        STEP(activate(scene, input, restart ? "recUninstallRestartButton" : "recFinishButton"));
         QCOMPARE(scene.quitRequests(), 1);
-        QCOMPARE(scene.exitCode(), exitCode); // 3010: restart needed, the user chose Finish
+        QCOMPARE(scene.exitCode(), restart ? 1641 : exitCode);
         QVERIFY(scene.waitForPrograms());
         QCOMPARE(machine.recordedRuns().size(), 1);
-        QVERIFY(machine.shutdown.restarts.isEmpty());
+        using Restarts = QList<QPair<unsigned, unsigned>>;
+        QCOMPARE(machine.shutdown.restarts, (restart ? Restarts{{0x42, 4}} : Restarts()));
         QVERIFY(machine.urlOpener.opened.isEmpty());
     }
 
@@ -412,6 +414,23 @@ private slots:
         STEP(activate(scene, Input::Keyboard, "recAppClose"));
         QCOMPARE(scene.quitRequests(), 1);
         QCOMPARE(scene.exitCode(), 1605);
+        QVERIFY(machine.recordedRuns().isEmpty());
+        QVERIFY(scene.click("recAppMinimize"));
+        QTRY_VERIFY(scene.window()->windowStates() & Qt::WindowMinimized);
+    }
+
+    // A product code that is no GUID in braces reaches no MsiExec, whatever the page offers.
+    void malformedProductCodeStartsNothing()
+    {
+        TestMachine machine;
+        machine.setArguments({QStringLiteral("/U"), QStringLiteral("{X} REMOVE=ALL")});
+        machine.writeRegistry(kIoDriverSection + QStringLiteral("\"DeployedFeatures\"=\"PCI\"\r\n"));
+        machine.addRecorder(ProductPaths::msiExec);
+        SceneDriver scene(machine);
+        QVERIFY(scene.start());
+        STEP(activate(scene, Input::Keyboard, "recUninstallButton"));
+        QTRY_COMPARE(scene.statusText(), QStringLiteral("Uninstallation could not be started"));
+        QVERIFY(scene.waitForPrograms());
         QVERIFY(machine.recordedRuns().isEmpty());
     }
 

@@ -29,7 +29,6 @@ within() {
     for _ in $(seq 200); do eval "${*:2}" 2> /dev/null && return; sleep 0.1; done
     fail "$1"
 }
-
 # Qt finds the accessibility bus on the root window, where the launcher writes it: the display must
 # keep it once the launcher's connection closes.
 start_display 1024x768 -noreset
@@ -43,7 +42,6 @@ within "no accessibility bus on the display" 'xprop -root AT_SPI_BUS | grep -q u
 "${reader[@]}" listen > "$work/heard" 2>&1 &
 pids+=($!)
 within "no reader on the bus" grep -q listening "$work/heard"
-
 # run NAME EXIT-CODE ARGUMENTS...: the front-end, with the keyboard, on a machine of its own whose
 # installers end with EXIT-CODE; what is heard from then on counts.
 run() {
@@ -61,7 +59,7 @@ run() {
     within "no window" 'window=$(xdotool search --onlyvisible --name "CHIPSET DRIVER INSTALLER" | head -n 1); [ -n "$window" ]'
     xdotool windowfocus --sync "$window"
 }
-# hear PATTERN: something heard since the run started matches the extended regular expression.
+# hear(d) PATTERN: something heard since the run started matches the extended regular expression.
 heard() { tail -n "+$from" "$work/heard" | grep -qE -- "$1"; }
 hear() { within "never heard /$1/" heard "'$1'"; }
 keys() { xdotool key --delay 150 "$@"; }
@@ -99,14 +97,12 @@ sleep 1
 keys Return
 ended
 grep -q 'restart requested' "$log" || fail "Return on Restart Now a second after the outcome did not restart"
-
 run failed 1603 /SETPCI
 hear '^focus: .* text \| License Agreement'
 keys Tab space Return
 hear '^focus: .* push button \| Close \| Installation failed \(error 1603\) Exits Installer'
 keys Return
 ended
-
 run notice 0
 hear '^focus: .* push button \| Close \| System configuration is not compatible for RAID drivers or applications installation\. Exits Installer'
 "${reader[@]}" press

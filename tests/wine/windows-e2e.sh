@@ -116,8 +116,7 @@ expect "setup program's command line" \
     'C:\Setup\Packages\ZYM_Chipset_Drivers.exe|C:\Setup\Packages|C:\Setup\Bin\..\Packages\ZYM_Chipset_Drivers.exe  /S "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETPCI=YES SETGPIO2=YES SETSMBUS=YES SETCIR=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS,CIR /qr" /clone_wait' \
     "$(records)"
 expect "deployed features" "Drivers,raid,ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS,CIR" "$(value ZYM_Chipset_Drivers DeployedFeatures)"
-# Restart Now has the focus, and takes keys once it has shown for a second. Wine's ExitWindowsEx
-# ends every program of the session, this one too.
+# Restart Now has the focus (keys count after its first second). Wine's ExitWindowsEx ends all.
 sleep 1
 keys "$win" Return
 until_ok 30 ended || fail "Restart Now did not end the session's programs"

@@ -121,6 +121,8 @@ Rectangle {
         oPage: pageInputs
         enabled: !recContent.bRunStarted
         opacity: enabled ? 1 : 0
+        // Out of the scene once faded out: each frame of the busy dots would walk it all again.
+        visible: enabled || opacity > 0
 
         Behavior on opacity {
             NumberAnimation { duration: Theme.iPageFadeMs; easing.type: Easing.Linear }

@@ -36,6 +36,8 @@ Rectangle {
         spacing: 0
         enabled: !recButtonTab.bRunStarted
         opacity: enabled ? 1 : 0
+        // Out of the scene once faded out, as the page below it.
+        visible: enabled || opacity > 0
 
         Behavior on opacity {
             NumberAnimation { duration: Theme.iBarChangeMs; easing.type: Easing.Linear }

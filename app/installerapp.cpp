@@ -35,8 +35,13 @@ constexpr int cleanupAtLatestMs = 1000;
 // goes with the object it was installed on, so each gets its own, before any text is looked up.
 std::unique_ptr<QTranslator> setUpApplication(const QStringList &uiLanguages)
 {
-    QGuiApplication::setWindowIcon(QIcon(new IcoIconEngine(QStringLiteral(":/img/ZYMlogo.ico"))));
     return UiLanguage::install(uiLanguages);
+}
+
+void setWindowIcon()
+{
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(QIcon(new IcoIconEngine(QStringLiteral(":/img/ZYMlogo.ico"))));
 }
 
 } // namespace
@@ -110,17 +115,23 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
             // The extractor's window goes once ours is on the screen: listing every process's
             // windows can take seconds on Windows, and the scene must be drawn and answer
             // meanwhile. A window that is never drawn (started minimised) does not hold it up.
+            // The window icon too: X11 takes every size of it, all seven decoded, while on Windows
+            // the task bar shows the executable's own icon until then.
             ExtractorCleanup *extractorCleanup = cleanup.get();
             if (auto *window = qobject_cast<QQuickWindow *>(roots.constFirst())) {
                 auto firstFrame = std::make_shared<QMetaObject::Connection>();
                 *firstFrame = QObject::connect(window, &QQuickWindow::frameSwapped, extractorCleanup,
                                                [extractorCleanup, firstFrame] {
                                                    QObject::disconnect(*firstFrame);
+                                                   setWindowIcon();
                                                    extractorCleanup->start();
                                                },
                                                Qt::QueuedConnection);
             }
-            QTimer::singleShot(cleanupAtLatestMs, extractorCleanup, &ExtractorCleanup::start);
+            QTimer::singleShot(cleanupAtLatestMs, extractorCleanup, [extractorCleanup] {
+                setWindowIcon();
+                extractorCleanup->start();
+            });
             exitCode = QGuiApplication::exec();
         } else {
             cleanup->run();
@@ -137,6 +148,7 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
         application.reset();
         application = std::make_unique<QApplication>(argc, argv);
         translator = setUpApplication(seams.uiLanguages);
+        setWindowIcon();
         ExtractorCleanup cleanup(seams.platform.launcher, ProcessStart::timeoutMs);
         cleanup.run();
         showSecondCopyMessage();

@@ -42,9 +42,9 @@ Rectangle {
     readonly property bool bMayLeave: !recContent.bPolling // not while an installer's end is awaited
     property bool bLeaving: false // so that a repeated request to leave extracts nothing more
 
-    // Read once, while the scene is built. Counting a list hands the backend's one tick list to it,
-    // so the list this run offers is counted last; asking the removal test also keeps the product
-    // code. An install row the catalogue gives no version has no tile and never decides anything.
+    // Read once, while the scene is built. The backend keeps the ticks of the list this run offers,
+    // whichever list is counted. An install row the catalogue gives no version has no tile and
+    // never decides anything.
     function readDrivers() {
         var bRemoval = qtInterface1.getCommandLineArguments()
         var iRows = bRemoval ? qtInterface1.getNumberOfDrivers() : 0
@@ -115,8 +115,13 @@ Rectangle {
         recFooters.focusClosingButtons()
     }
 
+    // Every way out ends here, with the exit code that tells whoever started the front-end how the run went.
+    function exitFrontEnd(bRestartNow) {
+        Qt.exit(qtInterface1.getFrontEndExitCode(bRestartNow))
+    }
+
     function restartNow() {
-        Qt.quit()
+        exitFrontEnd(true)
         qtInterface.restartSystem()
     }
 
@@ -127,7 +132,7 @@ Rectangle {
         bLeaving = true
         if (bExtractOnLeave)
             qtInterface.toExtractFiles()
-        Qt.quit()
+        exitFrontEnd(false)
     }
 
     // Where the pointer is, in the screen's pixels, for placing the tooltip.
@@ -183,7 +188,7 @@ Rectangle {
         onInstallClicked: recMainInstall.onInstallButtonClicked()
         onUninstallClicked: recMainInstall.onUninstallButtonClicked()
         onRestartClicked: recMainInstall.restartNow()
-        onQuitClicked: Qt.quit()
+        onQuitClicked: recMainInstall.exitFrontEnd(false)
         onLeaveClicked: recMainInstall.leave()
     }
 

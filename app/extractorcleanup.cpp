@@ -1,5 +1,6 @@
 #include "app/extractorcleanup.h"
 
+#include "backend/processstart.h"
 #include "platform/processlauncher.h"
 
 #include <QRegularExpression>
@@ -54,10 +55,10 @@ QStringList ExtractorCleanup::parseIdentifiers(const QByteArray &listing)
 ProcessRunner &ExtractorCleanup::startListing()
 {
     auto listing = m_launcher->createRunner();
-    listing->start(QStringLiteral("TASKLIST"),
-                   {QStringLiteral("/FI"), QStringLiteral("WINDOWTITLE eq Chipset Driver Extractor"),
-                    QStringLiteral("/FO"), QStringLiteral("LIST")},
-                   ProcessRunner::Output::Read);
+    const QStringList arguments{QStringLiteral("/FI"), QStringLiteral("WINDOWTITLE eq Chipset Driver Extractor"),
+                                QStringLiteral("/FO"), QStringLiteral("LIST")};
+    listing->start(QStringLiteral("TASKLIST"), arguments, ProcessRunner::Output::Read);
+    ProcessStart::note(*listing, arguments, "starting:");
     ProcessRunner &runner = *listing;
     m_runners.push_back(std::move(listing));
     return runner;
@@ -81,8 +82,9 @@ void ExtractorCleanup::killNext()
     if (m_toKill.isEmpty())
         return;
     auto kill = m_launcher->createRunner();
-    kill->start(QStringLiteral("taskkill"), {QStringLiteral("/F"), QStringLiteral("/PID"), m_toKill.takeFirst()},
-                ProcessRunner::Output::Discarded);
+    const QStringList arguments{QStringLiteral("/F"), QStringLiteral("/PID"), m_toKill.takeFirst()};
+    kill->start(QStringLiteral("taskkill"), arguments, ProcessRunner::Output::Discarded);
+    ProcessStart::note(*kill, arguments, "starting:");
     m_runners.push_back(std::move(kill));
 }
 

@@ -1,7 +1,9 @@
 #include "app/installerapp.h"
 
-#include "backend/customsettings.h"
-#include "backend/driverinfo.h"
+#include "app/installerbackends.h"
+#include "app/runlog.h"
+#include "backend/installoutcome.h"
+#include "backend/logging.h"
 #include "platform/environment.h"
 #include "app/accessiblecontrol.h"
 #include "app/extractorcleanup.h"
@@ -9,7 +11,6 @@
 #include "app/icoiconengine.h"
 #include "platform/instancelock.h"
 #include "backend/processstart.h"
-#include "platform/registry.h"
 #include "app/uilanguage.h"
 
 #include <QApplication>
@@ -90,24 +91,16 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
     IconEffectProvider::install(engine.get());
     AccessibleControl::install();
 
-    // Never destroyed: their runners must not end an installer they started
-    // when the window closes, so they live until the process ends.
-    auto *settings = new CustomSettings(seams.platform);
-    auto *driverInfo = new DriverInfo(seams.platform);
+    RunLog log(*seams.platform.environment);
+    // Never destroyed: the runner of the installer run must not end an installer it started
+    // when the window closes, so the backends live until the process ends.
+    auto *backends = new InstallerBackends(seams.platform);
+    backends->publish(engine->rootContext());
 
-    settings->enableShutdownPrivilege();
-    engine->rootContext()->setContextProperty(QStringLiteral("qtInterface"), settings);
-    engine->rootContext()->setContextProperty(QStringLiteral("qtInterface1"), driverInfo);
-
-    Registry *registry = seams.platform.registry;
-    HKEY makerKey = nullptr;
-    if (registry->openKey(PackageRegistry::makerKeyPath, &makerKey) == Registry::Success) {
-        driverInfo->query(makerKey);
-        registry->closeKey(makerKey);
-    }
-
-    int exitCode = 0;
+    // The scene leaves with the exit code that tells how the run ended.
+    int exitCode = InstallOutcome::exitCode(InstallOutcome::WayOut::SecondCopy);
     if (seams.instanceLock->acquire()) {
+        log.open();
         auto cleanup = std::make_unique<ExtractorCleanup>(seams.platform.launcher, ProcessStart::timeoutMs);
         engine->load(mainScene);
         const QList<QObject *> roots = engine->rootObjects();
@@ -136,8 +129,8 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
         } else {
             cleanup->run();
             // Without its window the run could never end: leave at once.
-            qWarning().noquote() << "could not load" << mainScene.toString();
-            exitCode = 1;
+            qCWarning(lcProcess).noquote() << "could not load" << mainScene.toString();
+            exitCode = InstallOutcome::exitCode(InstallOutcome::WayOut::EndedOtherwise);
         }
         cleanup.reset();
     } else {
@@ -154,6 +147,7 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
         showSecondCopyMessage();
     }
 
+    qCInfo(lcProcess) << "the front-end's exit code:" << exitCode;
     engine.reset();
     application.reset();
     return exitCode;

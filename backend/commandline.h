@@ -19,10 +19,13 @@ public:
         QString text;
         Kind kind;
         QString whyDropped;
+        // What the argument spells in another case ("/SETPCI" for "/setpci"), when it is not that.
+        QString meant;
     };
 
     static inline const QString raidNvmeMarker = QStringLiteral("/SET_RAIDNVME");
     static inline const QString raidSataMarker = QStringLiteral("/SET_RAIDSATA");
+    static inline const QString removalSwitch = QStringLiteral("/U");
 
     // `arguments` as the process has them: entry 0 is the executable.
     explicit CommandLine(const QStringList &arguments);
@@ -37,11 +40,14 @@ public:
     bool raidSata() const { return m_raidSata; }
     // The install list: tiles and unknown switches, in command-line order.
     QStringList switches() const;
-    QStringList unknownSwitches() const;
     // Every argument after the executable, as taken.
     const QVector<Argument> &arguments() const { return m_arguments; }
     // Whether any entry, the executable's path included, contains `text`, ignoring case.
     bool mentions(const QString &text) const;
+    // Install mode offers at least one tile.
+    bool offersTile() const;
+    // Notes the arguments in the log, and warns about each that will not do what it seems to ask.
+    void note() const;
 
 private:
     QStringList switchesOf(Kind kind, Kind other) const;

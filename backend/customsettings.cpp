@@ -9,6 +9,7 @@
 #include "backend/installcommand.h"
 #include "backend/processstart.h"
 #include "backend/raidlaunchtable.h"
+#include "backend/runcontroller.h"
 #include "platform/shutdown.h"
 #include "platform/urlopener.h"
 
@@ -25,12 +26,12 @@ QRect availableScreenArea()
 }
 } // namespace
 
-CustomSettings::CustomSettings(const Platform &platform, QObject *parent)
+CustomSettings::CustomSettings(const Platform &platform, const CommandLine &commandLine, RunController &run, QObject *parent)
     : QObject(parent)
     , m_platform(platform)
     , m_packageRegistry(platform.registry, platform.systemInfo)
-    , m_commandLine(platform.arguments->arguments())
-    , m_processInstall(platform.launcher->createRunner())
+    , m_commandLine(commandLine)
+    , m_run(&run)
     , m_processExtract(platform.launcher->createRunner())
 {
     toInitializeVariables();
@@ -78,22 +79,22 @@ int CustomSettings::toInvokeExeForInstall()
     m_strMsiExecCommand = m_strMsiExecPath + RaidLaunchTable::text(choice);
 
     const QString command = toLaunchMSI() ? m_strMsiExecCommand : setupProgramCommand();
-    return ProcessStart::startCommand(*m_processInstall, command);
+    return m_run->startCommand(RunController::Kind::Install, command);
 }
 
 int CustomSettings::isRunning()
 {
-    return ProcessStart::isRunning(*m_processInstall);
+    return m_run->isRunning();
 }
 
 int CustomSettings::toInvokeExeForUninstall()
 {
     if (!InstallCommand::isProductCode(m_strProductCode)) {
-        qCDebug(lcProcess).noquote() << "not starting a removal of malformed product code" << m_strProductCode;
+        m_run->refuse(RunController::Kind::Removal, QStringLiteral("a removal of malformed product code ") + m_strProductCode);
         return 0;
     }
-    return ProcessStart::startAndWait(*m_processInstall, m_strMsiExecPath,
-                                      {QStringLiteral("/x"), m_strProductCode, QStringLiteral("/qn")});
+    return m_run->start(RunController::Kind::Removal, m_strMsiExecPath,
+                        {QStringLiteral("/x"), m_strProductCode, QStringLiteral("/qn")});
 }
 
 int CustomSettings::getMouseX()
@@ -108,10 +109,7 @@ int CustomSettings::getMouseY()
 
 bool CustomSettings::getCommandLineArguments()
 {
-    if (!m_commandLine.isRemoval())
-        return false;
-    m_strProductCode = m_commandLine.productCode();
-    return true;
+    return m_commandLine.isRemoval();
 }
 
 bool CustomSettings::toDisplaySupportedDrivers(QString c_strCommand)
@@ -126,7 +124,8 @@ bool CustomSettings::getCommandLineArgumentsForUpgrade()
 
 void CustomSettings::toInitializeVariables()
 {
-    m_strProductCode.clear();
+    // Empty unless the command line asks for a removal.
+    m_strProductCode = m_commandLine.productCode();
     m_strMsiExecPath = ProductPaths::msiExec;
     m_strMsiExecCommand = ProductPaths::msiExec;
     m_bRaidSelected = true;
@@ -139,7 +138,7 @@ void CustomSettings::toInitializeVariables()
 
 void CustomSettings::toTerminateProcess()
 {
-    m_processInstall->kill();
+    m_run->kill();
 }
 
 bool CustomSettings::getDriverCheckboxStatus(bool c_bStatus)
@@ -208,8 +207,7 @@ bool CustomSettings::getOSVersion()
 
 bool CustomSettings::toLaunchMSI()
 {
-    const QString launchedFrom = m_packageRegistry.read(m_packageRegistry.packageKey(), QStringLiteral("iamlaunchedfrom"));
-    return launchedFrom.contains(QLatin1String("C:\\ZYM"), Qt::CaseInsensitive);
+    return m_packageRegistry.isLaunchedFromExtractionFolder();
 }
 
 bool CustomSettings::isRestartRequired()

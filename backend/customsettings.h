@@ -10,6 +10,7 @@
 #include <memory>
 
 class ProcessRunner;
+class RunController;
 
 // Installer actions for the scene ("qtInterface"): the front-end's command
 // line, the package's extract-only run and launch operations, installed and
@@ -20,7 +21,8 @@ class CustomSettings final : public QObject
     Q_OBJECT
 
 public:
-    explicit CustomSettings(const Platform &platform, QObject *parent = nullptr);
+    // `commandLine` is the run's one parse; `run` owns the installer run both objects start.
+    CustomSettings(const Platform &platform, const CommandLine &commandLine, RunController &run, QObject *parent = nullptr);
     ~CustomSettings() override;
     Q_DISABLE_COPY_MOVE(CustomSettings)
 
@@ -57,7 +59,7 @@ private:
     Platform m_platform;
     PackageRegistry m_packageRegistry;
     const CommandLine m_commandLine;
-    std::unique_ptr<ProcessRunner> m_processInstall;
+    RunController *m_run;
     std::unique_ptr<ProcessRunner> m_processExtract;
     QString m_strSetupCommand;
     QString m_strMsiExecPath;

@@ -119,6 +119,15 @@ bool DriverCatalogue::knows(const QString &componentSwitch)
     return findInstallRow(componentSwitch) != nullptr;
 }
 
+QString DriverCatalogue::spelling(const QString &componentSwitch)
+{
+    for (const InstallRow &row : kInstallCatalogue) {
+        if (componentSwitch.compare(QLatin1String(row.componentSwitch), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(row.componentSwitch);
+    }
+    return QString();
+}
+
 QString DriverCatalogue::installVersion(const QString &componentSwitch, bool olderWindows)
 {
     const InstallRow *row = findInstallRow(componentSwitch);

@@ -14,6 +14,8 @@ public:
     static QString installName(const QString &componentSwitch);
     // Whether the install catalogue has the switch: only such a switch is shown as a tile.
     static bool knows(const QString &componentSwitch);
+    // The catalogue's own spelling of a switch written in any case; empty when there is none.
+    static QString spelling(const QString &componentSwitch);
     // Empty text for a switch the catalogue does not know.
     static QString installVersion(const QString &componentSwitch, bool olderWindows);
 

@@ -3,25 +3,19 @@
 #include "platform/argumentsource.h"
 #include "backend/drivercatalogue.h"
 #include "backend/installcommand.h"
-#include "platform/processlauncher.h"
-#include "backend/processstart.h"
 #include "backend/logging.h"
 #include "backend/productpaths.h"
+#include "backend/runcontroller.h"
 #include "platform/registry.h"
 
-DriverInfo::DriverInfo(const Platform &platform, QObject *parent)
+DriverInfo::DriverInfo(const Platform &platform, const CommandLine &commandLine, RunController &run, QObject *parent)
     : QObject(parent)
     , m_platform(platform)
     , m_packageRegistry(platform.registry, platform.systemInfo)
-    , m_commandLine(platform.arguments->arguments())
-    , m_processInstall(platform.launcher->createRunner())
+    , m_commandLine(commandLine)
+    , m_run(&run)
 {
     variableInitialization();
-    // Said once, to whoever made the command line: the page shows no tile for it.
-    const QStringList unknownSwitches = m_commandLine.isRemoval() ? QStringList() : m_commandLine.unknownSwitches();
-    for (const QString &unknown : unknownSwitches)
-        qCWarning(lcCommandLine).noquote() << "unknown switch" << unknown
-                                           << "has no tile: it is passed to the setup program with the drivers chosen";
 }
 
 DriverInfo::~DriverInfo() = default;
@@ -35,6 +29,8 @@ void DriverInfo::variableInitialization()
 {
     m_strSetupCommand = ProductPaths::quotedSetupProgram(m_platform.arguments->applicationDirPath());
     m_strMsiExecPath = ProductPaths::msiExec;
+    // Empty unless the command line asks for a removal.
+    m_strProductCode = m_commandLine.productCode();
 }
 
 QString DriverInfo::setupProgram() const
@@ -42,10 +38,35 @@ QString DriverInfo::setupProgram() const
     return m_strSetupCommand.mid(1, m_strSetupCommand.size() - 2);
 }
 
+void DriverInfo::keepTicks(const QStringList &before, const QStringList &after)
+{
+    const QVector<qint32> ticks = m_vecCheckboxStatus;
+    m_vecCheckboxStatus.fill(1, after.size());
+    for (int i = 0; i < after.size(); ++i) {
+        if (i < before.size() && i < ticks.size() && before.at(i) == after.at(i))
+            m_vecCheckboxStatus[i] = ticks.at(i);
+    }
+    if (before == after && !before.isEmpty())
+        return;
+    qCInfo(lcScene).noquote() << (m_commandLine.isRemoval() ? "removal rows:" : "install rows:") << after.size();
+    for (int i = 0; i < after.size(); ++i) {
+        const QString &row = after.at(i);
+        const QString name = m_commandLine.isRemoval() ? DriverCatalogue::removalName(row) : DriverCatalogue::installName(row);
+        const QString version = m_commandLine.isRemoval() ? DriverCatalogue::removalVersion(row, getOSVersion())
+                                                          : DriverCatalogue::installVersion(row, getOSVersion());
+        qCInfo(lcScene).noquote() << "row" << i << (row.isEmpty() ? QStringLiteral("(empty)") : row) << '"' + name + '"'
+                                  << (version.isEmpty() ? QStringLiteral("(no tile)") : version)
+                                  << (m_vecCheckboxStatus.at(i) ? "ticked" : "unticked");
+    }
+}
+
 int DriverInfo::getNumberOfDrivers()
 {
+    const QStringList before = m_lstDriverSwitches;
     m_lstDriverSwitches = m_commandLine.switches();
-    m_vecCheckboxStatus.fill(1, m_lstDriverSwitches.size());
+    // The ticks belong to the list this run offers; counting the other one leaves them alone.
+    if (!m_commandLine.isRemoval())
+        keepTicks(before, m_lstDriverSwitches);
     return m_lstDriverSwitches.size();
 }
 
@@ -67,8 +88,10 @@ QString DriverInfo::getDriverName(int iIndex)
 
 void DriverInfo::getCheckboxStatus(bool bstatus, int iIndex)
 {
-    if (iIndex >= 0 && iIndex < m_vecCheckboxStatus.size())
-        m_vecCheckboxStatus[iIndex] = bstatus ? 1 : 0;
+    if (iIndex < 0 || iIndex >= m_vecCheckboxStatus.size())
+        return;
+    m_vecCheckboxStatus[iIndex] = bstatus ? 1 : 0;
+    qCInfo(lcScene) << "row" << iIndex << (bstatus ? "ticked" : "unticked");
 }
 
 bool DriverInfo::getOSVersion()
@@ -93,7 +116,7 @@ QString DriverInfo::setVersionNumberForUninstall(int iIndex)
 bool DriverInfo::isDriverInstalled(QString strDriverName)
 {
     Q_UNUSED(strDriverName) // the answer concerns the package as a whole
-    return !m_packageRegistry.read(m_packageRegistry.ioDriverKey(), QStringLiteral("InstallationPath")).isEmpty();
+    return m_packageRegistry.isPackageInstalled();
 }
 
 int DriverInfo::installbutton()
@@ -103,14 +126,11 @@ int DriverInfo::installbutton()
         setupProgram(), m_lstDriverSwitches, m_vecCheckboxStatus, [this](int row) { return isDriverInstalled(getDriverName(row)); });
     m_strInstallProperties = command.properties;
     m_strLastCommand = command.text;
-    m_bLastRunRemoval = false;
     if (command.program.isEmpty()) {
-        qCDebug(lcProcess) << "no driver shown is ticked: no installer started";
+        m_run->refuse(RunController::Kind::Install, QStringLiteral("no driver shown is ticked"));
         return 0;
     }
-    const int result = ProcessStart::startAndWait(*m_processInstall, command.program, command.arguments);
-    qCDebug(lcProcess).noquote() << command.program << (result ? "started" : "failed to start");
-    return result;
+    return m_run->start(RunController::Kind::Install, command.program, command.arguments);
 }
 
 int DriverInfo::uninstallbutton()
@@ -120,12 +140,11 @@ int DriverInfo::uninstallbutton()
         InstallCommand::removal(m_strMsiExecPath, m_strProductCode, m_lstUninstallableFeatures, m_vecCheckboxStatus);
     m_strInstallProperties = command.properties;
     m_strLastCommand = command.text;
-    m_bLastRunRemoval = true;
     if (!InstallCommand::isProductCode(m_strProductCode)) {
-        qCDebug(lcProcess).noquote() << "not starting a removal of malformed product code" << m_strProductCode;
+        m_run->refuse(RunController::Kind::Removal, QStringLiteral("a removal of malformed product code ") + m_strProductCode);
         return 0;
     }
-    return ProcessStart::startAndWait(*m_processInstall, command.program, command.arguments);
+    return m_run->start(RunController::Kind::Removal, command.program, command.arguments);
 }
 
 QString DriverInfo::getUnistallableDrivers(int index)
@@ -136,11 +155,17 @@ QString DriverInfo::getUnistallableDrivers(int index)
     return DriverCatalogue::removalName(m_lstUninstallableFeatures.at(index));
 }
 
+QStringList DriverInfo::removableFeatures() const
+{
+    return DriverCatalogue::removableFeatures(m_packageRegistry.deployedFeatures());
+}
+
 int DriverInfo::getNumberOfUninstallableDrivers()
 {
-    const QString deployed = m_packageRegistry.read(m_packageRegistry.ioDriverKey(), QStringLiteral("DeployedFeatures"));
-    m_lstUninstallableFeatures = DriverCatalogue::removableFeatures(deployed);
-    m_vecCheckboxStatus.fill(1, m_lstUninstallableFeatures.size());
+    const QStringList before = m_lstUninstallableFeatures;
+    m_lstUninstallableFeatures = removableFeatures();
+    if (m_commandLine.isRemoval())
+        keepTicks(before, m_lstUninstallableFeatures);
     return m_lstUninstallableFeatures.size();
 }
 
@@ -151,15 +176,12 @@ void DriverInfo::getCheckboxStatusForUninstall(bool bstatus, int iIndex)
 
 bool DriverInfo::getCommandLineArguments()
 {
-    if (!m_commandLine.isRemoval())
-        return false;
-    m_strProductCode = m_commandLine.productCode();
-    return true;
+    return m_commandLine.isRemoval();
 }
 
 int DriverInfo::isRunning()
 {
-    return ProcessStart::isRunning(*m_processInstall);
+    return m_run->isRunning();
 }
 
 bool DriverInfo::uninstallALLDrivers()
@@ -215,30 +237,17 @@ void DriverInfo::queryKey(HKEY hKey, int RecursiveDepth)
 
 void DriverInfo::query(HKEY hKey)
 {
-    Registry *registry = m_platform.registry;
-    Registry::KeyInfo info;
-    if (registry->queryInfo(hKey, &info) != Registry::Success)
-        info.subKeyCount = 0;
-
-    if (info.subKeyCount > 0) {
-        qCDebug(lcRegistry) << "maker key has" << info.subKeyCount << "product subkeys";
-        for (int i = 0; i < info.subKeyCount; ++i) {
-            QString name;
-            if (registry->enumKey(hKey, i, &name) != Registry::Success)
-                continue;
-            m_vecProductKeys.append(name);
-        }
-    }
-
+    const QStringList names = PackageRegistry::productKeyNames(*m_platform.registry, hKey);
+    if (!names.isEmpty())
+        qCDebug(lcRegistry) << "maker key has" << names.size() << "product subkeys";
+    m_vecProductKeys += names.toVector();
     for (const QString &name : qAsConst(m_vecProductKeys)) {
-        const QString path = PackageRegistry::makerKeyPath + name;
-        const QString version = m_packageRegistry.read(path, QStringLiteral("ProductVersion"));
-        const QString command = registry->readText(path, QStringLiteral("prdtcmd"));
-        if (command.isNull()) {
-            qCDebug(lcRegistry).noquote() << "product" << path << "names no switch (no prdtcmd)";
+        const PackageRegistry::Product product = m_packageRegistry.product(name);
+        if (product.componentSwitch.isNull()) {
+            qCDebug(lcRegistry).noquote() << "product" << name << "names no switch (no prdtcmd)";
         } else {
-            m_mapInstalledVersions.insert(command, version);
-            qCDebug(lcRegistry).noquote() << "installed:" << command << "version" << version;
+            m_mapInstalledVersions.insert(product.componentSwitch, product.version);
+            qCDebug(lcRegistry).noquote() << "installed:" << product.componentSwitch << "version" << product.version;
         }
     }
 }
@@ -259,16 +268,12 @@ bool DriverInfo::isRestartRequired()
 
 InstallOutcome DriverInfo::outcome()
 {
-    const bool crashed = m_processInstall->exitStatus() == QProcess::CrashExit;
-    const int exitCode = m_processInstall->exitCode();
-    // The restart flag is the install's: a removal's exit code alone says whether it needs one.
-    const bool restartFlagged = !m_bLastRunRemoval && isRestartRequired();
-    return InstallOutcome::classify(exitCode, crashed, restartFlagged, m_bLastRunRemoval);
+    return m_run->outcome(isRestartRequired());
 }
 
 int DriverInfo::getExitCode()
 {
-    return m_processInstall->exitCode();
+    return m_run->installerExitCode();
 }
 
 QString DriverInfo::getCompletionStatus()
@@ -284,4 +289,16 @@ bool DriverInfo::isRestartOffered()
 bool DriverInfo::isRetryOffered()
 {
     return outcome().retryOffered;
+}
+
+int DriverInfo::getFrontEndExitCode(bool bRestartNow)
+{
+    using WayOut = InstallOutcome::WayOut;
+    const bool removal = m_commandLine.isRemoval();
+    const bool offered = removal ? !removableFeatures().isEmpty() : m_commandLine.offersTile();
+    const WayOut nothingStarted = offered ? WayOut::LeftBeforeStarting : removal ? WayOut::NothingToRemove : WayOut::NothingOffered;
+    const int code = m_run->leavingExitCode(bRestartNow, isRestartRequired(), nothingStarted);
+    qCInfo(lcProcess).noquote() << (bRestartNow ? "the front-end leaves to restart Windows, exit code" : "the front-end leaves, exit code")
+                                << code;
+    return code;
 }

@@ -14,7 +14,7 @@
 
 #include <memory>
 
-class ProcessRunner;
+class RunController;
 
 // The driver catalogue for the scene ("qtInterface1"): the install and
 // removal lists with their ticks, the installed products found in the
@@ -25,7 +25,8 @@ class DriverInfo final : public QObject
     Q_OBJECT
 
 public:
-    explicit DriverInfo(const Platform &platform, QObject *parent = nullptr);
+    // `commandLine` is the run's one parse; `run` owns the installer run both objects start.
+    DriverInfo(const Platform &platform, const CommandLine &commandLine, RunController &run, QObject *parent = nullptr);
     ~DriverInfo() override;
     Q_DISABLE_COPY_MOVE(DriverInfo)
 
@@ -61,10 +62,16 @@ public slots:
     QString getCompletionStatus();
     bool isRestartOffered();
     bool isRetryOffered();
+    // What the front-end exits with when the page leaves now, by Restart Now or otherwise.
+    int getFrontEndExitCode(bool bRestartNow);
 
 private:
     QString setupProgram() const;
     InstallOutcome outcome();
+    QStringList removableFeatures() const;
+    // The ticks of the list this run offers: kept for every row that is still the same driver
+    // when the list is counted again, 1 for a new row.
+    void keepTicks(const QStringList &before, const QStringList &after);
 
     Platform m_platform;
     PackageRegistry m_packageRegistry;
@@ -74,11 +81,10 @@ private:
     QString m_strSetupCommand;
     QString m_strMsiExecPath;
     QString m_strProductCode;
-    std::unique_ptr<ProcessRunner> m_processInstall;
+    RunController *m_run;
     QStringList m_lstUninstallableFeatures;
     QString m_strInstallProperties;
     QVector<QString> m_vecProductKeys;
     QMap<QString, QString> m_mapInstalledVersions;
     QString m_strLastCommand;
-    bool m_bLastRunRemoval = false;
 };

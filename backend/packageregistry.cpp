@@ -52,3 +52,43 @@ bool PackageRegistry::isOlderWindows() const
         || version.contains(QLatin1String("7SP"), Qt::CaseInsensitive)
         || version.contains(QLatin1String("vista"), Qt::CaseInsensitive);
 }
+
+bool PackageRegistry::isPackageInstalled() const
+{
+    return !read(ioDriverKey(), QStringLiteral("InstallationPath")).isEmpty();
+}
+
+QString PackageRegistry::deployedFeatures() const
+{
+    return read(ioDriverKey(), QStringLiteral("DeployedFeatures"));
+}
+
+QStringList PackageRegistry::productKeyNames(Registry &registry, HKEY makerKey)
+{
+    Registry::KeyInfo info;
+    if (registry.queryInfo(makerKey, &info) != Registry::Success)
+        info.subKeyCount = 0;
+    QStringList names;
+    for (int i = 0; i < info.subKeyCount; ++i) {
+        QString name;
+        if (registry.enumKey(makerKey, i, &name) == Registry::Success)
+            names << name;
+    }
+    return names;
+}
+
+PackageRegistry::Product PackageRegistry::product(const QString &keyName) const
+{
+    const QString path = makerKeyPath + keyName;
+    return {keyName, m_registry->readText(path, QStringLiteral("prdtcmd")), read(path, QStringLiteral("ProductVersion"))};
+}
+
+QString PackageRegistry::launchedFrom() const
+{
+    return read(packageKey(), QStringLiteral("iamlaunchedfrom"));
+}
+
+bool PackageRegistry::isLaunchedFromExtractionFolder() const
+{
+    return launchedFrom().contains(QLatin1String("C:\\ZYM"), Qt::CaseInsensitive);
+}

@@ -5,7 +5,7 @@
 
 class ProcessRunner;
 
-// Starting an installer the one way both backend objects do it.
+// Starting a program the one way the front-end does it, each start noted in the log.
 class ProcessStart final
 {
 public:
@@ -17,9 +17,10 @@ public:
     // runs starts nothing and answers 0: that old process is not this start.
     static int startAndWait(ProcessRunner &runner, const QString &program, const QStringList &arguments);
 
-    // Splits a whole command text as the process layer does (blanks outside
-    // double quotes separate, quotes group and are dropped) and starts it.
-    static int startCommand(ProcessRunner &runner, const QString &command);
+    // Notes in the log a start just made on `runner`: the command line as Windows parses it back
+    // into these arguments, and the folder the program starts in.
+    static void note(const ProcessRunner &runner, const QStringList &arguments, const char *what);
+    static QString commandLine(const QString &program, const QStringList &arguments);
 
     // 1 while the runner's process is running; 0 while starting or after.
     static int isRunning(const ProcessRunner &runner);

@@ -7,7 +7,9 @@ set(APP_CORE_SOURCES
     app/iconeffectprovider.cpp
     app/icoiconengine.cpp
     app/installerapp.cpp
+    app/installerbackends.cpp
     app/productionplatform.cpp
+    app/runlog.cpp
     app/uilanguage.cpp
 )
 
@@ -22,6 +24,7 @@ set(BACKEND_SOURCES
     backend/logging.cpp
     backend/drivercatalogue.cpp
     backend/raidlaunchtable.cpp
+    backend/runcontroller.cpp
 )
 
 # Qt's portable implementations, used on every system.

@@ -26,4 +26,7 @@ public:
     virtual int exitCode() const = 0;
     virtual QProcess::ExitStatus exitStatus() const = 0;
     virtual QProcess::ProcessError error() const = 0;
+    // The program as last started, after any lookup, and the folder it starts in.
+    virtual QString program() const = 0;
+    virtual QString workingDirectory() const = 0;
 };

@@ -1,11 +1,10 @@
 #include "tests/scenedriver.h"
 
-#include "backend/customsettings.h"
-#include "backend/driverinfo.h"
+#include "app/installerbackends.h"
+#include "app/runlog.h"
 #include "app/accessiblecontrol.h"
 #include "app/iconeffectprovider.h"
 #include "app/installerapp.h"
-#include "backend/packageregistry.h"
 #include "tests/testplatform.h"
 
 #include <QAccessible>
@@ -105,9 +104,9 @@ SceneDriver::SceneDriver(TestMachine &machine)
     // Wired as start-up wires them, except that programs start through here.
     Platform platform = machine.platform();
     platform.launcher = this;
-    m_settings = std::make_unique<CustomSettings>(platform);
-    m_driverInfo = std::make_unique<DriverInfo>(platform);
-    m_settings->enableShutdownPrivilege();
+    m_log = std::make_unique<RunLog>(machine.environment);
+    m_log->open();
+    m_backends = std::make_unique<InstallerBackends>(platform);
 
     m_engine = std::make_unique<QQmlApplicationEngine>();
     IconEffectProvider::install(m_engine.get());
@@ -115,14 +114,8 @@ SceneDriver::SceneDriver(TestMachine &machine)
     // The engine would end the application on Qt.quit(); here it only counts.
     QObject::disconnect(m_engine.get(), nullptr, QCoreApplication::instance(), nullptr);
     connect(m_engine.get(), &QQmlEngine::quit, this, [this] { ++m_quitRequests; });
-    m_engine->rootContext()->setContextProperty(QStringLiteral("qtInterface"), m_settings.get());
-    m_engine->rootContext()->setContextProperty(QStringLiteral("qtInterface1"), m_driverInfo.get());
-
-    HKEY makerKey = nullptr;
-    if (machine.registry->openKey(PackageRegistry::makerKeyPath, &makerKey) == Registry::Success) {
-        m_driverInfo->query(makerKey);
-        machine.registry->closeKey(makerKey);
-    }
+    connect(m_engine.get(), &QQmlEngine::exit, this, [this](int code) { ++m_quitRequests; m_exitCode = code; });
+    m_backends->publish(m_engine->rootContext());
 }
 
 SceneDriver::~SceneDriver()
@@ -130,8 +123,8 @@ SceneDriver::~SceneDriver()
     m_engine.reset();
     // A runner destroyed while its program runs would end it with a warning.
     waitForPrograms();
-    m_driverInfo.reset();
-    m_settings.reset();
+    m_backends.reset();
+    m_log.reset();
 }
 
 bool SceneDriver::start()

@@ -18,8 +18,8 @@
             return;                                                                                                    \
     } while (false)
 
-class CustomSettings;
-class DriverInfo;
+class InstallerBackends;
+class RunLog;
 class QQmlApplicationEngine;
 class QQuickItem;
 class QQuickWindow;
@@ -67,6 +67,8 @@ public:
     QStringList accessibilityFaults() const;
 
     int quitRequests() const { return m_quitRequests; }
+    // The code the scene last asked to exit with; -1 before it asked.
+    int exitCode() const { return m_exitCode; }
     // Waits until every program started so far has ended; false when one still runs after `msecs`.
     bool waitForPrograms(int msecs = 30000);
 
@@ -75,9 +77,10 @@ public:
 private:
     TestMachine &m_machine;
     std::vector<ProcessRunner *> m_runners; // owned by the backend objects
-    std::unique_ptr<CustomSettings> m_settings;
-    std::unique_ptr<DriverInfo> m_driverInfo;
+    std::unique_ptr<RunLog> m_log;
+    std::unique_ptr<InstallerBackends> m_backends;
     std::unique_ptr<QQmlApplicationEngine> m_engine;
     QQuickWindow *m_window = nullptr;
     int m_quitRequests = 0;
+    int m_exitCode = -1;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "backend/commandline.h"
+#include "backend/runcontroller.h"
 #include "platform/argumentsource.h"
 #include "platform/environment.h"
 #include "platform/instancelock.h"
@@ -98,6 +100,9 @@ public:
     std::unique_ptr<RegFileRegistry> registry = std::make_unique<RegFileRegistry>(registryPath);
     std::unique_ptr<ProcessLauncher> launcher = std::make_unique<SimulatedProcessLauncher>(SimulatedDrive(drivePath));
     SimulatedProgramTrust programTrust{drivePath};
+    // The run's one parse and its installer run, as start-up hands them to the published objects.
+    CommandLine commandLine() const { return CommandLine(arguments.list); }
+    RunController run{*launcher};
 
 private:
     void writeStandIn(const QString &windowsPath, double sleepSeconds, int exitCode, const QString &beforeExit);

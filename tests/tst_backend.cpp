@@ -1,5 +1,7 @@
+#include "app/installerbackends.h"
 #include "app/productionplatform.h"
 #include "backend/customsettings.h"
+#include "backend/driverinfo.h"
 #include "backend/installcommand.h"
 #include "backend/installoutcome.h"
 #include "backend/processstart.h"
@@ -16,6 +18,7 @@ namespace {
 using Choice = RaidLaunchTable::Choice;
 const char *const kExtractAndQuit = "--extract-and-quit";
 const QString kMsiExec = ProductPaths::msiExec;
+const QString kIoDriverKey = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
 // A folder with blanks: the setup program's path must stay one program.
 const QString kSetup = QStringLiteral("C:\\Program Files\\Setup\\Bin\\..\\Packages\\ZYM_Chipset_Drivers.exe");
 
@@ -172,7 +175,7 @@ private slots:
         TestMachine machine;
         machine.setArguments({"/U", code});
         machine.addRecorder(kMsiExec);
-        CustomSettings settings(machine.platform());
+        CustomSettings settings(machine.platform(), machine.commandLine(), machine.run);
         QVERIFY(settings.getCommandLineArguments());
         QCOMPARE(settings.toInvokeExeForUninstall(), started ? 1 : 0);
         if (started)
@@ -213,7 +216,7 @@ private slots:
         machine.setArguments(choice.nvme || choice.sata ? QStringList{"a", "b", choice.nvme ? "/SET_RAIDNVME" : "/SET_RAIDSATA"}
                                                         : QStringList());
         machine.addRecorder(kMsiExec);
-        CustomSettings settings(machine.platform());
+        CustomSettings settings(machine.platform(), machine.commandLine(), machine.run);
         settings.getDriverCheckboxStatus(choice.raidSelected);
         settings.getDriverCheckboxStatusForMavel(choice.mavelSelected);
         QCOMPARE(settings.toInvokeExeForInstall(), 1);
@@ -237,7 +240,7 @@ private slots:
         QFETCH(QStringList, received);
         TestMachine machine;
         machine.addRecorder(ProductPaths::setupProgramFromFrontEnd);
-        CustomSettings settings(machine.platform());
+        CustomSettings settings(machine.platform(), machine.commandLine(), machine.run);
         QVERIFY(!settings.toLaunchMSI());
         if (pci)
             settings.getDriverCheckboxStatusForPCI(true);
@@ -299,7 +302,7 @@ private slots:
         QVERIFY(QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::Permissions(extraMode)));
         if (!writable.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^not starting the extract-only run: .*: %1 can be changed by other users$").arg(QRegularExpression::escape(path))));
-        CustomSettings settings(machine.platform());
+        CustomSettings settings(machine.platform(), machine.commandLine(), machine.run);
         QCOMPARE(settings.toExtractFiles(), writable.isEmpty() ? 1 : 0);
         QTRY_COMPARE(machine.recordedRuns().size(), writable.isEmpty() ? 1 : 0);
     }
@@ -312,7 +315,7 @@ private slots:
             machine.systemInfo.architecture = QStringLiteral("arm64");
             machine.writeRegistry(QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\%1ZYM\\ZYM_Chipset_IODrivers]\r\n\"REBOOTSTATUS\"=\"YES\"")
                                       .arg(wow ? "WOW6432Node\\" : ""));
-            QCOMPARE(CustomSettings(machine.platform()).isRestartRequired(), wow);
+            QCOMPARE(CustomSettings(machine.platform(), machine.commandLine(), machine.run).isRestartRequired(), wow);
         }
     }
 
@@ -342,6 +345,7 @@ private slots:
         QTest::newRow("1641: already restarting") << 1641 << false << true << false
                                                   << "Successfully Installed. Windows is restarting." << false << false;
         QTest::newRow("1602 cancelled") << 1602 << false << true << false << "Installation cancelled" << false << true;
+        QTest::newRow("1223 cancelled") << 1223 << false << false << false << "Installation cancelled" << false << true;
         QTest::newRow("1602, removal") << 1602 << false << false << true << "Uninstallation cancelled" << false << true;
         QTest::newRow("1618 busy") << 1618 << false << false << false
                                    << "Another installation is in progress. Try again when it has finished." << false << true;
@@ -368,6 +372,59 @@ private slots:
         QCOMPARE(outcome.statusText, text);
         QCOMPARE(outcome.restartOffered, restart);
         QCOMPARE(outcome.retryOffered, retry);
+    }
+
+    // What the front-end exits with, as a deployment tool reads it: how the run ended and how the
+    // user left. Installer code -1: no program there to start; -2: nothing started.
+    void frontEndExitCode_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("registry");
+        QTest::addColumn<int>("installerCode");
+        QTest::addColumn<bool>("restartNow");
+        QTest::addColumn<int>("exitCode");
+        const QStringList pci{"/SETPCI"}, removal{"/U", "{0A1B2C3D-1111-2222-3333-444455556666}"};
+        const QString flag = kIoDriverKey + "\"REBOOTSTATUS\"=\"YES\"\r\n\"DeployedFeatures\"=\"PCI,CIR\"\r\n";
+        QTest::newRow("0, Close") << pci << "" << 0 << false << 0;
+        QTest::newRow("0, Restart Now not offered") << pci << "" << 0 << true << 0;
+        QTest::newRow("0 and the package's restart flag, Close") << pci << flag << 0 << false << 3010;
+        QTest::newRow("0 and the package's restart flag, Restart Now") << pci << flag << 0 << true << 1641;
+        QTest::newRow("3010, Restart Now") << pci << "" << 3010 << true << 1641;
+        QTest::newRow("1641, restarting already") << pci << "" << 1641 << false << 1641;
+        QTest::newRow("1602 cancelled") << pci << "" << 1602 << false << 1602;
+        QTest::newRow("1223 cancelled") << pci << "" << 1223 << false << 1223;
+        QTest::newRow("1618 busy") << pci << "" << 1618 << false << 1618;
+        QTest::newRow("3017, Close") << pci << "" << 3017 << false << 3017;
+        QTest::newRow("3017, Restart Now") << pci << "" << 3017 << true << 3018;
+        QTest::newRow("1603 failed") << pci << flag << 1603 << false << 1603;
+        QTest::newRow("removal 0: the install's restart flag does not count") << removal << flag << 0 << false << 0;
+        QTest::newRow("removal 3010, Finish") << removal << flag << 3010 << false << 3010;
+        QTest::newRow("no program to start") << pci << "" << -1 << false << 1619;
+        QTest::newRow("left before starting") << pci << "" << -2 << false << 1602;
+        QTest::newRow("nothing offered") << QStringList{"/SETFOO"} << "" << -2 << false << 1633;
+        QTest::newRow("nothing to remove") << removal << kIoDriverKey + "\"DeployedFeatures\"=\"Drivers\"\r\n" << -2 << false << 1605;
+    }
+
+    void frontEndExitCode()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, registry);
+        QFETCH(int, installerCode);
+        QFETCH(bool, restartNow);
+        QFETCH(int, exitCode);
+        TestMachine machine;
+        machine.setArguments(arguments);
+        machine.writeRegistry(registry);
+        const bool removal = arguments.first() == "/U";
+        if (installerCode >= 0)
+            machine.addRecorder(removal ? kMsiExec : ProductPaths::setupProgramFromFrontEnd, 0, installerCode);
+        DriverInfo info(machine.platform(), machine.commandLine(), machine.run);
+        QVERIFY(removal ? info.getNumberOfUninstallableDrivers() >= 0 : info.getNumberOfDrivers() > 0);
+        if (installerCode != -2) {
+            QCOMPARE(removal ? info.uninstallbutton() : info.installbutton(), installerCode >= 0 ? 1 : 0);
+            QTRY_COMPARE(info.isRunning(), 0);
+        }
+        QCOMPARE(info.getFrontEndExitCode(restartNow), exitCode);
     }
 };
 
@@ -475,7 +532,7 @@ int main(int argc, char *argv[])
         QCoreApplication application(argc, argv);
         const ProductionPlatform platform;
         // Never destroyed, as in the application, so nothing ends the run.
-        (new CustomSettings(platform.seams().platform))->toExtractFiles();
+        (new InstallerBackends(platform.seams().platform))->settings()->toExtractFiles();
         return 0;
     }
     QGuiApplication application(argc, argv);

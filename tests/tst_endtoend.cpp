@@ -1,3 +1,4 @@
+#include "backend/installoutcome.h"
 #include "backend/productpaths.h"
 #include "tests/scenedriver.h"
 #include "tests/testplatform.h"
@@ -246,6 +247,7 @@ private slots:
                                           "recExitWithoutRestart", "recViewLog", "recCloseButton"}));
         QVERIFY(scene.isShown("recIndicator"));
         QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), QStringLiteral("Successfully Installed"), kCompletionTimeoutMs);
+        QVERIFY2(scene.waitForPrograms(0), "the end was shown while the installer the page started still ran");
         QVERIFY(!scene.isShown("recIndicator"));
         QVERIFY(scene.value("recAppClose", "enabled").toBool());
         QTRY_VERIFY(scene.isShown("recViewLog"));
@@ -276,6 +278,7 @@ private slots:
 
         STEP(activate(scene, other(input), restartFlagged ? "recExitAndRestart" : "recExitWithoutRestart"));
         QCOMPARE(scene.quitRequests(), 1);
+        QCOMPARE(scene.exitCode(), restartFlagged ? 1641 : 0);
         using Restarts = QList<QPair<unsigned, unsigned>>;
         QCOMPARE(machine.shutdown.restarts, (restartFlagged ? Restarts{{0x42, 4}} : Restarts()));
         // Once an installer has run, leaving extracts nothing.
@@ -294,8 +297,8 @@ private slots:
         // may offer a restart.
         QTest::newRow("every tile ticked removes all, by keyboard")
             << Input::Keyboard << -1 << QStringList{"/x", kProductCode, "REMOVE=ALL", "/qn"} << 0;
-        QTest::newRow("one tile unticked removes the others, 3010 offers a restart, by mouse")
-            << Input::Mouse << 1 << QStringList{"/i", kProductCode, "REMOVE=PCI,CIR", "/qn"} << 3010;
+        QTest::newRow("the last tile unticked removes the others, 3010 offers a restart, by mouse")
+            << Input::Mouse << 2 << QStringList{"/i", kProductCode, "REMOVE=PCI,SMBUS", "/qn"} << 3010;
     }
 
     void removals()
@@ -322,7 +325,7 @@ private slots:
         STEP(reachable(scene, "recUninstallButton",
                        kTitleBar + QStringList{"recDriverstab", "driverTile0", "driverTile1", "driverTile2", "recUninstallButton"}));
         if (untickedTile >= 0)
-            STEP(untick(scene, input, untickedTile, "ZYM SMBus Driver", "5.12.0.38"));
+            STEP(untick(scene, input, untickedTile, "ZYM Consumer Infrared Driver", "3.2.4.135"));
 
         STEP(activate(scene, other(input), "recUninstallButton"));
         STEP(busy(scene, "Uninstalling..", {"recUninstallButton", "recFinishButton", "recUninstallRestartButton", "recCloseButton"}));
@@ -342,6 +345,7 @@ private slots:
 
         STEP(activate(scene, input, "recFinishButton"));
         QCOMPARE(scene.quitRequests(), 1);
+        QCOMPARE(scene.exitCode(), exitCode); // 3010: restart needed, the user chose Finish
         QVERIFY(scene.waitForPrograms());
         QCOMPARE(machine.recordedRuns().size(), 1);
         QVERIFY(machine.shutdown.restarts.isEmpty());
@@ -379,6 +383,7 @@ private slots:
 
         STEP(activate(scene, Input::Assistive, "recCloseButton")); // as a screen reader presses it
         QCOMPARE(scene.quitRequests(), 1);
+        QCOMPARE(scene.exitCode(), 1633);
         QVERIFY(scene.waitForPrograms());
         QCOMPARE(machine.recordedRuns(), QList<QStringList>{kExtractRun});
         takeWarnings();
@@ -414,6 +419,7 @@ private slots:
         STEP(reachable(scene, "recDriverstab", kTitleBar + QStringList{"recDriverstab"}));
         STEP(activate(scene, Input::Keyboard, "recAppClose"));
         QCOMPARE(scene.quitRequests(), 1);
+        QCOMPARE(scene.exitCode(), 1605);
         QVERIFY(machine.recordedRuns().isEmpty());
     }
 
@@ -426,18 +432,23 @@ private slots:
         QTest::addColumn<int>("exitCode"); // of the installer started once agreed; -1: neither
         QTest::addColumn<QString>("status");
         QTest::addColumn<bool>("extracts");
+        QTest::addColumn<QString>("logFolder"); // where the front-end's own log goes: a folder, a full disk, no folder
 
-        QTest::newRow("licence extracts, by mouse") << Input::Mouse << kFourDrivers << -1 << "" << true;
+        QTest::newRow("licence extracts, by mouse") << Input::Mouse << kFourDrivers << -1 << "" << true << "folder";
         QTest::newRow("removal mode only quits, by a window close request")
-            << Input::CloseRequest << QStringList{"/U", kProductCode} << -1 << "" << false;
+            << Input::CloseRequest << QStringList{"/U", kProductCode} << -1 << "" << false << "folder";
         QTest::newRow("start failed, retried, refused while running; installed only quits, by a window close request")
-            << Input::CloseRequest << kFourDrivers << 0 << "Successfully Installed" << false;
+            << Input::CloseRequest << kFourDrivers << 0 << "Successfully Installed" << false << "folder";
+        QTest::newRow("failed, by a window close request")
+            << Input::CloseRequest << kFourDrivers << 1603 << "Installation failed (error 1603)" << false << "folder";
         QStringList many; // more tiles than the page shows at once
         for (int i = 0; i < 9; ++i)
             many << QStringLiteral("/SETPCI") << QStringLiteral("/SETGPIO2") << QStringLiteral("/SETCIR");
         QTest::newRow("another installation busy: the choice again, and leaving extracts, by keyboard")
             << Input::Keyboard << many << 1618
-            << "Another installation is in progress. Try again when it has finished." << true;
+            << "Another installation is in progress. Try again when it has finished." << true << "full disk";
+        QTest::newRow("cancelled in the setup program: the choice again, by mouse; no folder for the log")
+            << Input::Mouse << many << 1602 << "Installation cancelled" << true << "no folder";
     }
 
     void leaving()
@@ -447,11 +458,17 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, status);
         QFETCH(bool, extracts);
+        QFETCH(QString, logFolder);
 
         TestMachine machine;
         machine.setArguments(arguments);
         machine.writeRegistry(kIoDriverSection + QStringLiteral("\"DeployedFeatures\"=\"PCI,CIR\"\r\n"));
         machine.addRecorder(kExtractProgram);
+        const QString temp = logFolder == "no folder" ? machine.registryPath : machine.root.filePath("Temp");
+        QDir().mkpath(machine.root.filePath("Temp"));
+        if (logFolder == "full disk")
+            QVERIFY(QFile::link("/dev/full", temp + "/ZYM_Chipset_Frontend.log"));
+        machine.environment.variables.insert("TEMP", temp);
 
         SceneDriver scene(machine);
         QVERIFY(scene.start());
@@ -473,7 +490,7 @@ private slots:
             QVERIFY(scene.window()->isVisible());
             QTRY_COMPARE_WITH_TIMEOUT(scene.statusText(), status, kCompletionTimeoutMs);
             QCOMPARE(scene.quitRequests(), 0);
-            const bool retry = exitCode != 0;
+            const bool retry = InstallOutcome::classify(exitCode, false, false, false).retryOffered;
             QCOMPARE(scene.isShown("recInstallButton"), retry);
             QCOMPARE(scene.value("recInstallButton", "enabled").toBool(), retry);
             QTRY_COMPARE(scene.isShown("recViewLog"), !retry);
@@ -494,6 +511,26 @@ private slots:
         QVERIFY(scene.waitForPrograms());
         QCOMPARE(machine.recordedRuns(), extracts ? before + QList<QStringList>{kExtractRun} : before);
         QVERIFY(machine.shutdown.restarts.isEmpty());
+        QCOMPARE(scene.exitCode(), exitCode >= 0 ? exitCode : 1602); // 1602 also: left before installing
+        QCOMPARE(takeWarnings().replaceInStrings(QRegularExpression(": .*"), ""),
+                 logFolder == "no folder" ? QStringList{"no log of this run"} : QStringList());
+        if (exitCode != 0)
+            return;
+        // The log tells what happened, in order: a failed start, then the run and its end.
+        QFile log(temp + "/ZYM_Chipset_Frontend.log");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(log.readAll()), command = QRegularExpression::escape(
+            "ZYM_Chipset_Drivers.exe /S \"/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETPCI=YES SETGPIO2=YES /qr\" /clone_wait in /");
+        int at = 0;
+        for (const QString &line : QStringList{"commandline: arguments: \"/SETZYM_RAID\" \"/SETRAIDMAVEL\" \"/SETPCI\" \"/SETGPIO2\"\n",
+                                    "scene: row 3 /SETGPIO2 \"ZYM GPIO Driver\" 2\\.2\\.0\\.126 ticked\n",
+                                    "process: could not start: \\S+" + command, "process: started: \\S+" + command,
+                                    "process: the installer ended with exit code 0 - shown: Successfully Installed",
+                                    "process: the front-end leaves, exit code 0\n"}) {
+            const QRegularExpressionMatch found = QRegularExpression("installer\\." + line).match(text, at);
+            QVERIFY2(found.hasMatch(), qPrintable(line + "\n" + text));
+            at = found.capturedEnd();
+        }
     }
 
     // The logo's halo as drawn: faint at rest, full when hovered or focused, none while pressed,

@@ -109,7 +109,7 @@ private slots:
                     window->close();
             });
         };
-        QCOMPARE(run(machine, recorder, {}), 0);
+        QCOMPARE(run(machine, recorder, {}), 1602); // left before installing
         QCOMPARE(recorder.events, (QStringList{"privilege", "openKey HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\", "enumKey PCI",
                                                "lock", "CHIPSET DRIVER INSTALLER drawn at 1.25", "listing, icon set"}));
         QCOMPARE(QQuickWindow::sceneGraphBackend(), QStringLiteral("software"));
@@ -148,7 +148,7 @@ private slots:
             });
             poll.start(20);
         };
-        QCOMPARE(run(machine, recorder, uiLanguages), 0);
+        QCOMPARE(run(machine, recorder, uiLanguages), 1618); // another copy runs
         QCOMPARE(recorder.events, (QStringList{"privilege", "openKey HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\", "enumKey PCI",
                                                "lock", "listing, icon set, widgets", box}));
     }

@@ -1,26 +1,19 @@
 // regfile: reads and changes a registry file as `reg export` writes it, for the
 // stand-in programs of the simulated machine, which change the registry as the
-// real package does. Every change rewrites the file in one rename. `show` tells
-// what the front-end reads in a file, through the front-end's own reader.
-#include "backend/commandline.h"
-#include "backend/drivercatalogue.h"
-#include "backend/installcommand.h"
-#include "backend/installoutcome.h"
-#include "backend/packageregistry.h"
-#include "backend/productpaths.h"
-#include "platform/qt/qtsysteminfo.h"
+// real package does. Every change rewrites the file in one rename. The front-end's
+// own answers (`show`, `rows`, `outcome`, ...) are FrontEndOracle's.
 #include "platform/simulated/regfileparser.h"
-#include "platform/simulated/regfileregistry.h"
 #include "platform/simulated/regfilewriter.h"
 #include "platform/simulated/regkeynode.h"
+#include "tools/frontendoracle.h"
+#include "tools/toolio.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
-#include <QVector>
 #include <QtEndian>
 
 #include <cstdio>
+
+using namespace ToolIo;
 
 namespace {
 
@@ -32,35 +25,10 @@ const char Usage[] =
     "       regfile set-dword FILE KEY NAME N  set a dword value (decimal, or hex with 0x)\n"
     "       regfile delete FILE KEY NAME       remove a value\n"
     "       regfile delete-key FILE KEY        remove a key and everything below it\n"
-    "       regfile keys FILE KEY              print the names of a key's subkeys, one a line\n"
-    "       regfile show FILE                  what the front-end reads in FILE on this machine\n"
-    "       regfile rows [ARG...]              how the front-end takes these arguments, one line each:\n"
-    "                                          tile<tab>SWITCH<tab>NAME<tab>VERSION-7-VISTA<tab>VERSION,\n"
-    "                                          unknown<tab>SWITCH (no tile; rides along with a shown choice),\n"
-    "                                          marker<tab>MARKER, dropped<tab>TOKEN<tab>WHY, or for \"/U CODE\"\n"
-    "                                          removal<tab>CODE<tab>valid|invalid\n"
-    "       regfile product-paths              the product's fixed Windows paths, NAME<tab>PATH a line\n"
-    "       regfile outcome CODE install|removal [FILE]\n"
-    "                                          how the page ends a run with the exit code CODE: done,\n"
-    "                                          restart (offered) or retry; FILE's restart flag counts\n"
-    "                                          for a successful install\n"
-    "       regfile product-code TEXT          exit 0 when the front-end takes TEXT as a product code\n"
+    "       regfile keys FILE KEY              print the names of a key's subkeys, one a line\n";
+const char Footer[] =
     "KEY is a path such as HKEY_LOCAL_MACHINE\\SOFTWARE\\ZYM (or HKLM\\...); NAME \"\" is the\n"
     "default value. Exit status: 0 done, 1 key or value missing, 2 bad arguments or file.\n";
-
-enum Status { Done = 0, Missing = 1, Failed = 2 };
-
-void print(const QString &text)
-{
-    const QByteArray bytes = text.toUtf8() + '\n';
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-}
-
-int fail(const QString &message)
-{
-    std::fprintf(stderr, "regfile: %s\n", message.toUtf8().constData());
-    return Failed;
-}
 
 const RegKeyNode *findKey(RegFileWriter &file, const QString &keyPath)
 {
@@ -95,179 +63,6 @@ int keys(RegFileWriter &file, const QString &keyPath)
         return Missing;
     for (int i = 0; i < key->subKeyCount(); ++i)
         print(key->subKeyAt(i)->name());
-    return Done;
-}
-
-// The subkeys of `keyPath`, walked as the front-end walks the maker's key.
-QStringList subKeys(Registry &registry, const QString &keyPath)
-{
-    QStringList names;
-    HKEY key = nullptr;
-    if (registry.openKey(keyPath, &key) != Registry::Success)
-        return names;
-    Registry::KeyInfo info;
-    if (registry.queryInfo(key, &info) == Registry::Success) {
-        for (int i = 0; i < info.subKeyCount; ++i) {
-            QString name;
-            if (registry.enumKey(key, i, &name) == Registry::Success)
-                names << name;
-        }
-    }
-    registry.closeKey(key);
-    return names;
-}
-
-QString quoted(const QString &text)
-{
-    return text.isNull() ? QStringLiteral("(absent)") : QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-// The product keys below the maker's key that name a component switch, as the install page reads
-// them, in the registry's order: key name, switch, installed version.
-QVector<QStringList> products(Registry &registry)
-{
-    QVector<QStringList> found;
-    for (const QString &name : subKeys(registry, PackageRegistry::makerKeyPath)) {
-        const QString path = PackageRegistry::makerKeyPath + name;
-        const QString command = registry.readText(path, QStringLiteral("prdtcmd"));
-        if (!command.isNull())
-            found.append({name, command, registry.readText(path, QStringLiteral("ProductVersion"))});
-    }
-    return found;
-}
-
-// One row of the removal page: its name and version as the page shows them, what Uninstall does
-// with it, and the installed version the registry lists when the page shows another.
-QString removalRow(const QString &feature, const QString &version, const QVector<QStringList> &products)
-{
-    QString row = QStringLiteral("removable: %1 = \"%2\"%3")
-                      .arg(feature.isEmpty() ? QStringLiteral("(no feature)") : feature, DriverCatalogue::removalName(feature),
-                           version.isEmpty() ? QString() : QLatin1Char(' ') + version);
-    if (feature.isEmpty())
-        return row + QStringLiteral(": a row without a driver, which removes the whole product (MsiExec /x, REMOVE=ALL)");
-    for (const QStringList &product : products) {
-        if (product.at(1) == QStringLiteral("/SET") + feature && !product.at(2).isEmpty() && product.at(2) != version)
-            return row + QStringLiteral(" (the page shows the catalogue's version; the registry lists %1 installed)").arg(product.at(2));
-    }
-    return row;
-}
-
-// How the page ends a run with `code`, as its table of outcomes says.
-int outcome(const QString &code, const QString &kind, const QString &filePath)
-{
-    bool number = false;
-    const int exitCode = code.toInt(&number);
-    if (!number || (kind != QLatin1String("install") && kind != QLatin1String("removal")))
-        return fail(QStringLiteral("outcome wants an exit code and install or removal"));
-    bool flagged = false;
-    if (!filePath.isEmpty()) {
-        RegFileRegistry registry(filePath);
-        const QtSystemInfo systemInfo;
-        flagged = PackageRegistry(&registry, &systemInfo).isRestartRequired();
-    }
-    const InstallOutcome end = InstallOutcome::classify(exitCode, false, flagged, kind == QLatin1String("removal"));
-    print(end.retryOffered ? QStringLiteral("retry") : end.restartOffered ? QStringLiteral("restart") : QStringLiteral("done"));
-    return Done;
-}
-
-int productCode(const QString &text)
-{
-    if (InstallCommand::isProductCode(text))
-        return Done;
-    return fail(QStringLiteral("not a product code (a GUID in braces, such as {5A3C1E2B-7D4F-4E8A-9B61-2C0F3D8E7A15}): ")
-                + text);
-}
-
-// One "label: text" line per fact, so a script can pick a line by its label.
-int show(const QString &filePath)
-{
-    // The front-end reads a missing file as a clean machine; asked about a file, the tool says it is not there.
-    QFile file(filePath);
-    if (!QFileInfo(filePath).isFile() || !file.open(QIODevice::ReadOnly))
-        return fail(filePath + QStringLiteral(": ") + (!QFileInfo::exists(filePath) ? QStringLiteral("no such file")
-                                                   : QFileInfo(filePath).isFile() ? file.errorString()
-                                                                                  : QStringLiteral("not a file")));
-    // A file the front-end reads as empty (no header, unreadable, empty) is previewed, then answered as a bad file.
-    const bool readable = RegFileParser(file.readAll()).problem() == RegFileParser::NoProblem;
-    file.close();
-    RegFileRegistry registry(filePath);
-    const QtSystemInfo systemInfo;
-    const PackageRegistry package(&registry, &systemInfo);
-    const QString ioKey = package.ioDriverKey();
-    const bool olderWindows = package.isOlderWindows();
-
-    const QStringList problems = registry.problems(PackageRegistry::makerKeyPath);
-    for (const QString &problem : problems)
-        print(QStringLiteral("warning: ") + problem);
-    print(QStringLiteral("view: ") + ioKey.left(ioKey.lastIndexOf(QLatin1Char('\\'))) + QStringLiteral(" (")
-          + systemInfo.cpuArchitecture() + QStringLiteral(" host)"));
-    const QString installedAt = registry.readText(ioKey, QStringLiteral("InstallationPath"));
-    print(QStringLiteral("package installed: %1 (InstallationPath %2)")
-              .arg(installedAt.isEmpty() ? QStringLiteral("no") : QStringLiteral("yes"), quoted(installedAt)));
-    const QString deployed = registry.readText(ioKey, QStringLiteral("DeployedFeatures"));
-    print(QStringLiteral("deployed features: ") + quoted(deployed));
-    const QStringList removable = DriverCatalogue::removableFeatures(deployed);
-    print(QStringLiteral("removal rows: %1").arg(removable.size()));
-    const QVector<QStringList> productKeys = products(registry);
-    for (const QString &feature : removable)
-        print(removalRow(feature, DriverCatalogue::removalVersion(feature, olderWindows), productKeys));
-    const QString restart = registry.readText(PackageRegistry::restartFlagKeyPath, QStringLiteral("REBOOTSTATUS"));
-    print(QStringLiteral("restart flag: REBOOTSTATUS %1, %2")
-              .arg(quoted(restart), package.isRestartRequired() ? QStringLiteral("a restart is offered")
-                                                                 : QStringLiteral("no restart offered")));
-    for (const QStringList &product : productKeys)
-        print(QStringLiteral("product: %1 %2 %3").arg(product.at(0), product.at(1), quoted(product.at(2))));
-    // Windows Installer lists the package under its product code, in either view.
-    for (const QString &root : {QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"),
-                                QStringLiteral("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\")}) {
-        for (const QString &name : subKeys(registry, root)) {
-            if (InstallCommand::isProductCode(name)
-                && registry.readText(root + name, QStringLiteral("DisplayName")) == QLatin1String("ZYM Chipset Drivers"))
-                print(QStringLiteral("product code: %1 (uninstall entry %2)").arg(name, root + name));
-        }
-    }
-    return readable ? Done : Failed;
-}
-
-// How the front-end takes a command line: the backend's own parse and catalogue.
-int rows(const QStringList &arguments)
-{
-    const CommandLine commandLine(QStringList{QStringLiteral("ChipsetDriverInstaller")} + arguments);
-    if (commandLine.isRemoval()) {
-        const QString code = commandLine.productCode();
-        print(QStringLiteral("removal\t%1\t%2").arg(code, InstallCommand::isProductCode(code) ? "valid" : "invalid"));
-        return Done;
-    }
-    const QString tab = QStringLiteral("\t");
-    for (const CommandLine::Argument &argument : commandLine.arguments()) {
-        switch (argument.kind) {
-        case CommandLine::Kind::Tile:
-            print(QStringLiteral("tile\t") + argument.text + tab + DriverCatalogue::installName(argument.text) + tab
-                  + DriverCatalogue::installVersion(argument.text, true) + tab
-                  + DriverCatalogue::installVersion(argument.text, false));
-            break;
-        case CommandLine::Kind::Unknown:
-            print(QStringLiteral("unknown\t") + argument.text);
-            break;
-        case CommandLine::Kind::Marker:
-            print(QStringLiteral("marker\t") + argument.text);
-            break;
-        case CommandLine::Kind::Dropped:
-            // A tab or a line break in the token would split its line.
-            print(QStringLiteral("dropped\t") + QString(argument.text).replace(QRegularExpression(QStringLiteral("[\\x00-\\x1f]")), QStringLiteral("?"))
-                  + tab + argument.whyDropped);
-            break;
-        }
-    }
-    return Done;
-}
-
-int productPaths()
-{
-    print(QStringLiteral("extract-only-program\t") + ProductPaths::extractOnlyProgram);
-    print(QStringLiteral("setup-program-from-front-end\t") + ProductPaths::setupProgramFromFrontEnd);
-    print(QStringLiteral("msiexec\t") + ProductPaths::msiExec);
-    print(QStringLiteral("installation-log\t") + ProductPaths::installationLog);
     return Done;
 }
 
@@ -307,31 +102,22 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromUtf8(argv[i]);
     const QString command = arguments.value(0);
-    if (command == QLatin1String("rows"))
-        return rows(arguments.mid(1));
-    if (command == QLatin1String("product-paths") && arguments.size() == 1)
-        return productPaths();
+    const int answered = FrontEndOracle::run(command, arguments.mid(1));
+    if (answered >= 0)
+        return answered;
     const int wanted = command == QLatin1String("get") || command == QLatin1String("delete") ? 4
         : command == QLatin1String("set") || command == QLatin1String("set-dword")         ? 5
         : command == QLatin1String("delete-key") || command == QLatin1String("keys")       ? 3
-        : command == QLatin1String("show") || command == QLatin1String("set-lines")         ? 2
-        : command == QLatin1String("product-code")                                         ? 2
-        : command == QLatin1String("outcome")                                              ? 3
+        : command == QLatin1String("set-lines")                                            ? 2
                                                                                             : -1;
-    // The registry file of `outcome` may be left out.
-    const bool optionalFile = command == QLatin1String("outcome") && arguments.size() == 4;
-    if (wanted < 0 || (arguments.size() != wanted && !optionalFile)) {
+    if (wanted < 0 || arguments.size() != wanted) {
         std::fputs(Usage, stderr);
+        std::fputs(FrontEndOracle::usage, stderr);
+        std::fputs(Footer, stderr);
         return Failed;
     }
-    if (command == QLatin1String("show"))
-        return show(arguments.at(1));
     if (command == QLatin1String("set-lines"))
         return setLines(arguments.at(1));
-    if (command == QLatin1String("outcome"))
-        return outcome(arguments.at(1), arguments.at(2), arguments.value(3));
-    if (command == QLatin1String("product-code"))
-        return productCode(arguments.at(1));
     const QString keyPath = arguments.at(2);
     if (RegFileParser::keyPath(keyPath).isEmpty())
         return fail(QStringLiteral("not a key path: ") + keyPath);

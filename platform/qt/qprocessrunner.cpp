@@ -1,5 +1,7 @@
 #include "platform/qt/qprocessrunner.h"
 
+#include <QDir>
+
 QProcessRunner::QProcessRunner(ProgramResolver resolveProgram)
     : m_resolveProgram(std::move(resolveProgram))
 {
@@ -52,6 +54,18 @@ QProcess::ExitStatus QProcessRunner::exitStatus() const
 QProcess::ProcessError QProcessRunner::error() const
 {
     return m_process.error();
+}
+
+QString QProcessRunner::program() const
+{
+    return QDir::toNativeSeparators(m_process.program());
+}
+
+QString QProcessRunner::workingDirectory() const
+{
+    // Without one of its own, a program starts in the front-end's current folder.
+    const QString folder = m_process.workingDirectory();
+    return QDir::toNativeSeparators(folder.isEmpty() ? QDir::currentPath() : folder);
 }
 
 void QProcessRunner::setEnvironment(const QProcessEnvironment &environment)

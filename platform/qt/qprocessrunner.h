@@ -25,6 +25,8 @@ public:
     int exitCode() const override;
     QProcess::ExitStatus exitStatus() const override;
     QProcess::ProcessError error() const override;
+    QString program() const override;
+    QString workingDirectory() const override;
 
     // The environment of the programs started from now on.
     void setEnvironment(const QProcessEnvironment &environment);

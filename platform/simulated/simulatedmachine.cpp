@@ -38,9 +38,15 @@ static QString profilePath(const QString &drivePath)
     return drivePath + QStringLiteral("/Users/demo");
 }
 
+// The profile's temporary folder, where Windows points TEMP.
+static QString tempPath(const QString &drivePath)
+{
+    return profilePath(drivePath) + QStringLiteral("/AppData/Local/Temp");
+}
+
 bool SimulatedMachine::layOut(QString *error) const
 {
-    const QStringList folders{drivePath() + QStringLiteral("/Windows/System32"), profilePath(drivePath()),
+    const QStringList folders{drivePath() + QStringLiteral("/Windows/System32"), tempPath(drivePath()),
                               applicationPath(), m_root + QStringLiteral("/media/Setup/Packages"),
                               m_root + QStringLiteral("/runtime"), m_root + QStringLiteral("/tmp")};
     for (const QString &folder : folders) {
@@ -104,6 +110,7 @@ QStringList SimulatedMachine::environment() const
     return {QStringLiteral("CHIPSET_INSTALLER_REGISTRY=") + registryPath(),
             QStringLiteral("CHIPSET_INSTALLER_DRIVE=") + drivePath(),
             QStringLiteral("USERPROFILE=") + profilePath(drivePath()),
+            QStringLiteral("TEMP=") + tempPath(drivePath()),
             QStringLiteral("XDG_RUNTIME_DIR=") + m_root + QStringLiteral("/runtime"),
             QStringLiteral("TMPDIR=") + m_root + QStringLiteral("/tmp")};
 }

@@ -10,7 +10,7 @@
 //
 //   registry.reg  the registry, as `reg export` writes it (CHIPSET_INSTALLER_REGISTRY)
 //   C/            drive C: (CHIPSET_INSTALLER_DRIVE): Windows\System32 and the
-//                 user's profile folder Users\demo (USERPROFILE)
+//                 user's profile folder Users\demo (USERPROFILE), its AppData\Local\Temp (TEMP)
 //   media/        drive D:, the package was started from: Setup\Bin holds the
 //                 front-end, Setup\Packages the setup program it starts
 //   runtime/      a private XDG_RUNTIME_DIR, so the single-instance lock is the machine's own

@@ -99,3 +99,13 @@ QProcess::ProcessError SimulatedProcessRunner::error() const
 {
     return m_runner.error();
 }
+
+QString SimulatedProcessRunner::program() const
+{
+    return m_runner.program();
+}
+
+QString SimulatedProcessRunner::workingDirectory() const
+{
+    return m_runner.workingDirectory();
+}

@@ -329,7 +329,7 @@ walk_bottom_bar_top() {
 # install, the closing buttons), "restart" (the same with a restart offer) or "retry" (back to the
 # tiles, the start button focused again). The registry's restart flag is read as it is now.
 walk_outcome() {
-    "$dir/lib/regfile" outcome "${exit_code:-0}" "$1" "$machine_registry"
+    "$dir/lib/regfile" outcome "${exit_code:-0}" "$1" "$machine_registry" | cut -f1
 }
 
 # walk_leave_by_title_bar: Tab from the focused start button past the end of the chain to the

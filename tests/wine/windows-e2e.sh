@@ -54,6 +54,7 @@ machine() {
     wine reg delete 'HKLM\SOFTWARE\WOW6432Node\ZYM' /f >/dev/null 2>&1 || true
     wine reg import "$(winepath -w "$work/zym.reg")" 2>/dev/null
     rm -f "$c/standin-record.txt"
+    find "$c/users" -name ZYM_Chipset_Frontend.log -delete 2>/dev/null || true
     wineserver -w # the server saves the registry as it ends
 }
 window() { xdotool search 2>/dev/null --onlyvisible --name "^$1\$" | head -n 1 | grep .; }
@@ -85,6 +86,20 @@ restart_flagged() { [ "$(value ZYM_Chipset_IODrivers REBOOTSTATUS)" = YES ]; }
 recorded() { [ -n "$(records)" ]; }
 ended() { ! kill -0 "$app" 2>/dev/null; }
 expect() { [ "$2" = "$3" ] || fail "$1: expected [$2], got [$3]"; } # WHAT EXPECTED ACTUAL
+
+# The front-end's exit code, as the regfile tool answers it for each way the run ended (wine hands
+# on its low eight bits), and the run's own log in the user's temporary folder.
+exited() { # WHAT CODE: the front-end $app has ended with the Windows exit code CODE
+    local status=0
+    wait "$app" || status=$?
+    [ "$status" -eq $(($2 & 255)) ] || fail "$1: exit status $status, not that of $2"
+}
+way_out() { "$regfile" exit-code "$1"; }
+logged() { # TEXT: the last run's log holds TEXT
+    local log
+    log=$(find "$c/users" -name ZYM_Chipset_Frontend.log 2>/dev/null | head -n 1)
+    [ -n "$log" ] && tr -d '\r' <"$log" | grep -qF "$1" || fail "the log ${log:-(none)} does not say: $1"
+}
 
 echo "install over an earlier release, Windows 7, mouse"
 machine win7 96
@@ -119,6 +134,8 @@ expect "MsiExec's command line" \
 expect "features left" "Drivers,raid,GPIO2,SMBUS" "$(value ZYM_Chipset_IODrivers DeployedFeatures)"
 keys "$win" Return # Finish
 until_ok 30 ended || fail "Finish did not end the front-end"
+exited "removal, Finish" "$("$regfile" outcome 0 removal | cut -f3)"
+logged "the front-end's exit code: $("$regfile" outcome 0 removal | cut -f3)"
 
 echo "the Windows 10 versions, and a second copy"
 start "CHIPSET DRIVER INSTALLER" /SETZYM_RAID /SETRAIDMAVEL /SETPCI /SETGPIO2 /SETSMBUS /SETCIR
@@ -131,11 +148,12 @@ start "KPQ INSTALLATER" /SETPCI
 shot windows-wine-second-copy
 keys "$win" Return
 until_ok 30 ended || fail "the second copy's box did not close"
-wait "$app" || fail "the second copy ended with $?"
+exited "second copy" "$(way_out second-copy)"
 app=$first win=$main
 ended && fail "the first copy ended with the second"
 click 630 18 # closed after agreeing, before installing: the extract-only run, which Wine refuses
 until_ok 30 ended || fail "closing did not end the front-end"
+exited "closed after agreeing" "$(way_out left-before-starting)"
 
 echo "120 DPI, closed before agreeing"
 machine win10 120
@@ -147,6 +165,7 @@ eval "$(xdotool getwindowgeometry --shell "$win")"
     fail "at 120 DPI the window is ${WIDTH}x$HEIGHT, not 650x393 drawn at 1.25"
 click 630 18 # the title bar's close button
 until_ok 30 ended || fail "closing did not end the front-end"
+exited "closed before agreeing" "$(way_out left-before-starting)"
 # Wine gives the program's folders to the user running it (wine.win32 checks that answer).
 expect "programs started" "" "$(records)"
 

@@ -7,7 +7,7 @@ Configures and builds a Release build, installs it into a fresh staging folder (
 ChipsetDriverInstaller.exe; the package puts Packages\ beside Bin), lets windeployqt add the Qt
 libraries, plugins and QML modules the scene needs, and checks the result. With MinGW the compiler
 runtime DLLs are bundled; with MSVC the package must install the Visual C++ runtime itself, and
-the script ends by saying which. With -Certificate it signs the executable.
+the script ends by saying which. With -Certificate or -PfxFile it signs every program and library in Bin.
 
 Run it from a prompt where the compiler is on PATH: "x64 Native Tools Command Prompt for VS 2019"
 (or 2022) for an msvc2019_64 kit, or a prompt with Qt's MinGW bin folder on PATH (the "Qt 5.15.2
@@ -29,19 +29,21 @@ The version stamped into the executable's version resource and manifest (one to 
 "21.10.0.1"); without it, the one in CMakeLists.txt.
 
 .PARAMETER Certificate
-Signs every executable and DLL in Bin (the front-end, Qt's libraries, plugins and QML plugins,
-the MinGW runtime) with this code-signing certificate from the certificate store: its SHA-1
-thumbprint (40 hex digits) or its subject name. Without it nothing is signed.
+Signs every .exe and .dll in Bin (the front-end, Qt's libraries, plugins and QML plugins, the
+MinGW runtime) with this code-signing certificate from the certificate store: its SHA-1
+thumbprint (40 hex digits) or its subject name, then checks each with signtool verify /pa.
+Without it (or -PfxFile) nothing is signed.
 
 .PARAMETER PfxFile
-Imports this .pfx into the current user's store first (its password is asked for, never passed
-on a command line) and signs with it.
+Imports this .pfx into the current user's store (its password is asked for, never passed on a
+command line), signs with it and removes from the store again what it imported.
 
 .PARAMETER MachineStore
 Looks for the certificate in the local machine's store instead of the current user's.
 
 .PARAMETER TimestampUrl
-The RFC 3161 time-stamp server for the signature, so it stays valid after the certificate expires.
+The RFC 3161 time-stamp server for the signatures, so they stay valid after the certificate
+expires. Default: http://timestamp.digicert.com.
 #>
 [CmdletBinding()]
 param(
@@ -158,6 +160,15 @@ if (-not (Test-Path -LiteralPath (Join-Path $imageFormats 'qico.dll') -PathType 
 }
 Get-ChildItem -LiteralPath $imageFormats -File | Where-Object { $_.Name -ne 'qico.dll' } | Remove-Item -Force
 
+# windeployqt copies the Controls 2 folder whole, with the four styles the scene never uses (and
+# QtGraphicalEffects, which only they import); the cross build's scripts/windows-deploy follows
+# the imports and leaves them out.
+foreach ($unused in 'QtQuick\Controls.2\Fusion', 'QtQuick\Controls.2\Imagine', 'QtQuick\Controls.2\Material',
+    'QtQuick\Controls.2\Universal', 'QtGraphicalEffects') {
+    $folder = Join-Path $bin $unused
+    if (Test-Path -LiteralPath $folder) { Remove-Item -LiteralPath $folder -Recurse -Force }
+}
+
 # What the scene imports, and the platform plugin without which no window opens.
 # Qt 5 looks for QML modules beside the executable, where windeployqt puts them.
 $required = @('platforms\qwindows.dll', 'Qt5Core.dll', 'Qt5Quick.dll', 'QtQuick.2', 'QtQuick\Controls.2',
@@ -168,13 +179,20 @@ foreach ($item in $required) {
 }
 if (Test-Path -Path (Join-Path $bin 'vc_redist*.exe')) { Fail "windeployqt put a vc_redist installer into $bin" }
 
-if ($PfxFile) {
-    $password = Read-Host -AsSecureString "Password of $PfxFile"
-    $imported = Import-PfxCertificate -FilePath $PfxFile -CertStoreLocation 'Cert:\CurrentUser\My' -Password $password
-    $Certificate = $imported.Thumbprint
-    $MachineStore = $false
+# Which files are signed and signtool's arguments come from cmake/SignList.cmake, which the
+# Windows stage of the tests checks against the staged tree.
+function Invoke-Signing([string]$signtool) {
+    $listDir = Join-Path $BuildDir 'signing'
+    New-Item -ItemType Directory -Force -Path $listDir | Out-Null
+    $listArguments = @("-DBIN=$bin", "-DTIMESTAMP_URL=$TimestampUrl", "-DCERTIFICATE=$Certificate",
+        "-DDESCRIPTION=$description", "-DOUT=$listDir")
+    if ($MachineStore) { $listArguments += '-DMACHINE_STORE=ON' }
+    Invoke-Step 'cmake' ($listArguments + @('-P', (Join-Path $root 'cmake\SignList.cmake')))
+    Invoke-Step $signtool @(Get-Content -LiteralPath (Join-Path $listDir 'sign.txt') -Encoding UTF8)
+    Invoke-Step $signtool @(Get-Content -LiteralPath (Join-Path $listDir 'verify.txt') -Encoding UTF8)
 }
-if ($Certificate) {
+
+if ($Certificate -or $PfxFile) {
     $signtool = Find-Program 'signtool.exe'
     if (-not $signtool) {
         # The Windows 10/11 SDK's newest x64 signtool; the Developer Command Prompt has it on PATH.
@@ -185,15 +203,29 @@ if ($Certificate) {
             Select-Object -First 1 -ExpandProperty FullName
     }
     if (-not $signtool) { Fail 'signtool.exe not found: install the Windows SDK or put signtool on PATH' }
-    # /d names the program in the administrator prompt, which with a valid signature shows the
-    # certificate's publisher instead of "Unknown publisher".
-    $signArguments = @('sign', '/fd', 'SHA256', '/tr', $TimestampUrl, '/td', 'SHA256', '/d', $description)
-    if ($Certificate -match '^[0-9A-Fa-f]{40}$') { $signArguments += @('/sha1', $Certificate) } else { $signArguments += @('/n', $Certificate) }
-    if ($MachineStore) { $signArguments += '/sm' }
-    # Every binary, so that an application-control policy that trusts the publisher loads them all.
-    $binaries = @(Get-ChildItem -LiteralPath $bin -Recurse -File -Include '*.exe', '*.dll' | ForEach-Object FullName)
-    Invoke-Step $signtool ($signArguments + $binaries)
-    Invoke-Step $signtool (@('verify', '/pa') + $binaries)
+}
+if ($PfxFile) {
+    # Imported for this run only: what the .pfx brought into the store leaves it again, private key
+    # and all, even when signing fails; what was there before stays.
+    $store = 'Cert:\CurrentUser\My'
+    $password = Read-Host -AsSecureString "Password of $PfxFile"
+    $before = @(Get-ChildItem -LiteralPath $store | ForEach-Object Thumbprint)
+    $imported = @(Import-PfxCertificate -FilePath $PfxFile -CertStoreLocation $store -Password $password)
+    try {
+        $signer = $imported | Where-Object HasPrivateKey | Select-Object -First 1
+        if (-not $signer) { Fail "$PfxFile holds no certificate with its private key" }
+        $Certificate = $signer.Thumbprint
+        $MachineStore = $false
+        Invoke-Signing $signtool
+    } finally {
+        foreach ($certificate in $imported) {
+            if ($before -contains $certificate.Thumbprint) { continue }
+            $path = Join-Path $store $certificate.Thumbprint
+            if ($certificate.HasPrivateKey) { Remove-Item -LiteralPath $path -DeleteKey } else { Remove-Item -LiteralPath $path }
+        }
+    }
+} elseif ($Certificate) {
+    Invoke-Signing $signtool
 }
 
 $files = @(Get-ChildItem -LiteralPath $bin -Recurse -File)
@@ -216,3 +248,5 @@ if ($compiler -eq 'msvc') {
     Write-Host '  The MinGW runtime DLLs are in Bin: the package needs no runtime of its own.'
 }
 if (-not $Certificate) { Write-Host '  Not signed (no -Certificate): the administrator prompt says "Unknown publisher".' }
+Write-Host "  Qt's kit brings no licence texts: the package must ship them with the offer of the kit's"
+Write-Host '  source (README, "Licences"); the cross build puts them into Bin\licences.'

@@ -20,6 +20,7 @@ x86_64-w64-mingw32-gcc -std=c11 -Wall -Wextra -Werror -O1 -municode -o "$work/st
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+"$root/tests/wine/signlist-check.sh" "$root/$build/stage/Bin" || fail "the signing list is not the staged tree's programs"
 trap 'wineserver -k 2>/dev/null; [ -z "${display_pid:-}" ] || kill "$display_pid" 2>/dev/null' EXIT
 # until SECONDS COMMAND...: true once COMMAND succeeds, polled.
 until_ok() {

@@ -12,6 +12,7 @@ Rectangle {
     property bool bCloseEnabled: true
 
     signal closeClicked()
+    signal linkRequested(string strUrl)
 
     color: Theme.strTransparentColor
 
@@ -34,7 +35,7 @@ Rectangle {
         Accessible.description: qsTr("Opens logo in browser")
         Accessible.ignored: !visible || opacity === 0
         onButtonClicked: {
-            Qt.openUrlExternally(recHeader.strHomePageUrl)
+            recHeader.linkRequested(recHeader.strHomePageUrl)
             // The browser takes the pointer away, so no leave event will come.
             isButtonEntered = false
             isButtonPressed = false

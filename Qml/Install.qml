@@ -66,6 +66,11 @@ Rectangle {
         return drivers
     }
 
+    // The title bar's and the licence's links.
+    function openLink(strUrl) {
+        qtInterface.toOpenLink(strUrl)
+    }
+
     function onTileToggled(index, bTicked) {
         if (bUninstallMode)
             qtInterface1.getCheckboxStatusForUninstall(bTicked, index)
@@ -164,6 +169,7 @@ Rectangle {
         onSectionChosen: function(iSection) { g_iSectionNumber = iSection }
         onTileToggled: function(index, state) { recMainInstall.onTileToggled(index, state) }
         onLogRequested: qtInterface.toLaunchLogFile()
+        onLinkRequested: function(strUrl) { recMainInstall.openLink(strUrl) }
         // Once a second while an installer runs: has it ended?
         onPolled: if (!qtInterface1.isRunning()) recMainInstall.complete()
     }

@@ -109,7 +109,7 @@ Rectangle {
                 // Its script needs no shaping: without it the long text lays out in two thirds of
                 // the time, with the same line breaks and, to the eye, the same glyphs.
                 font.preferShaping: false
-                onLinkActivated: Qt.openUrlExternally(recLicenceSection.strLinkUrl)
+                onLinkActivated: recLicenceSection.oPage.linkRequested(recLicenceSection.strLinkUrl)
             }
 
             Rectangle {
@@ -144,7 +144,7 @@ Rectangle {
                 font.pixelSize: 11
                 font.bold: true
                 font.preferShaping: false
-                onLinkActivated: Qt.openUrlExternally(recLicenceSection.strLinkUrl)
+                onLinkActivated: recLicenceSection.oPage.linkRequested(recLicenceSection.strLinkUrl)
             }
         }
 

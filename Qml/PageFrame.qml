@@ -38,6 +38,7 @@ Rectangle {
     signal sectionChosen(int iSection)
     signal tileToggled(int index, bool state)
     signal logRequested()
+    signal linkRequested(string strUrl)
     signal polled()
 
     // The number of the section whose page is `strPage`.
@@ -80,8 +81,10 @@ Rectangle {
         readonly property int iBarHeight: recContent.iBarHeight
 
         signal tileToggled(int index, bool state)
+        signal linkRequested(string strUrl)
 
         onTileToggled: recContent.tileToggled(index, state)
+        onLinkRequested: recContent.linkRequested(strUrl)
     }
 
     BackgroundImages {

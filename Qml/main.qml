@@ -80,6 +80,7 @@ ApplicationWindow {
             strTitle: registerWindow.title
             bCloseEnabled: recInstall.bMayLeave
             onCloseClicked: recInstall.leave()
+            onLinkRequested: function(strUrl) { recInstall.openLink(strUrl) }
         }
     }
 

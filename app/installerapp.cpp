@@ -5,6 +5,7 @@
 #include "backend/installoutcome.h"
 #include "backend/logging.h"
 #include "platform/environment.h"
+#include "platform/errorbox.h"
 #include "app/accessiblecontrol.h"
 #include "app/extractorcleanup.h"
 #include "app/iconeffectprovider.h"
@@ -13,10 +14,9 @@
 #include "backend/processstart.h"
 #include "app/uilanguage.h"
 
-#include <QApplication>
 #include <QDebug>
+#include <QGuiApplication>
 #include <QIcon>
-#include <QMessageBox>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickWindow>
@@ -32,8 +32,7 @@ namespace {
 // The extractor clean-up starts at the first frame, or after this long without one.
 constexpr int cleanupAtLatestMs = 1000;
 
-// What every application object of a run is given: a second copy makes two of them. A translation
-// goes with the object it was installed on, so each gets its own, before any text is looked up.
+// The translation, installed before any text is looked up.
 std::unique_ptr<QTranslator> setUpApplication(const QStringList &uiLanguages)
 {
     return UiLanguage::install(uiLanguages);
@@ -47,30 +46,42 @@ void setWindowIcon()
 
 } // namespace
 
-void InstallerApp::showSecondCopyMessage()
+void InstallerApp::showSecondCopyMessage(ErrorBox &box)
 {
-    const QString text = QApplication::translate("main", "KPQ INSTALLATER detects another instance is running.")
-        + QLatin1Char('\n') + QApplication::translate("main", "Please close already running instance")
-        + QLatin1Char('\n') + QApplication::translate("main", "            Or         ")
-        + QLatin1Char('\n') + QApplication::translate("main", "Multiple Instance Access Denied!");
-    QMessageBox::critical(nullptr, QStringLiteral("KPQ INSTALLATER"), text, QMessageBox::Ok, QMessageBox::NoButton);
+    const QString text = QCoreApplication::translate("main", "KPQ INSTALLATER detects another instance is running.")
+        + QLatin1Char('\n') + QCoreApplication::translate("main", "Please close already running instance")
+        + QLatin1Char('\n') + QCoreApplication::translate("main", "            Or         ")
+        + QLatin1Char('\n') + QCoreApplication::translate("main", "Multiple Instance Access Denied!");
+    box.show(QStringLiteral("KPQ INSTALLATER"), text);
 }
 
 QString InstallerApp::sceneGraphBackend(const Environment &environment)
 {
+#if defined(Q_OS_WIN)
+    // Elevated, the front-end takes no orders from the environment (and start-up has removed
+    // Qt's variables): no graphics driver's code is loaded into it.
+    Q_UNUSED(environment)
+#else
     // Qt reads these itself; a package engineer may want OpenGL to compare.
     for (const char *name : {"QT_QUICK_BACKEND", "QMLSCENE_DEVICE"}) {
         if (!environment.value(QLatin1String(name)).isEmpty())
             return {};
     }
+#endif
     // A small, mostly still window needs no graphics stack: the software renderer starts in about
     // half the time and memory, and a driver installer often runs before the machine has a
     // graphics driver, where OpenGL would itself be emulated on the processor.
     return QStringLiteral("software");
 }
 
-int InstallerApp::run(int &argc, char **argv, const Seams &seams)
+int InstallerApp::run(const char *program, const Seams &seams)
 {
+    // Qt reads its own options (a plugin folder, a platform, a debugger) from the list it is
+    // given: the program alone, so that whoever asks for the elevation chooses none of them.
+    QByteArray programName(program);
+    int argc = 1;
+    char *argv[] = {programName.data(), nullptr};
+
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     // Draw at the screen's own scale. Qt 5 would round Windows' 125% down to 100% and 150% up to
     // 200%, leaving the window a fifth smaller or a third larger than every other one on the
@@ -79,7 +90,6 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
     const QString backend = sceneGraphBackend(*seams.platform.environment);
     if (!backend.isEmpty())
         QQuickWindow::setSceneGraphBackend(backend);
-    // The scene needs no widgets; only the second-copy box does, and it gets them below.
     std::unique_ptr<QGuiApplication> application = std::make_unique<QGuiApplication>(argc, argv);
     std::unique_ptr<QTranslator> translator = setUpApplication(seams.uiLanguages);
     auto engine = std::make_unique<QQmlApplicationEngine>();
@@ -134,17 +144,11 @@ int InstallerApp::run(int &argc, char **argv, const Seams &seams)
         }
         cleanup.reset();
     } else {
-        // Widgets for the box alone: the application object is replaced by one that has them.
-        // The backends outlive it, as they outlive every application object.
         engine.reset();
-        translator.reset();
-        application.reset();
-        application = std::make_unique<QApplication>(argc, argv);
-        translator = setUpApplication(seams.uiLanguages);
         setWindowIcon();
         ExtractorCleanup cleanup(seams.platform.launcher, ProcessStart::timeoutMs);
         cleanup.run();
-        showSecondCopyMessage();
+        showSecondCopyMessage(*seams.errorBox);
     }
 
     qCInfo(lcProcess) << "the front-end's exit code:" << exitCode;

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 class Environment;
+class ErrorBox;
 class InstanceLock;
 
 // The front-end's start-up and teardown, with every outside dependency
@@ -15,25 +16,28 @@ class InstallerApp final
 public:
     struct Seams
     {
-        Seams(const Platform &platform, InstanceLock &instanceLock, const QStringList &uiLanguages)
-            : platform(platform), instanceLock(&instanceLock), uiLanguages(uiLanguages)
+        Seams(const Platform &platform, InstanceLock &instanceLock, ErrorBox &errorBox, const QStringList &uiLanguages)
+            : platform(platform), instanceLock(&instanceLock), errorBox(&errorBox), uiLanguages(uiLanguages)
         {
         }
         Platform platform;
         InstanceLock *instanceLock;
+        // The second copy's box.
+        ErrorBox *errorBox;
         // The user's interface languages, most preferred first.
         QStringList uiLanguages;
     };
 
     static const QUrl mainScene;
 
-    // Runs the whole application and answers the process exit code.
-    static int run(int &argc, char **argv, const Seams &seams);
+    // Runs the whole application and answers the process exit code. Qt is given `program` (the
+    // executable's path) alone: the arguments come from the seams' argument source.
+    static int run(const char *program, const Seams &seams);
 
     // The scene-graph backend the scene is drawn with; empty text leaves the choice to Qt, as
-    // when the environment names one.
+    // when the environment names one (never on Windows).
     static QString sceneGraphBackend(const Environment &environment);
 
 private:
-    static void showSecondCopyMessage();
+    static void showSecondCopyMessage(ErrorBox &box);
 };

@@ -2,7 +2,7 @@
 #include "app/productionplatform.h"
 
 #if defined(Q_OS_WIN)
-#include "platform/windows/win32loadpolicy.h"
+#include "platform/windows/win32/win32loadpolicy.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +15,6 @@ int main(int argc, char *argv[])
     // folder Qt was built in nor from one the environment names.
     QCoreApplication::setLibraryPaths({QDir::fromNativeSeparators(QString::fromStdWString(Win32LoadPolicy::restrict()))});
 #endif
-    const ProductionPlatform platform;
-    return InstallerApp::run(argc, argv, platform.seams());
+    const ProductionPlatform platform(argc, argv);
+    return InstallerApp::run(argv[0], platform.seams());
 }

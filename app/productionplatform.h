@@ -6,6 +6,7 @@
 
 class ArgumentSource;
 class Environment;
+class ErrorBox;
 class InstanceLock;
 class ProcessLauncher;
 class ProgramTrust;
@@ -19,7 +20,9 @@ class UrlOpener;
 class ProductionPlatform final
 {
 public:
-    ProductionPlatform();
+    // The front-end's arguments are read here, once: on Windows from the process's own command
+    // line, elsewhere from `argv`.
+    ProductionPlatform(int argc, char **argv);
     ~ProductionPlatform();
     Q_DISABLE_COPY_MOVE(ProductionPlatform)
 
@@ -35,4 +38,5 @@ private:
     std::unique_ptr<ArgumentSource> m_arguments;
     std::unique_ptr<ProgramTrust> m_programTrust;
     std::unique_ptr<InstanceLock> m_instanceLock;
+    std::unique_ptr<ErrorBox> m_errorBox;
 };

@@ -51,9 +51,11 @@ int CustomSettings::getScreenHeight()
 
 int CustomSettings::toExtractFiles()
 {
-    // Started with administrator rights: only a program nobody else could have replaced.
-    if (const QString refusal = m_platform.programTrust->refusal(ProductPaths::extractOnlyProgram); !refusal.isEmpty()) {
-        qCWarning(lcProcess).noquote() << "not starting the extract-only run:" << refusal;
+    // Started with administrator rights: only a program nobody else could have replaced, and
+    // held as checked until it runs.
+    const ProgramTrust::Verdict verdict = m_platform.programTrust->check(ProductPaths::extractOnlyProgram);
+    if (!verdict.refusal.isEmpty()) {
+        qCWarning(lcProcess).noquote() << "not starting the extract-only run:" << verdict.refusal;
         return 0;
     }
     return ProcessStart::startAndWait(*m_processExtract, ProductPaths::extractOnlyProgram,
@@ -193,6 +195,14 @@ void CustomSettings::toLaunchLogFile()
     profile.replace(QLatin1Char('\\'), QLatin1Char('/'));
     // A path, not a link text: "#" and "%" are legal in folder names and must stay themselves.
     m_platform.urlOpener->open(QUrl::fromLocalFile(profile + QLatin1Char('/') + ProductPaths::installationLog));
+}
+
+void CustomSettings::toOpenLink(const QString &strUrl)
+{
+    // Web pages only: nothing the scene names reaches a program, a share or a protocol handler.
+    const QUrl url(strUrl, QUrl::StrictMode);
+    if (url.isValid() && (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http")))
+        m_platform.urlOpener->open(url);
 }
 
 bool CustomSettings::enableShutdownPrivilege()

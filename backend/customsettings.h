@@ -48,6 +48,8 @@ public slots:
     bool isDriverInstalled(QString strDriverName);
     void restartSystem();
     void toLaunchLogFile();
+    // Opens a web page (http or https only) in the user's browser, as the user.
+    void toOpenLink(const QString &strUrl);
     bool enableShutdownPrivilege();
     bool getOSVersion();
     bool toLaunchMSI();

@@ -35,23 +35,32 @@ set(PLATFORM_QT_SOURCES
     platform/qt/qtsysteminfo.cpp
     platform/qt/desktopurlopener.cpp
     platform/qt/applicationarguments.cpp
+    platform/qt/quickerrorbox.cpp
 )
 
-# The real Windows: the Win32 calls, free of Qt (also cross-compiled alone for
-# the tests under Wine), and the adapters that give them Qt types.
+# The real Windows: the Win32 calls, free of Qt, in win32/ (also cross-compiled
+# alone for the tests under Wine), and beside them the adapters that give them Qt types.
 set(PLATFORM_WIN32_SOURCES
-    platform/windows/win32loadpolicy.cpp
-    platform/windows/win32mutex.cpp
-    platform/windows/win32programtrust.cpp
-    platform/windows/win32registry.cpp
-    platform/windows/win32shutdown.cpp
-    platform/windows/win32systemfolder.cpp
+    platform/windows/win32/win32commandline.cpp
+    platform/windows/win32/win32errorbox.cpp
+    platform/windows/win32/win32inheritedhandles.cpp
+    platform/windows/win32/win32loadpolicy.cpp
+    platform/windows/win32/win32mutex.cpp
+    platform/windows/win32/win32programtrust.cpp
+    platform/windows/win32/win32registry.cpp
+    platform/windows/win32/win32shellopener.cpp
+    platform/windows/win32/win32shutdown.cpp
+    platform/windows/win32/win32systemfolder.cpp
 )
+# What they link besides the C runtime.
+set(PLATFORM_WIN32_LIBRARIES advapi32 user32 shell32 ole32 oleaut32 uuid)
 set(PLATFORM_WINDOWS_SOURCES
     ${PLATFORM_WIN32_SOURCES}
+    platform/windows/winerrorbox.cpp
     platform/windows/winprogramresolver.cpp
     platform/windows/winprogramtrust.cpp
     platform/windows/winregistry.cpp
+    platform/windows/winurlopener.cpp
 )
 
 # The registry file format, read and written; also built into the regfile tool.

@@ -530,7 +530,7 @@ int main(int argc, char *argv[])
 {
     if (argc == 2 && qstrcmp(argv[1], kExtractAndQuit) == 0) {
         QCoreApplication application(argc, argv);
-        const ProductionPlatform platform;
+        const ProductionPlatform platform(argc, argv);
         // Never destroyed, as in the application, so nothing ends the run.
         (new InstallerBackends(platform.seams().platform))->settings()->toExtractFiles();
         return 0;

@@ -230,6 +230,13 @@ private slots:
         QCOMPARE(licence->property("contentY").toReal(), licence->property("contentHeight").toReal() - licence->height());
         scene.key(Qt::Key_Home);
         QCOMPARE(licence->property("contentY").toReal(), 0.0);
+        // Each link opens its web page through the URL seam; the licence's whatever they name.
+        STEP(activate(scene, input, "logoButton"));
+        for (const char *text : {"textLicenseContent", "textLicenseContent2"})
+            QMetaObject::invokeMethod(scene.item(text), "linkActivated", Q_ARG(QString, "file:///C:/Windows/notepad.exe"));
+        QCOMPARE(machine.urlOpener.opened, (QList<QUrl>{QUrl("https://www.zym.example/"), QUrl("https://www.bis.doc.gov/"),
+                                                        QUrl("https://www.bis.doc.gov/")}));
+        machine.urlOpener.opened.clear();
         STEP(agree(scene, input));
         if (input == Input::Mouse)
             STEP(reachable(scene, "recInstallButton",

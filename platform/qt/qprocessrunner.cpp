@@ -1,10 +1,25 @@
 #include "platform/qt/qprocessrunner.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#if defined(Q_OS_WIN)
+#include "platform/windows/win32/win32inheritedhandles.h"
+
+#include <memory>
+#endif
 
 QProcessRunner::QProcessRunner(ProgramResolver resolveProgram)
     : m_resolveProgram(std::move(resolveProgram))
 {
+#if defined(Q_OS_WIN)
+    // QProcess lets a program inherit every inheritable handle of ours; it needs its three.
+    auto inherited = std::make_shared<Win32InheritedHandles>();
+    m_process.setCreateProcessArgumentsModifier([inherited](QProcess::CreateProcessArguments *arguments) {
+        inherited->limitToStandardHandles(reinterpret_cast<void **>(&arguments->startupInfo), &arguments->flags,
+                                          &arguments->inheritHandles);
+    });
+#endif
 }
 
 void QProcessRunner::start(const QString &program, const QStringList &arguments, Output output)
@@ -13,6 +28,9 @@ void QProcessRunner::start(const QString &program, const QStringList &arguments,
     m_process.setStandardInputFile(QProcess::nullDevice());
     m_process.setStandardOutputFile(output == Output::Read ? QString() : QProcess::nullDevice());
     m_process.setStandardErrorFile(QProcess::nullDevice());
+    // The program's own folder, never ours: the current folder is the caller's choice, and a
+    // program may look there for its DLLs and files.
+    m_process.setWorkingDirectory(QFileInfo(resolved).absolutePath());
     m_process.start(resolved, arguments, QIODevice::ReadWrite);
 }
 

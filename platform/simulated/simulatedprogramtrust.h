@@ -9,7 +9,7 @@ class SimulatedProgramTrust final : public ProgramTrust
 {
 public:
     explicit SimulatedProgramTrust(const QString &driveRoot);
-    QString refusal(const QString &program) const override;
+    Verdict check(const QString &program) const override;
 
 private:
     QString m_driveRoot;

@@ -1,6 +1,6 @@
 #include "platform/windows/winprogramresolver.h"
 
-#include "platform/windows/win32systemfolder.h"
+#include "platform/windows/win32/win32systemfolder.h"
 
 namespace {
 // How the front-end's command texts name the system folder; where Windows really is, only

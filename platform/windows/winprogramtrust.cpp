@@ -1,8 +1,12 @@
 #include "platform/windows/winprogramtrust.h"
 
-#include "platform/windows/win32programtrust.h"
+#include "platform/windows/win32/win32programtrust.h"
 
-QString WinProgramTrust::refusal(const QString &program) const
+ProgramTrust::Verdict WinProgramTrust::check(const QString &program) const
 {
-    return QString::fromStdWString(Win32ProgramTrust::refusal(program.toStdWString()));
+    auto hold = std::make_shared<Win32ProgramTrust::Hold>();
+    const std::wstring refusal = Win32ProgramTrust::refusal(program.toStdWString(), hold.get());
+    if (!refusal.empty())
+        return {QString::fromStdWString(refusal), nullptr};
+    return {QString(), hold};
 }

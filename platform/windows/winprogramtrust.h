@@ -6,5 +6,5 @@
 class WinProgramTrust final : public ProgramTrust
 {
 public:
-    QString refusal(const QString &program) const override;
+    Verdict check(const QString &program) const override;
 };

@@ -1,6 +1,6 @@
 #include "platform/windows/winregistry.h"
 
-#include "platform/windows/win32registry.h"
+#include "platform/windows/win32/win32registry.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,6 @@
 /* Stands in for the package's setup program and for MsiExec under Wine, by its own file name.
- * Each start appends its path and whole command line to C:\standin-record.txt (UTF-8), then changes
+ * Each start appends its path, its working folder and its whole command line, separated by "|", to
+ * C:\standin-record.txt (UTF-8), then changes
  * the package's keys through the 32-bit registry view as the package does:
  *   setup program  SET<key>=YES in "/v..." adds <key> to DeployedFeatures, sets REBOOTSTATUS=YES;
  *                  EXTRACTONLY=1 changes nothing
@@ -30,11 +31,23 @@ static int listed(const wchar_t *list, const wchar_t *item, size_t length)
 
 int wmain(void)
 {
-    wchar_t self[MAX_PATH], features[1024] = L"", kept[1024] = L"";
+    wchar_t self[MAX_PATH], folder[MAX_PATH], features[1024] = L"", kept[1024] = L"";
     const wchar_t *line = GetCommandLineW();
     GetModuleFileNameW(NULL, self, MAX_PATH);
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    /* UTF-8 whatever the code page: a package folder may have any name. */
+    static char recorded[4 * (MAX_PATH + 32768)];
+    int length = WideCharToMultiByte(CP_UTF8, 0, self, -1, recorded, sizeof recorded, NULL, NULL);
+    const wchar_t *const fields[] = {folder, line};
+    for (int i = 0; i < 2 && length > 0; ++i) {
+        recorded[length - 1] = '|';
+        length += WideCharToMultiByte(CP_UTF8, 0, fields[i], -1, recorded + length, (int)sizeof recorded - length, NULL, NULL);
+    }
     FILE *record = _wfopen(L"C:\\standin-record.txt", L"ab");
-    fprintf(record, "%ls|%ls\n", self, line);
+    if (length > 1) {
+        recorded[length - 1] = '\n';
+        fwrite(recorded, 1, (size_t)length, record);
+    }
     fclose(record);
 
     DWORD size = sizeof features;

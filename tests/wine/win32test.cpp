@@ -1,12 +1,12 @@
-// The Win32 layer of platform/windows against a real Windows API (Wine's): the
+// The Win32 layer of platform/windows/win32 against a real Windows API (Wine's): the
 // registry reads, whose every answer in the exported tree goes to the file
 // named on the command line for tst_regexportcompare to hold the registry-file
 // reader to; the tool paths, the instance mutex and the shutdown privilege.
-#include "platform/windows/win32mutex.h"
-#include "platform/windows/win32programtrust.h"
-#include "platform/windows/win32registry.h"
-#include "platform/windows/win32shutdown.h"
-#include "platform/windows/win32systemfolder.h"
+#include "platform/windows/win32/win32mutex.h"
+#include "platform/windows/win32/win32programtrust.h"
+#include "platform/windows/win32/win32registry.h"
+#include "platform/windows/win32/win32shutdown.h"
+#include "platform/windows/win32/win32systemfolder.h"
 
 #include <windows.h>
 
@@ -119,7 +119,7 @@ const TextCase TextCases[] = {
     {Wow + L"\\Missing", L"View", std::nullopt},
     // Types.
     {Native + L"\\Odd", L"EmbeddedNul", L"abc"},
-    {Package, L"Expand", L"%ProgramFiles%\\ZYM"},
+    {Package, L"Expand", L"C:\\Program Files\\ZYM"},
     {Package, L"Multi", L"one\ntwo"},
     {Package, L"Answer", L"42"},
     {Package, L"Blob", L"00ab10"},
@@ -187,8 +187,8 @@ void checkRegistry(const wchar_t *expectationsFile)
         const std::optional<std::wstring> text = Win32Registry::readText(c.keyPath, c.name);
         check(text == c.expected, "readText " + utf8(c.keyPath + L" " + c.name) + ": "
                                       + (text ? "\"" + utf8(*text) + "\"" : std::string("absent")));
-        // The 64-bit view is not in the export.
-        if (c.keyPath.rfind(Native, 0) != 0)
+        // The 64-bit view is not in the export; a file holds no environment to expand with.
+        if (c.keyPath.rfind(Native, 0) != 0 && c.name != L"Expand")
             record(file, {text ? "text" : "absent", utf8(c.keyPath), utf8(c.name), utf8(text.value_or(L""))});
     }
     for (const wchar_t *key : {L"", L"\\Package", L"\\Products", L"\\Products\\ZYM_PCI", L"\\Products\\ZYM_Docs"})
@@ -215,27 +215,44 @@ void checkProgramTrust()
 {
     const std::wstring admins = L"S-1-5-32-544", system = L"S-1-5-18", users = L"S-1-5-32-545", authenticated = L"S-1-5-11";
     using E = Win32ProgramTrust::Entry;
-    const E adminsFull{admins, FILE_ALL_ACCESS, true, false}, systemFull{system, GENERIC_ALL, true, false};
+    constexpr unsigned char Allow = ACCESS_ALLOWED_ACE_TYPE;
+    const E adminsFull{admins, FILE_ALL_ACCESS, Allow, false}, systemFull{system, GENERIC_ALL, Allow, false};
     const struct { const char *what; std::wstring owner; bool hasDacl; std::vector<E> entries; bool root; std::wstring writer; } rows[] = {
-        {"administrators only, users read", admins, true, {adminsFull, systemFull, {users, FILE_GENERIC_READ | FILE_GENERIC_EXECUTE, true, false}}, false, L""},
-        {"a setup's folder below C:\\", admins, true, {adminsFull, {authenticated, FILE_GENERIC_WRITE | DELETE, true, false}}, false, authenticated},
-        {"users may add files", admins, true, {adminsFull, {users, FILE_ADD_FILE, true, false}}, false, users},
-        {"users may re-permission", system, true, {{users, WRITE_DAC, true, false}}, false, users},
-        {"only what is made below", admins, true, {adminsFull, {L"S-1-3-0", GENERIC_ALL, true, true}}, false, L""},
-        {"a denial does not count", admins, true, {adminsFull, {users, GENERIC_WRITE, false, false}}, false, L""},
+        {"administrators only, users read", admins, true, {adminsFull, systemFull, {users, FILE_GENERIC_READ | FILE_GENERIC_EXECUTE, Allow, false}}, false, L""},
+        {"a setup's folder below C:\\", admins, true, {adminsFull, {authenticated, FILE_GENERIC_WRITE | DELETE, Allow, false}}, false, authenticated},
+        {"users may add files", admins, true, {adminsFull, {users, FILE_ADD_FILE, Allow, false}}, false, users},
+        {"users may re-permission", system, true, {{users, WRITE_DAC, Allow, false}}, false, users},
+        {"only what is made below", admins, true, {adminsFull, {L"S-1-3-0", GENERIC_ALL, Allow, true}}, false, L""},
+        {"a denial does not count", admins, true, {adminsFull, {users, GENERIC_WRITE, ACCESS_DENIED_ACE_TYPE, false}}, false, L""},
         {"owned by a user", L"S-1-5-21-1-2-3-1001", true, {adminsFull}, false, L"S-1-5-21-1-2-3-1001"},
         {"no list at all", admins, false, {}, false, L"S-1-1-0"},
-        {"C:\\ lets users make folders", L"S-1-5-21-1-2-3-1001", true, {adminsFull, {authenticated, FILE_APPEND_DATA, true, false}}, true, L""},
-        {"a root lets users delete below", admins, true, {{users, FILE_DELETE_CHILD, true, false}}, true, users},
+        {"C:\\ lets users make folders", L"S-1-5-21-1-2-3-1001", true, {adminsFull, {authenticated, FILE_APPEND_DATA, Allow, false}}, true, L""},
+        {"a root lets users delete below", admins, true, {{users, FILE_DELETE_CHILD, Allow, false}}, true, users},
+        {"an allow entry with a condition", admins, true, {adminsFull, {L"", FILE_READ_DATA, ACCESS_ALLOWED_CALLBACK_ACE_TYPE, false}}, false, L"an access entry of type 9"},
+        {"an allow entry for some objects", admins, true, {{L"", 0, ACCESS_ALLOWED_OBJECT_ACE_TYPE, false}}, true, L"an access entry of type 5"},
     };
     for (const auto &row : rows)
         check(Win32ProgramTrust::untrustedWriter(row.owner, row.hasDacl, row.entries, row.root) == row.writer,
               std::string("program trust: ") + row.what);
     // Wine keeps no permissions of its own: what it makes belongs to the user running it.
-    check(Win32ProgramTrust::refusal(L"C:\\windows\\no such program.exe") == L"C:\\windows\\no such program.exe does not exist",
+    Win32ProgramTrust::Hold none;
+    check(Win32ProgramTrust::refusal(L"C:\\windows\\no such program.exe", &none) == L"C:\\windows\\no such program.exe does not exist",
           "program trust: a missing program");
-    check(Win32ProgramTrust::refusal(L"C:\\windows\\system32\\msiexec.exe").find(L" can be changed by S-1-5-21-") != std::wstring::npos,
-          "program trust: a file Wine made is the user's");
+    const wchar_t *const program = L"C:\\windows\\system32\\msiexec.exe";
+    {
+        Win32ProgramTrust::Hold hold;
+        check(Win32ProgramTrust::refusal(program, &hold).find(L" can be changed by S-1-5-21-") != std::wstring::npos,
+              "program trust: a file Wine made is the user's");
+        const HANDLE writer = CreateFileW(program, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, 0, nullptr);
+        check(writer == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION,
+              "program trust: the checked program cannot be written while held");
+        if (writer != INVALID_HANDLE_VALUE)
+            CloseHandle(writer);
+    }
+    const HANDLE writer = CreateFileW(program, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    check(writer != INVALID_HANDLE_VALUE, "program trust: the program is let go with its hold");
+    CloseHandle(writer);
 }
 
 constexpr int SecondCopy = 3; // the exit code of a probe that found the mutex taken

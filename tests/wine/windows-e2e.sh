@@ -5,6 +5,8 @@
 #   tests/wine/windows-e2e.sh REGFILE [BUILD]    REGFILE: the Linux build's regfile tool
 # What Wine cannot show (the restart, TASKLIST's output, permissions): README, "Building for Windows".
 set -euo pipefail
+# Whatever stops the run says where, and why, even a wait that gives up on a loaded machine.
+trap 'echo "windows-e2e: stopped at line $LINENO, status $?: $BASH_COMMAND" >&2' ERR
 root=$(cd "$(dirname "$0")/../.." && pwd)
 regfile=$1
 build=${2:-build/windows}
@@ -61,11 +63,11 @@ machine() {
 window() { xdotool search 2>/dev/null --onlyvisible --name "^$1\$" | head -n 1 | grep .; }
 # start TITLE ARGS...: the front-end from C:\Setup\Bin ($app), until its window TITLE ($win) settles.
 start() {
-    wine 'C:\Setup\Bin\ChipsetDriverInstaller.exe' "${@:2}" >/dev/null 2>&1 &
+    wine "${exe:-C:\Setup\Bin\ChipsetDriverInstaller.exe}" "${@:2}" >/dev/null 2>&1 &
     app=$!
-    until_ok 60 window "$1" >/dev/null || fail "no window $1"
+    until_ok 60 window "$1" >/dev/null || { fail "no window $1"; return 1; }
     win=$(window "$1")
-    until_ok 20 settled
+    until_ok 20 settled || fail "the window $1 never settled"
 }
 # click X Y: at that point of the window $win, in its own pixels at 100%.
 click() { xdotool mousemove --window "$win" "$(($1 * scale / 100))" "$(($2 * scale / 100))" click 1 2>/dev/null; }
@@ -107,15 +109,15 @@ machine win7 96
 scale=100
 start "CHIPSET DRIVER INSTALLER" /SETZYM_RAID /SETRAIDMAVEL /SETPCI /SETGPIO2 /SETSMBUS /SETCIR
 click 33 375 # the agree bar
-until_ok 20 settled
+until_ok 20 settled || fail "never settled after agreeing"
 tiles7=$(tiles)
 shot windows-wine-tiles-win7
 click 325 375 # Install
 until_ok 60 restart_flagged || fail "the setup program never ended"
-until_ok 20 settled
+until_ok 20 settled || fail "never settled after installing"
 shot windows-wine-install
 expect "setup program's command line" \
-    'C:\Setup\Packages\ZYM_Chipset_Drivers.exe|C:\Setup\Bin\..\Packages\ZYM_Chipset_Drivers.exe  /S "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETPCI=YES SETGPIO2=YES SETSMBUS=YES SETCIR=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS,CIR /qr" /clone_wait' \
+    'C:\Setup\Packages\ZYM_Chipset_Drivers.exe|C:\Setup\Packages|C:\Setup\Bin\..\Packages\ZYM_Chipset_Drivers.exe  /S "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETPCI=YES SETGPIO2=YES SETSMBUS=YES SETCIR=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS,CIR /qr" /clone_wait' \
     "$(records)"
 expect "deployed features" "Drivers,raid,ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS,CIR" "$(value ZYM_Chipset_Drivers DeployedFeatures)"
 # Restart Now has the focus. Wine's ExitWindowsEx ends every program of the session, this one too.
@@ -127,10 +129,10 @@ machine win10 96
 start "CHIPSET DRIVER INSTALLER" /U "$demo_product_code"
 keys "$win" shift+Tab space Tab Return # untick the last tile, remove
 until_ok 60 recorded || fail "MsiExec was never started"
-until_ok 20 settled
+until_ok 20 settled || fail "never settled after removing"
 shot windows-wine-removal
 expect "MsiExec's command line" \
-    "C:\\windows\\system32\\msiexec.exe|C:\\windows\\system32\\MsiExec.exe  /i $demo_product_code REMOVE=ZYM_RAID,RAIDMAVEL,PCI /qn" \
+    "C:\\windows\\system32\\msiexec.exe|C:\\windows\\system32|C:\\windows\\system32\\MsiExec.exe  /i $demo_product_code REMOVE=ZYM_RAID,RAIDMAVEL,PCI /qn" \
     "$(records)"
 expect "features left" "Drivers,raid,GPIO2,SMBUS" "$(value ZYM_Chipset_IODrivers DeployedFeatures)"
 keys "$win" Return # Finish
@@ -141,7 +143,7 @@ logged "the front-end's exit code: $("$regfile" outcome 0 removal | cut -f3)"
 echo "the Windows 10 versions, and a second copy"
 start "CHIPSET DRIVER INSTALLER" /SETZYM_RAID /SETRAIDMAVEL /SETPCI /SETGPIO2 /SETSMBUS /SETCIR
 keys "$win" Tab space
-until_ok 20 settled
+until_ok 20 settled || fail "never settled after agreeing"
 shot windows-wine-tiles-win10
 [ "$(tiles)" != "$tiles7" ] || fail "the tiles show the same versions on Windows 7 and 10"
 first=$app main=$win
@@ -169,6 +171,54 @@ until_ok 30 ended || fail "closing did not end the front-end"
 exited "closed before agreeing" "$(way_out left-before-starting)"
 # Wine gives the program's folders to the user running it (wine.win32 checks that answer).
 expect "programs started" "" "$(records)"
+
+echo "nothing planted is loaded; a package folder with non-ASCII characters"
+# A DLL whose metadata claim the Windows platform plugin, in C:\planted and its platforms\, named
+# through Qt's own option (first and later on the command line) and Qt's variables.
+qt=$root/.cache/qt5-mingw
+"$qt/bin/moc" "$root/tests/wine/planted.cpp" -o "$work/planted.moc"
+mkdir -p "$c/planted/platforms"
+x86_64-w64-mingw32-g++ -std=c++17 -shared -O1 -w -I"$qt/include" -I"$qt/include/QtCore" -I"$work" \
+    -o "$c/planted/qwindows.dll" "$root/tests/wine/planted.cpp" -L"$qt/lib" -lQt5Core
+cp "$c/planted/qwindows.dll" "$c/planted/platforms/"
+package="$c/Zählwerk 安装"
+rm -rf "$package" "$c/planted-marker.txt"
+mkdir -p "$package/Packages"
+cp -r "$c/Setup/Bin" "$package/Bin"
+cp "$work/standin.exe" "$package/Packages/ZYM_Chipset_Drivers.exe"
+machine win10 96
+scale=100
+# Wine keeps the Unix side's QT_ variables from Windows programs and hands them WINEQT_ ones instead.
+export WINEQT_PLUGIN_PATH='C:\planted' WINEQT_QPA_PLATFORM_PLUGIN_PATH='C:\planted'
+opened=0
+exe='C:\Zählwerk 安装\Bin\ChipsetDriverInstaller.exe' start "CHIPSET DRIVER INSTALLER" \
+    -platformpluginpath 'C:\planted' /SETPCI -platformpluginpath 'C:\planted' && opened=1
+unset WINEQT_PLUGIN_PATH WINEQT_QPA_PLATFORM_PLUGIN_PATH
+[ ! -e "$c/planted-marker.txt" ] || fail "the planted plugin was loaded"
+[ "$opened" = 1 ] || { echo "windows-e2e: $failures failure(s)"; exit 1; }
+shot windows-wine-planted
+click 33 375 # the agree bar
+until_ok 20 settled || fail "never settled after agreeing"
+click 325 375 # Install
+until_ok 60 recorded || fail "the setup program was never started from the non-ASCII folder"
+expect "setup program from a non-ASCII folder" \
+    'C:\Zählwerk 安装\Packages\ZYM_Chipset_Drivers.exe|C:\Zählwerk 安装\Packages|"C:\Zählwerk 安装\Bin\..\Packages\ZYM_Chipset_Drivers.exe"  /S "/vQTLAUNCH=1 SETPCI=YES ADDLOCAL=PCI /qr" /clone_wait' \
+    "$(records)"
+until_ok 20 settled || fail "never settled after installing"
+# The log bar, five Tabs on from Restart Now: handed to the desktop's shell, whose ShellExecute
+# runs in Wine's explorer.exe, not here. A new prefix knows no handler for .log: Notepad is made one.
+profile=$(winepath -u "$(wine cmd /c echo %USERPROFILE% 2>/dev/null | tr -d '\r')")
+printf 'log\r\n' >"$profile/ZYM_Chipset_IODrivers.log"
+wine reg add 'HKCR\.log' /ve /d zymlog /f >/dev/null
+wine reg add 'HKCR\zymlog\shell\open\command' /ve /d 'C:\windows\system32\notepad.exe "%1"' /f >/dev/null
+keys "$win" Tab Tab Tab Tab Tab Return
+until_ok 30 xdotool search --onlyvisible --name "ZYM_Chipset_IODrivers.log - Notepad" >/dev/null ||
+    fail "the log did not open in Notepad"
+click 630 18 # the title bar's close button
+until_ok 30 ended || fail "closing did not end the front-end"
+# The system DLLs resolved from Bin before main runs, as the package contract lists them.
+expect "imports in the README" "$(sed -n '/<!-- imports:/,/<!-- \/imports -->/p' "$root/README.md" | grep -o '[a-z0-9_]*\.dll' | tr '\n' ' ')" \
+    "$("$root/scripts/windows-imports" "$root/$build/stage/Bin" | tr '\n' ' ')"
 
 echo "windows-e2e: $failures failure(s)"
 [ "$failures" -eq 0 ]

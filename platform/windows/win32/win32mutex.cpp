@@ -1,4 +1,4 @@
-#include "platform/windows/win32mutex.h"
+#include "platform/windows/win32/win32mutex.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

@@ -1,4 +1,4 @@
-#include "platform/windows/win32systemfolder.h"
+#include "platform/windows/win32/win32systemfolder.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

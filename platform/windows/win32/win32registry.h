@@ -25,14 +25,15 @@ public:
     // key or the value is missing or unreadable. Texts follow valueText.
     static std::optional<std::wstring> readText(const std::wstring &keyPath, const std::wstring &name);
 
-    // REG_SZ, REG_EXPAND_SZ and REG_LINK up to their first NUL, REG_MULTI_SZ as
+    // REG_SZ and REG_LINK up to their first NUL, REG_EXPAND_SZ likewise with the
+    // environment's variables expanded (it names a path), REG_MULTI_SZ as
     // its entries joined by "\n", REG_DWORD (also big-endian) and REG_QWORD as
     // unsigned decimal, anything else as lowercase hex digits of its bytes.
     static std::wstring valueText(unsigned long type, const std::vector<unsigned char> &data);
 
     // Opens `keyPath` with KEY_READ.
     static long openKey(const std::wstring &keyPath, HKEY *key);
-    // Opens `name` below `parent` with KEY_ALL_ACCESS in the 64-bit view.
+    // Opens `name` below `parent` with KEY_READ in the 64-bit view.
     static long openSubKey(HKEY parent, const std::wstring &name, HKEY *key);
     static long queryInfo(HKEY key, KeyInfo *info);
     // Names longer than 254 characters answer ERROR_MORE_DATA.

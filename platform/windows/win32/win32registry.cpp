@@ -1,4 +1,4 @@
-#include "platform/windows/win32registry.h"
+#include "platform/windows/win32/win32registry.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -22,9 +22,10 @@ constexpr DWORD ValueNameBufferLength = 16384;
 constexpr DWORD ValueNameLength = 16383;
 constexpr DWORD ClassNameLength = 260;
 
-// The subkey walk opens below the maker key with full access, always in the
-// 64-bit view, whichever build reads it.
-constexpr REGSAM SubKeyAccess = KEY_ALL_ACCESS | KEY_WOW64_64KEY;
+// The subkey walk opens below the maker key for reading only (a key that denies
+// administrators writing must still be read), always in the 64-bit view,
+// whichever build reads it.
+constexpr REGSAM SubKeyAccess = KEY_READ | KEY_WOW64_64KEY;
 
 struct Hive
 {
@@ -123,6 +124,20 @@ std::wstring hexDigits(const std::vector<unsigned char> &data)
     return text;
 }
 
+// "%ProgramFiles%\\ZYM" as the path it stands for; as written when it cannot be expanded.
+std::wstring expanded(const wchar_t *text)
+{
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = ExpandEnvironmentStringsW(text, buffer.data(), DWORD(buffer.size()));
+        if (length == 0)
+            return text;
+        if (length <= buffer.size())
+            return buffer.data();
+        buffer.resize(length);
+    }
+}
+
 } // namespace
 
 std::optional<std::wstring> Win32Registry::readText(const std::wstring &keyPath, const std::wstring &name)
@@ -142,8 +157,9 @@ std::optional<std::wstring> Win32Registry::readText(const std::wstring &keyPath,
 std::wstring Win32Registry::valueText(unsigned long type, const std::vector<unsigned char> &data)
 {
     switch (type) {
-    case REG_SZ:
     case REG_EXPAND_SZ:
+        return expanded(fromUtf16Le(data).c_str());
+    case REG_SZ:
     case REG_LINK: {
         const std::wstring text = fromUtf16Le(data);
         return text.substr(0, text.find(L'\0'));

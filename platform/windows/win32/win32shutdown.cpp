@@ -1,4 +1,4 @@
-#include "platform/windows/win32shutdown.h"
+#include "platform/windows/win32/win32shutdown.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

@@ -1,0 +1,22 @@
+#include "platform/windows/win32/win32commandline.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <shellapi.h>
+
+std::vector<std::wstring> Win32CommandLine::arguments()
+{
+    int count = 0;
+    wchar_t **list = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!list)
+        return {};
+    std::vector<std::wstring> arguments(list, list + count);
+    LocalFree(list);
+    return arguments;
+}

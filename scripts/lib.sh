@@ -1,7 +1,7 @@
 # shellcheck shell=bash
-# What the scripts share: building the release front-end when it is not built, and starting a
-# virtual display. Sourced by scripts/demo, demo-check, screenshots and run, the benches and the
-# Windows end-to-end test.
+# What the scripts share: building the release front-end when it is not built, starting a
+# virtual display and waiting for the screen to settle. Sourced by scripts/demo, demo-check,
+# screenshots and run, the benches and the Windows end-to-end test.
 #
 # CHIPSET_DISPLAY=N: every script that starts a virtual display starts it as :N (on a machine
 # where display numbers are handed out, or to keep off a display in use); unset, the server
@@ -53,4 +53,26 @@ start_display() {
         return 1
     fi
     export DISPLAY
+}
+
+# settle SECONDS COMMAND...: waits until the screen has settled: COMMAND, which prints a picture
+# (such as `import -window ID rgb:-`), prints the same four times in a row, 0.2 seconds apart
+# (longer than a scroll bar's flash; a turning busy indicator never settles). False when that has
+# not happened within SECONDS.
+settle() {
+    local deadline=$((SECONDS + $1)) previous current alike=0
+    shift
+    previous=$("$@" | md5sum)
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        sleep 0.2
+        current=$("$@" | md5sum)
+        if [ "$current" = "$previous" ]; then
+            alike=$((alike + 1))
+            [ "$alike" -lt 3 ] || return 0
+        else
+            alike=0
+        fi
+        previous=$current
+    done
+    return 1
 }

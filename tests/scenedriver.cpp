@@ -43,8 +43,7 @@ QAccessibleInterface *accessible(const QQuickItem *item)
     return QAccessible::queryAccessibleInterface(const_cast<QQuickItem *>(item));
 }
 
-// A text is read out when an accessible item that holds it says it: as its name, its description
-// or its text.
+// A text is read out when an accessible item that holds it says it: as its name, its description or its text.
 bool isReadOut(const QQuickItem *text)
 {
     const QString plain = QTextDocumentFragment::fromHtml(text->property("text").toString()).toPlainText();

@@ -25,11 +25,10 @@ class QQuickItem;
 class QQuickWindow;
 class TestMachine;
 
-// Runs the real application on a TestMachine: both backend objects, published as start-up
-// publishes them, and the compiled-in main scene, then lets a test click and type into the window
-// and find its items by objectName. The scene's Qt.quit() is counted instead of ending anything.
-// Programs start through the machine's launcher; the driver keeps every runner it hands out, so
-// that it can wait for the started programs before the backend objects that own them go.
+// Runs the real application on a TestMachine: both backend objects, published as start-up publishes them, and the
+// compiled-in main scene, then lets a test click and type into the window and find its items by objectName. The scene's
+// Qt.quit() is counted instead of ending anything. Programs start through the machine's launcher; the driver keeps
+// every runner it hands out, so that it can wait for the started programs before the backend objects that own them go.
 class SceneDriver final : public QObject, public ProcessLauncher
 {
     Q_OBJECT

@@ -28,11 +28,6 @@ void TestMachine::writeRegistry(const QString &body)
         qFatal("cannot write the registry file: %s", qPrintable(error));
 }
 
-void TestMachine::addPrinter(const QString &windowsPath, const QByteArray &output, double sleepSeconds)
-{
-    writeStandIn(windowsPath, sleepSeconds, 0, QStringLiteral("printf '%s' ") + shellQuoted(QString::fromUtf8(output)) + '\n');
-}
-
 void TestMachine::addRegistryWriter(const QString &windowsPath, const QString &keyPath, const QString &name,
                                     const QString &text, double sleepSeconds, int exitCode)
 {

@@ -58,9 +58,8 @@ struct FakeArguments final : ArgumentSource
     QString applicationDirPath() const override { return dirPath; }
 };
 
-// A simulated machine (SimulatedMachine's layout) in a temporary folder. Programs
-// started on it are real processes; the stand-ins written by `addRecorder`
-// note each start and its arguments in the record file, as the demo's do.
+// A simulated machine (SimulatedMachine's layout) in a temporary folder. Programs started on it are real processes; the
+// stand-ins written by `addRecorder` note each start and its arguments in the record file, as the demo's do.
 class TestMachine
 {
 public:
@@ -81,8 +80,6 @@ public:
     // registry file with the regfile tool, as the package records the outcome of its run.
     void addRegistryWriter(const QString &windowsPath, const QString &keyPath, const QString &name,
                            const QString &text, double sleepSeconds = 0, int exitCode = 0);
-    // The same stand-in, except that after its sleep it prints `output`, as a system tool answers.
-    void addPrinter(const QString &windowsPath, const QByteArray &output, double sleepSeconds = 0);
     // Each run recorded by the stand-ins: program name, then its arguments.
     QList<QStringList> recordedRuns() const { return layout.recordedRuns(); }
 

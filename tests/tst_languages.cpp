@@ -1,8 +1,9 @@
+#include "app/uilanguage.h"
 #include "backend/installoutcome.h"
+#include "backend/packageregistry.h"
 #include "backend/productpaths.h"
 #include "tests/scenedriver.h"
 #include "tests/testplatform.h"
-#include "app/uilanguage.h"
 #include "tests/warningrecorder.h"
 
 #include <QQuickItem>
@@ -11,9 +12,8 @@
 #include <QtTest>
 
 // The languages with the longest texts, in every state of the flows, through the real application
-// in its narrowest window, 650x393: a shown text wider or taller than the item that holds it
-// fails. The pseudo-language, made from the translation sources with every text longer and
-// accented, also fails on a text left unmarked.
+// in its narrowest window, 650x393: a shown text wider or taller than the item that holds it fails,
+// and in the pseudo-language (every text longer and accented) a text left unmarked.
 namespace {
 
 const QString kIoDriverSection = QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers]\r\n");
@@ -79,22 +79,20 @@ private:
         QTRY_COMPARE(scene.window()->contentItem()->width(), 650.0);
     }
 
-    QStringList misfits(SceneDriver &scene) const { return ::misfits(scene.window()->contentItem(), m_language == kPseudo); }
+    QString misfits(SceneDriver &scene) const
+    {
+        return ::misfits(scene.window()->contentItem(), m_language == kPseudo).join(QLatin1Char('\n'));
+    }
 
     // Waits for the moving parts to settle into a state where everything fits.
-    void check(SceneDriver &scene) const
-    {
-        QTRY_VERIFY2(misfits(scene).isEmpty(), qPrintable(misfits(scene).join(QLatin1Char('\n'))));
-    }
+    void check(SceneDriver &scene) const { QTRY_VERIFY2(misfits(scene).isEmpty(), qPrintable(misfits(scene))); }
 
     // Each way the run can end, in the status strip of a finished run.
     void checkOutcomes(SceneDriver &scene, bool removal) const
     {
-        QObject *page = scene.item("recInstall");
         for (int exitCode : kExitCodes) {
-            QVERIFY(page->setProperty("strCompletion",
-                                      InstallOutcome::classify(exitCode, false, false, removal).statusText));
-            QVERIFY2(misfits(scene).isEmpty(), qPrintable(misfits(scene).join(QLatin1Char('\n'))));
+            QVERIFY(scene.item("recInstall")->setProperty("strCompletion", InstallOutcome::classify(exitCode, false, false, removal).statusText));
+            QVERIFY2(misfits(scene).isEmpty(), qPrintable(misfits(scene)));
         }
     }
 
@@ -111,14 +109,11 @@ private slots:
     {
         QFETCH(QString, language);
         m_language = language;
-        std::unique_ptr<QTranslator> translator;
+        std::unique_ptr<QTranslator> translator = language == kPseudo ? std::make_unique<QTranslator>() : UiLanguage::install({language});
+        QVERIFY(translator);
         if (language == kPseudo) {
-            translator = std::make_unique<QTranslator>();
             QVERIFY(translator->load(QStringLiteral(PSEUDO_QM)));
             QCoreApplication::installTranslator(translator.get());
-        } else {
-            translator = UiLanguage::install({language});
-            QVERIFY(translator);
         }
 
         // Install: licence, drivers, installing, finished with a restart offered and the log bar.
@@ -130,9 +125,8 @@ private slots:
             machine.writeRegistry(kIoDriverSection + QStringLiteral("\"DeployedFeatures\"=\"PCI,CIR\"\r\n"));
             if (removal)
                 machine.addRecorder(ProductPaths::msiExec, 1.5);
-            else
-                machine.addRegistryWriter(ProductPaths::setupProgramFromFrontEnd,
-                                          QStringLiteral("HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\ZYM_Chipset_IODrivers"),
+            else // the restart offered, for the longest texts
+                machine.addRegistryWriter(ProductPaths::setupProgramFromFrontEnd, PackageRegistry::restartFlagKeyPath,
                                           QStringLiteral("REBOOTSTATUS"), QStringLiteral("YES"), 1.5);
             SceneDriver scene(machine);
             STEP(start(scene));

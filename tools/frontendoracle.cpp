@@ -16,6 +16,8 @@
 #include <QRegularExpression>
 #include <QVector>
 
+#include <utility>
+
 using namespace ToolIo;
 
 const char FrontEndOracle::usage[] =
@@ -25,7 +27,8 @@ const char FrontEndOracle::usage[] =
     "                                          unknown<tab>SWITCH (no tile; rides along with a shown choice),\n"
     "                                          marker<tab>MARKER, dropped<tab>TOKEN<tab>WHY, or for \"/U CODE\"\n"
     "                                          removal<tab>CODE<tab>valid|invalid\n"
-    "       regfile product-paths              the product's fixed Windows paths, NAME<tab>PATH a line\n"
+    "       regfile product-paths              the product's fixed Windows paths and registry keys, NAME<tab>PATH\n"
+    "                                          a line (a key's 64-bit view: NAME-native)\n"
     "       regfile outcome CODE install|removal [FILE]\n"
     "                                          how the page ends a run with the exit code CODE, one line:\n"
     "                                          done|restart|retry<tab>success|failure<tab>EXIT<tab>EXIT-RESTART:\n"
@@ -211,12 +214,29 @@ int rows(const QStringList &arguments)
     return Done;
 }
 
+// A host of the given architecture, to name the package's keys in the view it reads.
+struct Host final : SystemInfo
+{
+    explicit Host(const char *architecture) : m_architecture(QString::fromLatin1(architecture)) {}
+    QString productVersion() const override { return QStringLiteral("10"); }
+    QString cpuArchitecture() const override { return m_architecture; }
+    QString m_architecture;
+};
+
 int productPaths()
 {
     print(QStringLiteral("extract-only-program\t") + ProductPaths::extractOnlyProgram);
     print(QStringLiteral("setup-program-from-front-end\t") + ProductPaths::setupProgramFromFrontEnd);
     print(QStringLiteral("msiexec\t") + ProductPaths::msiExec);
     print(QStringLiteral("installation-log\t") + ProductPaths::installationLog);
+    // The package writes its keys in both views; a 64-bit host reads the 32-bit one (WOW6432Node).
+    print(QStringLiteral("maker-key\t") + PackageRegistry::makerKeyPath.chopped(1));
+    for (const auto &[suffix, architecture] : {std::pair{"", "x86_64"}, std::pair{"-native", "arm64"}}) {
+        const Host host(architecture);
+        const PackageRegistry package(nullptr, &host);
+        print(QStringLiteral("package-key%1\t").arg(QLatin1String(suffix)) + package.packageKey());
+        print(QStringLiteral("io-driver-key%1\t").arg(QLatin1String(suffix)) + package.ioDriverKey());
+    }
     return Done;
 }
 

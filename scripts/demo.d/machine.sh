@@ -16,40 +16,40 @@
 demo_product_code='{5A3C1E2B-7D4F-4E8A-9B61-2C0F3D8E7A15}'
 
 # demo_registry REGFILE FILE: writes the registry of a machine with an earlier release of the
-# package installed, with the regfile tool: the package and IO-driver keys in both views, the
-# package's uninstall entry, one product key per driver.
+# package installed, in one rewrite of the regfile tool: the package and IO-driver keys in both
+# views, the package's uninstall entry, one product key per driver (the keys as the front-end
+# names them: regfile product-paths).
 demo_registry() {
-    local regfile=$1 file=$2 root key switch version features='Drivers,raid,ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS'
-    for root in 'HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432Node\ZYM' 'HKEY_LOCAL_MACHINE\SOFTWARE\ZYM'; do
-        key="$root\\ZYM_Chipset_Drivers"
-        "$regfile" set "$file" "$key" InstallationPath 'C:\Program Files (x86)\ZYM\Chipset_Drivers\'
-        "$regfile" set "$file" "$key" DeployedFeatures "$features"
-        "$regfile" set "$file" "$key" iamlaunchedfrom 'D:\Setup\Packages\ZYM_Chipset_Drivers.exe'
-        "$regfile" set "$file" "$key" ProductVersion 21.4.0.2
-        "$regfile" set-dword "$file" "$key" InstallDate 0x0134d6a1
-        key="$root\\ZYM_Chipset_IODrivers"
-        "$regfile" set "$file" "$key" InstallationPath 'C:\Program Files (x86)\ZYM\Chipset_Drivers\IODrivers\'
-        "$regfile" set "$file" "$key" DeployedFeatures "$features"
-        "$regfile" set "$file" "$key" REBOOTSTATUS NO
-    done
-    # Windows Installer's entry of the package, named by its product code.
-    key="HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$demo_product_code"
-    "$regfile" set "$file" "$key" DisplayName 'ZYM Chipset Drivers'
-    "$regfile" set "$file" "$key" DisplayVersion 21.4.0.2
-    "$regfile" set "$file" "$key" Publisher ZYM
-    # Below them, in the 32-bit view only, the products: key name, component switch, version.
-    while read -r key switch version; do
-        key="HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\ZYM\\$key"
-        "$regfile" set "$file" "$key" prdtcmd "$switch"
-        "$regfile" set "$file" "$key" ProductVersion "$version"
-        "$regfile" set "$file" "$key" Publisher ZYM
-    done <<'EOF'
+    local regfile=$1 file=$2 view key switch version features='Drivers,raid,ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS'
+    local uninstall="HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$demo_product_code"
+    {
+        for view in '' -native; do
+            key=$(demo_product_path "$regfile" "package-key$view")
+            printf '%s\t%s\t%s\n' "$key" InstallationPath 'C:\Program Files (x86)\ZYM\Chipset_Drivers\' \
+                "$key" DeployedFeatures "$features" "$key" iamlaunchedfrom 'D:\Setup\Packages\ZYM_Chipset_Drivers.exe' \
+                "$key" ProductVersion 21.4.0.2
+            key=$(demo_product_path "$regfile" "io-driver-key$view")
+            printf '%s\t%s\t%s\n' "$key" InstallationPath 'C:\Program Files (x86)\ZYM\Chipset_Drivers\IODrivers\' \
+                "$key" DeployedFeatures "$features" "$key" REBOOTSTATUS NO
+        done
+        # Windows Installer's entry of the package, named by its product code.
+        printf '%s\t%s\t%s\n' "$uninstall" DisplayName 'ZYM Chipset Drivers' "$uninstall" DisplayVersion 21.4.0.2 \
+            "$uninstall" Publisher ZYM
+        # Below the maker's key, in the 32-bit view only, the products: key name, component switch, version.
+        while read -r key switch version; do
+            key="$(demo_product_path "$regfile" maker-key)\\$key"
+            printf '%s\t%s\t%s\n' "$key" prdtcmd "$switch" "$key" ProductVersion "$version" "$key" Publisher ZYM
+        done <<'EOF'
 ZYM_GPIO2_Driver /SETGPIO2 2.2.0.120
 ZYM_PCI_Driver /SETPCI 1.0.0.71
 ZYM_RAID_Driver /SETZYM_RAID 9.2.0.60
 ZYM_RAIDMavel2_Utility /SETRAIDMAVEL 9.2.0.60
 ZYM_SMBus_Driver /SETSMBUS 5.12.0.31
 EOF
+    } | "$regfile" set-lines "$file"
+    for view in '' -native; do
+        "$regfile" set-dword "$file" "$(demo_product_path "$regfile" "package-key$view")" InstallDate 0x0134d6a1
+    done
 }
 
 # demo_product_path REGFILE NAME: the Windows path the front-end gives its program NAME

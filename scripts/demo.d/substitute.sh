@@ -11,8 +11,14 @@ drive=${CHIPSET_INSTALLER_DRIVE:?}
 # The registry file is read and changed with the front-end's own reader and writer.
 regfile=$home/lib/regfile
 
-wow_root='HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432Node\ZYM'
-native_root='HKEY_LOCAL_MACHINE\SOFTWARE\ZYM'
+# The package's keys as the front-end names them (regfile product-paths): the maker's key with a
+# key per product below it, and the package and IO-driver keys, which the package writes in the
+# 32-bit view that the front-end reads and in the native one.
+product_paths=$("$regfile" product-paths)
+product_path() { sed -n "s/^$1\t//p" <<< "$product_paths"; }
+maker_key=$(product_path maker-key)
+io_keys=("$(product_path io-driver-key)" "$(product_path io-driver-key-native)")
+package_keys=("$(product_path package-key)" "$(product_path package-key-native)" "${io_keys[@]}")
 
 # The program as Windows would name it: C:\... on the simulated drive, D:\... on the media the
 # package was started from.
@@ -49,22 +55,13 @@ did_registry() {
     fi
 }
 
-# both_views KEY-TAIL: the key in the 32-bit view and in the native one.
-both_views() {
-    echo "$wow_root\\$1"
-    echo "$native_root\\$1"
-}
-
 # The Windows exit code this run ends with: CHIPSET_DEMO_EXIT_CODE when the demo asks for another
 # outcome, else 0.
 outcome=${CHIPSET_DEMO_EXIT_CODE:-0}
 
-# succeeds CODE: true for the codes with which Windows Installer has done its work.
+# succeeds CODE: true when the front-end takes CODE as a run that did its work (regfile outcome).
 succeeds() {
-    case $1 in
-        0 | 3010 | 3011 | 1641) return 0 ;;
-        *) return 1 ;;
-    esac
+    [[ $("$regfile" outcome "$1" install) == *success* ]]
 }
 
 # finish CODE: notes the end, then ends the run with the Windows exit code CODE.

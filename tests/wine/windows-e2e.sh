@@ -10,7 +10,8 @@ trap 'echo "windows-e2e: stopped at line $LINENO, status $?: $BASH_COMMAND" >&2'
 root=$(cd "$(dirname "$0")/../.." && pwd)
 regfile=$1
 build=${2:-build/windows}
-"$root/scripts/windows-build" "$build" >/dev/null
+# CHIPSET_WINDOWS_STAGED=1: scripts/test has built and staged it already.
+[ -n "${CHIPSET_WINDOWS_STAGED:-}" ] || "$root/scripts/windows-build" "$build" >/dev/null
 . "$root/scripts/demo.d/machine.sh" # demo_registry, demo_product_code
 work=$root/$build/wine-e2e
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=;msiexec.exe=n" \
@@ -67,17 +68,12 @@ start() {
     app=$!
     until_ok 60 window "$1" >/dev/null || { fail "no window $1"; return 1; }
     win=$(window "$1")
-    until_ok 20 settled || fail "the window $1 never settled"
+    settle 20 frame || fail "the window $1 never settled"
 }
 # click X Y: at that point of the window $win, in its own pixels at 100%.
 click() { xdotool mousemove --window "$win" "$(($1 * scale / 100))" "$(($2 * scale / 100))" click 1 2>/dev/null; }
 keys() { xdotool key --window "$@" 2>/dev/null; } # WINDOW KEY...
-frame() { import -window "$win" rgb:- 2>/dev/null | md5sum; }
-# Settled: three equal frames in a row (the busy indicator keeps moving).
-settled() {
-    local a b c
-    a=$(frame) && sleep 0.2 && b=$(frame) && sleep 0.2 && c=$(frame) && [ "$a" = "$b" ] && [ "$b" = "$c" ]
-}
+frame() { import -window "$win" rgb:- 2>/dev/null; } # for lib.sh's settle
 shot() { import -window root "$work/$1.png"; }
 tiles() { import -window "$win" -crop "650x50+0+78" rgb:- | md5sum; }
 records() { [ -f "$c/standin-record.txt" ] && tr -d '\r' <"$c/standin-record.txt" || true; }
@@ -109,12 +105,12 @@ machine win7 96
 scale=100
 start "CHIPSET DRIVER INSTALLER" /SETZYM_RAID /SETRAIDMAVEL /SETPCI /SETGPIO2 /SETSMBUS /SETCIR
 click 33 375 # the agree bar
-until_ok 20 settled || fail "never settled after agreeing"
+settle 20 frame || fail "never settled after agreeing"
 tiles7=$(tiles)
 shot windows-wine-tiles-win7
 click 325 375 # Install
 until_ok 60 restart_flagged || fail "the setup program never ended"
-until_ok 20 settled || fail "never settled after installing"
+settle 20 frame || fail "never settled after installing"
 shot windows-wine-install
 expect "setup program's command line" \
     'C:\Setup\Packages\ZYM_Chipset_Drivers.exe|C:\Setup\Packages|C:\Setup\Bin\..\Packages\ZYM_Chipset_Drivers.exe  /S "/vQTLAUNCH=1 SETZYM_RAID=YES SETRAIDMAVEL=YES SETPCI=YES SETGPIO2=YES SETSMBUS=YES SETCIR=YES ADDLOCAL=ZYM_RAID,RAIDMAVEL,PCI,GPIO2,SMBUS,CIR /qr" /clone_wait' \
@@ -129,7 +125,7 @@ machine win10 96
 start "CHIPSET DRIVER INSTALLER" /U "$demo_product_code"
 keys "$win" shift+Tab space Tab Return # untick the last tile, remove
 until_ok 60 recorded || fail "MsiExec was never started"
-until_ok 20 settled || fail "never settled after removing"
+settle 20 frame || fail "never settled after removing"
 shot windows-wine-removal
 expect "MsiExec's command line" \
     "C:\\windows\\system32\\msiexec.exe|C:\\windows\\system32|C:\\windows\\system32\\MsiExec.exe  /i $demo_product_code REMOVE=ZYM_RAID,RAIDMAVEL,PCI /qn" \
@@ -143,7 +139,7 @@ logged "the front-end's exit code: $("$regfile" outcome 0 removal | cut -f3)"
 echo "the Windows 10 versions, and a second copy"
 start "CHIPSET DRIVER INSTALLER" /SETZYM_RAID /SETRAIDMAVEL /SETPCI /SETGPIO2 /SETSMBUS /SETCIR
 keys "$win" Tab space
-until_ok 20 settled || fail "never settled after agreeing"
+settle 20 frame || fail "never settled after agreeing"
 shot windows-wine-tiles-win10
 [ "$(tiles)" != "$tiles7" ] || fail "the tiles show the same versions on Windows 7 and 10"
 first=$app main=$win
@@ -198,13 +194,13 @@ unset WINEQT_PLUGIN_PATH WINEQT_QPA_PLATFORM_PLUGIN_PATH
 [ "$opened" = 1 ] || { echo "windows-e2e: $failures failure(s)"; exit 1; }
 shot windows-wine-planted
 click 33 375 # the agree bar
-until_ok 20 settled || fail "never settled after agreeing"
+settle 20 frame || fail "never settled after agreeing"
 click 325 375 # Install
 until_ok 60 recorded || fail "the setup program was never started from the non-ASCII folder"
 expect "setup program from a non-ASCII folder" \
     'C:\Zählwerk 安装\Packages\ZYM_Chipset_Drivers.exe|C:\Zählwerk 安装\Packages|"C:\Zählwerk 安装\Bin\..\Packages\ZYM_Chipset_Drivers.exe"  /S "/vQTLAUNCH=1 SETPCI=YES ADDLOCAL=PCI /qr" /clone_wait' \
     "$(records)"
-until_ok 20 settled || fail "never settled after installing"
+settle 20 frame || fail "never settled after installing"
 # The log bar, five Tabs on from Restart Now: handed to the desktop's shell, whose ShellExecute
 # runs in Wine's explorer.exe, not here. A new prefix knows no handler for .log: Notepad is made one.
 profile=$(winepath -u "$(wine cmd /c echo %USERPROFILE% 2>/dev/null | tr -d '\r')")

@@ -19,7 +19,8 @@ Rectangle {
         anchors.centerIn: parent
         width: 10
         height: 10
-        source: "qrc:/img/check-icon.png"
+        // Read by the scene's image provider, which asks no image plugin for a PNG file.
+        source: "image://iconeffects/plain?source=" + encodeURIComponent("qrc:/img/check-icon.png")
         visible: recCustomCheckbox.bChecked
         Accessible.ignored: true
     }

@@ -7,18 +7,18 @@ Item {
 
     property bool bUninstallMode: false
     property bool bDriversOffered: false
-    property alias bAgreed: mainFooter.bAgreed
-    property alias bChoosing: mainFooter.bChoosing
-    property alias bInstallEnabled: mainFooter.bInstallEnabled
-    property alias rParkedX: mainFooter.rParkedX
-    property alias bUninstallFirstFocus: recUninstallFooter.bFirstFocus
-    property alias bUninstallEnabled: recUninstallFooter.bUninstallEnabled
-    property alias bFinished: recUninstallFooter.bFinished
+    property bool bAgreed: false
+    property bool bChoosing: true
+    property bool bInstallEnabled: false
+    property real rParkedX: width
+    property bool bUninstallFirstFocus: false
+    property bool bUninstallEnabled: false
+    property bool bFinished: false
     property bool bRestartOffered: false
     // Why the bar offers what it does, said with each of its buttons.
     property string strReason
-    readonly property alias installButton: mainFooter.installButton
-    readonly property alias uninstallButton: recUninstallFooter.uninstallButton
+    readonly property Item installButton: loaderMainFooter.item ? loaderMainFooter.item.installButton : null
+    readonly property Item uninstallButton: loaderUninstallFooter.item ? loaderUninstallFooter.item.uninstallButton : null
 
     signal agreeClicked()
     signal installClicked()
@@ -31,49 +31,68 @@ Item {
 
     // Hands the keyboard to the first button that ends the run.
     function focusClosingButtons() {
-        (bUninstallMode ? recUninstallFooter : mainFooter).focusClosingButtons()
+        (bUninstallMode ? loaderUninstallFooter : loaderMainFooter).item.focusClosingButtons()
     }
 
-    InstallFooter {
-        id: mainFooter
+    // Only the bar this run's mode shows is made. A loader is a focus scope: it holds the focus
+    // only where its bar's first button takes the keyboard when the window opens.
+    Loader {
+        id: loaderMainFooter
 
-        objectName: "mainFooter"
         anchors.fill: parent
-        visible: !recFooters.bUninstallMode
-        // With nothing offered the close bar covers it, and the keyboard must not reach it either.
-        enabled: recFooters.bDriversOffered
-        bRestartOffered: recFooters.bRestartOffered
-        strReason: recFooters.strReason
-        onAgreeClicked: recFooters.agreeClicked()
-        onInstallClicked: recFooters.installClicked()
-        onRestartClicked: recFooters.restartClicked()
-        onCloseClicked: recFooters.quitClicked()
+        active: !recFooters.bUninstallMode && recFooters.bDriversOffered
+        source: "InstallFooter.qml"
+        onLoaded: {
+            item.objectName = "mainFooter"
+            item.bAgreed = Qt.binding(function() { return recFooters.bAgreed })
+            item.bChoosing = Qt.binding(function() { return recFooters.bChoosing })
+            item.bInstallEnabled = Qt.binding(function() { return recFooters.bInstallEnabled })
+            item.rParkedX = Qt.binding(function() { return recFooters.rParkedX })
+            item.bRestartOffered = Qt.binding(function() { return recFooters.bRestartOffered })
+            item.strReason = Qt.binding(function() { return recFooters.strReason })
+            item.agreeClicked.connect(recFooters.agreeClicked)
+            item.installClicked.connect(recFooters.installClicked)
+            item.restartClicked.connect(recFooters.restartClicked)
+            item.closeClicked.connect(recFooters.quitClicked)
+        }
     }
 
-    RemovalFooter {
-        id: recUninstallFooter
+    Loader {
+        id: loaderUninstallFooter
 
-        objectName: "recUninstallFooter"
         anchors.fill: parent
-        bActive: recFooters.bUninstallMode
-        bRestartOffered: recFooters.bRestartOffered
-        strReason: recFooters.strReason
-        onUninstallClicked: recFooters.uninstallClicked()
-        onRestartClicked: recFooters.restartClicked()
-        onFinishClicked: recFooters.quitClicked()
+        focus: recFooters.bUninstallFirstFocus
+        active: recFooters.bUninstallMode
+        source: "RemovalFooter.qml"
+        onLoaded: {
+            item.objectName = "recUninstallFooter"
+            item.bActive = true
+            item.bFirstFocus = Qt.binding(function() { return recFooters.bUninstallFirstFocus })
+            item.bUninstallEnabled = Qt.binding(function() { return recFooters.bUninstallEnabled })
+            item.bFinished = Qt.binding(function() { return recFooters.bFinished })
+            item.bRestartOffered = Qt.binding(function() { return recFooters.bRestartOffered })
+            item.strReason = Qt.binding(function() { return recFooters.strReason })
+            item.uninstallClicked.connect(recFooters.uninstallClicked)
+            item.restartClicked.connect(recFooters.restartClicked)
+            item.finishClicked.connect(recFooters.quitClicked)
+        }
     }
 
-    FooterButton {
-        id: recCloseButton
+    // Nothing is offered: the close bar alone, with the keyboard.
+    Loader {
+        id: loaderCloseButton
 
-        objectName: "recCloseButton"
         anchors.fill: parent
-        visible: !recFooters.bUninstallMode && !recFooters.bDriversOffered
-        // The keyboard starts on the run's one action.
-        focus: visible
-        strText: qsTr("Close")
-        strToolTip: qsTr("Exits Installer")
-        strReason: recFooters.strReason
-        onButtonClicked: recFooters.leaveClicked()
+        focus: active
+        active: !recFooters.bUninstallMode && !recFooters.bDriversOffered
+        source: "FooterButton.qml"
+        onLoaded: {
+            item.objectName = "recCloseButton"
+            item.strText = qsTr("Close")
+            item.strToolTip = qsTr("Exits Installer")
+            item.focus = true
+            item.strReason = Qt.binding(function() { return recFooters.strReason })
+            item.buttonClicked.connect(recFooters.leaveClicked)
+        }
     }
 }

@@ -28,6 +28,12 @@ Rectangle {
         buttonClicked()
     }
 
+    // From when it appears, made shown or shown again.
+    function settle() {
+        if (visible && iSettleMs > 0)
+            timerSettle.restart()
+    }
+
     // A key held down repeats nothing here: each action takes a press of its own.
     function keyClick(event) {
         if (!event.isAutoRepeat)
@@ -46,10 +52,8 @@ Rectangle {
     Keys.onReturnPressed: function(event) { keyClick(event) }
     Keys.onEnterPressed: function(event) { keyClick(event) }
     Keys.onSpacePressed: function(event) { keyClick(event) }
-    onVisibleChanged: {
-        if (visible && iSettleMs > 0)
-            timerSettle.restart()
-    }
+    onVisibleChanged: settle()
+    Component.onCompleted: settle()
 
     Timer {
         id: timerSettle

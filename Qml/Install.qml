@@ -39,7 +39,7 @@ Rectangle {
     property int g_iSectionNumber: recContent.iFirstSection
     // No installer has run in install mode (or its run changed nothing): leaving extracts the package.
     readonly property bool bExtractOnLeave: !bUninstallMode && g_bExtractNow
-    readonly property bool bMayLeave: !recContent.pollTimer.running // not while an installer's end is awaited
+    readonly property bool bMayLeave: !recContent.bPolling // not while an installer's end is awaited
     property bool bLeaving: false // so that a repeated request to leave extracts nothing more
 
     // Read once, while the scene is built. The backend keeps the ticks of the list this run offers,

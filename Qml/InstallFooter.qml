@@ -25,10 +25,11 @@ Rectangle {
 
     // Hands the keyboard to the first button that ends the run.
     function focusClosingButtons() {
+        var row = loaderLaunchAndClose.item
         if (bRestartOffered)
-            recExitAndRestart.forceActiveFocus()
+            row.restartButton.forceActiveFocus()
         else
-            recExitWithoutRestart.forceActiveFocus()
+            row.closeButton.forceActiveFocus()
     }
 
     color: Theme.strBlackColor
@@ -123,36 +124,47 @@ Rectangle {
         }
     }
 
-    Row {
-        id: rowLaunchAndClose
+    // The buttons that end the run, made once it has finished.
+    Loader {
+        id: loaderLaunchAndClose
 
-        objectName: "rowLaunchAndClose"
         anchors.fill: parent
-        visible: !mainFooter.bChoosing
+        active: !mainFooter.bChoosing
 
-        RestartButton {
-            id: recExitAndRestart
+        sourceComponent: Component {
+            Row {
+                id: rowLaunchAndClose
 
-            objectName: "recExitAndRestart"
-            width: parent.width / 2
-            height: parent.height
-            visible: mainFooter.bRestartOffered
-            strReason: mainFooter.strReason
-            KeyNavigation.right: recExitWithoutRestart
-            onButtonClicked: mainFooter.restartClicked()
-        }
+                readonly property Item restartButton: recExitAndRestart
+                readonly property Item closeButton: recExitWithoutRestart
 
-        FooterButton {
-            id: recExitWithoutRestart
+                objectName: "rowLaunchAndClose"
 
-            objectName: "recExitWithoutRestart"
-            width: mainFooter.bRestartOffered ? parent.width / 2 : parent.width
-            height: parent.height
-            strText: qsTr("Close")
-            strReason: mainFooter.strReason
-            strToolTip: qsTr("Exits Installer")
-            KeyNavigation.left: recExitAndRestart
-            onButtonClicked: mainFooter.closeClicked()
+                RestartButton {
+                    id: recExitAndRestart
+
+                    objectName: "recExitAndRestart"
+                    width: parent.width / 2
+                    height: parent.height
+                    visible: mainFooter.bRestartOffered
+                    strReason: mainFooter.strReason
+                    KeyNavigation.right: recExitWithoutRestart
+                    onButtonClicked: mainFooter.restartClicked()
+                }
+
+                FooterButton {
+                    id: recExitWithoutRestart
+
+                    objectName: "recExitWithoutRestart"
+                    width: mainFooter.bRestartOffered ? parent.width / 2 : parent.width
+                    height: parent.height
+                    strText: qsTr("Close")
+                    strReason: mainFooter.strReason
+                    strToolTip: qsTr("Exits Installer")
+                    KeyNavigation.left: recExitAndRestart
+                    onButtonClicked: mainFooter.closeClicked()
+                }
+            }
         }
     }
 }

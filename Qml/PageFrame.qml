@@ -28,11 +28,12 @@ Rectangle {
     property bool bStripShown: false
     property bool bViewLogFile: false
     property int iBarHeight: 0
-    property alias strStatus: recProgressBar.strText
+    property string strStatus
     property alias rWatermarkWidth: recBckImage.rMaxWidth
     property alias rWatermarkHeight: recBckImage.rMaxHeight
-    property alias bBusy: recIndicator.running
-    property alias pollTimer: recIndicator.pollTimer
+    property bool bBusy: false
+    // The busy cover's poll runs: an installer's end is awaited.
+    readonly property bool bPolling: loaderIndicator.item ? loaderIndicator.item.pollTimer.running : false
     // Why this run offers nothing to do, when it offers nothing: the control the keyboard starts
     // on says it.
     readonly property string strReason: pageInputs.bNothingToRemove ? pageInputs.strNothingToRemove
@@ -50,9 +51,27 @@ Rectangle {
     }
 
     color: Theme.strTransparentColor
+    // The status strip, the log bar and the busy cover are made when first wanted, then kept: the
+    // first page has none of them.
+    onBStripShownChanged: {
+        if (bStripShown && !loaderProgressBar.item)
+            loaderProgressBar.source = "StatusStrip.qml"
+    }
     onBBusyChanged: {
-        if (bBusy)
-            recProgressBar.forceActiveFocus()
+        if (!bBusy)
+            return
+        if (!loaderProgressBar.item)
+            loaderProgressBar.source = "StatusStrip.qml"
+        if (!loaderIndicator.item)
+            loaderIndicator.setSource("BusyCover.qml", {
+                                          objectName: bUninstallMode ? "recIndicatorForUninstall" : "recIndicator",
+                                          bRemoval: bUninstallMode
+                                      })
+        loaderProgressBar.item.forceActiveFocus()
+    }
+    onBViewLogFileChanged: {
+        if (bViewLogFile && !loaderViewLog.item)
+            loaderViewLog.setSource("LogBar.qml", { objectName: "recViewLog", bShown: bStripShown, iShownHeight: iBarHeight })
     }
 
     // What the section pages take, and how the driver page reports a toggle.
@@ -104,51 +123,60 @@ Rectangle {
         y: recContent.iBarHeight
         width: parent.width
         // Ends above the status strip while that shows, so that no tile hides under it.
-        height: (recProgressBar.visible ? recProgressBar.y : parent.height) - recContent.iBarHeight
+        height: (loaderProgressBar.item && loaderProgressBar.item.visible ? loaderProgressBar.y : parent.height)
+                - recContent.iBarHeight
         color: Theme.strTranslucentColor
         vSections: recContent.vSections
         iSection: recContent.iSection
         oPage: pageInputs
         enabled: !recContent.bRunStarted
         opacity: enabled ? 1 : 0
+        // Out of the scene once faded out: each frame of the busy dots would walk it all again.
+        visible: enabled || opacity > 0
 
         Behavior on opacity {
             NumberAnimation { duration: Theme.iPageFadeMs; easing.type: Easing.Linear }
         }
     }
 
-    StatusStrip {
-        id: recProgressBar
+    // Its height follows the strip's, which grows from nothing when it is first shown.
+    Loader {
+        id: loaderProgressBar
 
-        objectName: "recProgressBar"
         // Sits on the log bar, 5 pixels above it, once that is shown.
-        y: recContent.bViewLogFile ? recViewLog.y - 5 - height : parent.height - height
+        y: loaderViewLog.item ? loaderViewLog.y - 5 - height : parent.height - height
         width: parent.width
-        bShown: recContent.bStripShown
-        iShownHeight: recContent.iBarHeight
-        bFocusable: recContent.bBusy
+        onLoaded: {
+            item.objectName = "recProgressBar"
+            item.strText = Qt.binding(function() { return recContent.strStatus })
+            item.iShownHeight = Qt.binding(function() { return recContent.iBarHeight })
+            item.bFocusable = Qt.binding(function() { return recContent.bBusy })
+            item.bShown = Qt.binding(function() { return recContent.bStripShown })
+        }
     }
 
-    LogBar {
-        id: recViewLog
+    // Shown at once at its full height, as the strip above it already is.
+    Loader {
+        id: loaderViewLog
 
-        objectName: "recViewLog"
         anchors.bottom: parent.bottom
         width: parent.width
-        bShown: recContent.bStripShown
-        iShownHeight: recContent.iBarHeight
-        visible: recContent.bViewLogFile
-        onActivated: recContent.logRequested()
+        onLoaded: {
+            item.bShown = Qt.binding(function() { return recContent.bStripShown })
+            item.iShownHeight = Qt.binding(function() { return recContent.iBarHeight })
+            item.activated.connect(recContent.logRequested)
+        }
     }
 
     // It shrinks as the status strip grows.
-    BusyCover {
-        id: recIndicator
+    Loader {
+        id: loaderIndicator
 
-        objectName: recContent.bUninstallMode ? "recIndicatorForUninstall" : "recIndicator"
         width: parent.width
-        height: parent.height - recProgressBar.height
-        bRemoval: recContent.bUninstallMode
-        onPolled: recContent.polled()
+        height: parent.height - loaderProgressBar.height
+        onLoaded: {
+            item.running = Qt.binding(function() { return recContent.bBusy })
+            item.polled.connect(recContent.polled)
+        }
     }
 }

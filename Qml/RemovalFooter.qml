@@ -21,10 +21,11 @@ Rectangle {
 
     // Hands the keyboard to the first button that ends the run.
     function focusClosingButtons() {
+        var buttons = loaderRestartAndFinish.item
         if (bRestartOffered)
-            recUninstallRestartButton.forceActiveFocus()
+            buttons.restartButton.forceActiveFocus()
         else
-            recFinishButton.forceActiveFocus()
+            buttons.finishButton.forceActiveFocus()
     }
 
     visible: bActive
@@ -45,30 +46,45 @@ Rectangle {
         onButtonClicked: recUninstallFooter.uninstallClicked()
     }
 
-    RestartButton {
-        id: recUninstallRestartButton
+    // The buttons that end the run, made once it has finished.
+    Loader {
+        id: loaderRestartAndFinish
 
-        objectName: "recUninstallRestartButton"
-        width: parent.width / 2
-        height: parent.height
-        visible: recUninstallFooter.bFinished && recUninstallFooter.bRestartOffered
-        strReason: recUninstallFooter.strReason
-        KeyNavigation.right: recFinishButton
-        onButtonClicked: recUninstallFooter.restartClicked()
-    }
+        anchors.fill: parent
+        active: recUninstallFooter.bFinished
 
-    FooterButton {
-        id: recFinishButton
+        sourceComponent: Component {
+            Item {
+                readonly property Item restartButton: recUninstallRestartButton
+                readonly property Item finishButton: recFinishButton
 
-        objectName: "recFinishButton"
-        anchors.right: parent.right
-        width: recUninstallRestartButton.visible ? parent.width / 2 : parent.width
-        height: parent.height
-        visible: recUninstallFooter.bFinished
-        strText: qsTr("Finish")
-        strReason: recUninstallFooter.strReason
-        strToolTip: qsTr("Exits Installer")
-        KeyNavigation.left: recUninstallRestartButton
-        onButtonClicked: recUninstallFooter.finishClicked()
+                RestartButton {
+                    id: recUninstallRestartButton
+
+                    objectName: "recUninstallRestartButton"
+                    width: parent.width / 2
+                    height: parent.height
+                    visible: recUninstallFooter.bFinished && recUninstallFooter.bRestartOffered
+                    strReason: recUninstallFooter.strReason
+                    KeyNavigation.right: recFinishButton
+                    onButtonClicked: recUninstallFooter.restartClicked()
+                }
+
+                FooterButton {
+                    id: recFinishButton
+
+                    objectName: "recFinishButton"
+                    anchors.right: parent.right
+                    width: recUninstallRestartButton.visible ? parent.width / 2 : parent.width
+                    height: parent.height
+                    visible: recUninstallFooter.bFinished
+                    strText: qsTr("Finish")
+                    strReason: recUninstallFooter.strReason
+                    strToolTip: qsTr("Exits Installer")
+                    KeyNavigation.left: recUninstallRestartButton
+                    onButtonClicked: recUninstallFooter.finishClicked()
+                }
+            }
+        }
     }
 }

@@ -39,6 +39,8 @@ Rectangle {
         Accessible.role: Accessible.PageTabList
         enabled: !recButtonTab.bRunStarted
         opacity: enabled ? 1 : 0
+        // Out of the scene once faded out, as the page below it.
+        visible: enabled || opacity > 0
 
         Behavior on opacity {
             NumberAnimation { duration: Theme.iBarChangeMs; easing.type: Easing.Linear }

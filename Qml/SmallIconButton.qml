@@ -72,7 +72,7 @@ BasicButton {
         width: smallIconButton.iconWidth
         height: smallIconButton.iconHeight
         rotation: smallIconButton.iconRotation
-        source: smallIconButton.icon
+        source: "image://iconeffects/plain?source=" + encodeURIComponent(String(smallIconButton.icon))
         fillMode: Image.PreserveAspectFit
         Accessible.ignored: true
     }

@@ -1,15 +1,50 @@
 #include "app/icoiconengine.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
+#include <QtEndian>
 
 #include <climits>
 
+namespace {
+
+// A frame stored as PNG, as large frames are, decoded here: the ICO plugin hands such a frame to a
+// reader that first asks every image plugin whether it reads PNG, which loads them all (on Linux
+// the SVG one with the widget library). Null when the frame is not PNG.
+QImage pngFrame(const QString &fileName, int frame)
+{
+    constexpr int headerSize = 6;
+    constexpr int entrySize = 16;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray head = file.read(headerSize + entrySize * (frame + 1));
+    if (head.size() < headerSize + entrySize * (frame + 1))
+        return {};
+    const auto *entry = reinterpret_cast<const uchar *>(head.constData()) + headerSize + entrySize * frame;
+    const quint32 bytes = qFromLittleEndian<quint32>(entry + 8);
+    if (!file.seek(qFromLittleEndian<quint32>(entry + 12)))
+        return {};
+    QByteArray data = file.read(bytes);
+    if (!data.startsWith("\x89PNG"))
+        return {};
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+} // namespace
+
 IcoIconEngine::IcoIconEngine(const QString &fileName) : m_fileName(fileName)
 {
-    // The frame sizes come from the file's directory; no frame is decoded here.
+    // The frame sizes come from the file's directory; no frame is decoded here. No other image
+    // plugin is asked whether it reads the file, which would load them all.
     QImageReader reader(m_fileName, "ico");
+    reader.setAutoDetectImageFormat(false);
     for (int frame = 0; frame < reader.imageCount() && reader.jumpToImage(frame); ++frame)
         m_frameSizes << reader.size();
 }
@@ -54,8 +89,9 @@ QImage IcoIconEngine::image(const QSize &size)
     auto decoded = m_frames.find(frame);
     if (decoded == m_frames.end()) {
         QImageReader reader(m_fileName, "ico");
-        QImage image;
-        if (reader.jumpToImage(frame))
+        reader.setAutoDetectImageFormat(false);
+        QImage image = pngFrame(m_fileName, frame);
+        if (image.isNull() && reader.jumpToImage(frame))
             image = reader.read();
         decoded = m_frames.insert(frame, image);
     }

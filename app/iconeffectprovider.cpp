@@ -3,6 +3,8 @@
 #include "app/icoiconengine.h"
 
 #include <QColor>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 #include <QQmlEngine>
 #include <QQmlFile>
@@ -34,6 +36,15 @@ QString sourcePath(const QUrlQuery &query)
     return QQmlFile::urlToLocalFileOrQrc(QUrl(query.queryItemValue(QStringLiteral("source"), QUrl::FullyDecoded)));
 }
 
+// In the format its suffix names, and no other: a reader left to detect the format asks every
+// image plugin, which loads them all (on Linux the SVG one with the widget library).
+QImage readImage(const QString &path)
+{
+    QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 QImage loadIcon(const QUrlQuery &query, qreal dpr)
 {
     const QString path = sourcePath(query);
@@ -41,7 +52,7 @@ QImage loadIcon(const QUrlQuery &query, qreal dpr)
                      qRound(boundedNumber(query, QStringLiteral("height"), 0, maxSide + 1) * dpr));
     if (path.isEmpty() || size.isEmpty() || size.width() > maxSide || size.height() > maxSide)
         return {};
-    QImage icon(path);
+    const QImage icon = readImage(path);
     if (icon.isNull())
         return {};
     return icon.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
@@ -152,6 +163,10 @@ QImage IconEffectProvider::requestImage(const QString &id, QSize *size, const QS
         const QString path = sourcePath(query);
         if (!path.isEmpty())
             result = IcoIconEngine(path).image(requestedSize);
+    } else if (kind == QLatin1String("plain")) {
+        const QString path = sourcePath(query);
+        if (!path.isEmpty())
+            result = readImage(path);
     } else if (QImage icon = loadIcon(query, dpr); !icon.isNull()) {
         if (kind == QLatin1String("tint")) {
             result = tinted(icon, QColor(query.queryItemValue(QStringLiteral("color"), QUrl::FullyDecoded)));

@@ -34,10 +34,9 @@ namespace {
 // The extractor clean-up starts at the first frame, or after this long without one.
 constexpr int cleanupAtLatestMs = 1000;
 
-// The window icon, and the translation installed before any text is looked up.
+// The translation, installed before any text is looked up.
 std::unique_ptr<QTranslator> setUpApplication(const QStringList &uiLanguages)
 {
-    QGuiApplication::setWindowIcon(QIcon(new IcoIconEngine(QStringLiteral(":/img/ZYMlogo.ico"))));
     return UiLanguage::install(uiLanguages);
 }
 
@@ -48,6 +47,12 @@ void centreInAvailableArea(QWindow *window)
     const QRect area = window->screen()->availableGeometry();
     const QSize room = area.size() - window->size();
     window->setPosition(area.x() + std::max(0, room.width() / 2), area.y() + std::max(0, room.height() / 2));
+}
+
+void setWindowIcon()
+{
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(QIcon(new IcoIconEngine(QStringLiteral(":/img/ZYMlogo.ico"))));
 }
 
 } // namespace
@@ -124,6 +129,8 @@ int InstallerApp::run(const char *program, const Seams &seams)
             // The extractor's window goes once ours is on the screen: listing every process's
             // windows can take seconds on Windows, and the scene must be drawn and answer
             // meanwhile. A window that is never drawn (started minimised) does not hold it up.
+            // The window icon too: X11 takes every size of it, all seven decoded, while on Windows
+            // the task bar shows the executable's own icon until then.
             ExtractorCleanup *extractorCleanup = cleanup.get();
             if (auto *window = qobject_cast<QQuickWindow *>(roots.constFirst())) {
                 centreInAvailableArea(window);
@@ -131,11 +138,15 @@ int InstallerApp::run(const char *program, const Seams &seams)
                 *firstFrame = QObject::connect(window, &QQuickWindow::frameSwapped, extractorCleanup,
                                                [extractorCleanup, firstFrame] {
                                                    QObject::disconnect(*firstFrame);
+                                                   setWindowIcon();
                                                    extractorCleanup->start();
                                                },
                                                Qt::QueuedConnection);
             }
-            QTimer::singleShot(cleanupAtLatestMs, extractorCleanup, &ExtractorCleanup::start);
+            QTimer::singleShot(cleanupAtLatestMs, extractorCleanup, [extractorCleanup] {
+                setWindowIcon();
+                extractorCleanup->start();
+            });
             exitCode = QGuiApplication::exec();
         } else {
             cleanup->run();
@@ -146,6 +157,7 @@ int InstallerApp::run(const char *program, const Seams &seams)
         cleanup.reset();
     } else {
         engine.reset();
+        setWindowIcon();
         ExtractorCleanup cleanup(seams.platform.launcher, ProcessStart::timeoutMs);
         cleanup.run();
         showSecondCopyMessage(*seams.errorBox);

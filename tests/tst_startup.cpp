@@ -1,4 +1,5 @@
 #include "app/extractorcleanup.h"
+#include "app/icoiconengine.h"
 #include "app/installerapp.h"
 #include "app/uilanguage.h"
 #include "platform/qt/quickerrorbox.h"
@@ -6,6 +7,7 @@
 #include "backend/productpaths.h"
 #include "tests/testplatform.h"
 
+#include <QImageReader>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QWindow>
@@ -231,6 +233,20 @@ private slots:
         if (uiLanguages.isEmpty())
             uiLanguages = UiLanguage::userLanguages(machine.environment);
         QCOMPARE(UiLanguage::choose(uiLanguages, UiLanguage::available()), chosen);
+    }
+
+    // Every frame of the window icon and the watermark, PNG ones included, as the ICO reader has it.
+    void iconFrames()
+    {
+        for (const QString &file : {QStringLiteral(":/img/ZYMlogo.ico"), QStringLiteral(":/img/systemTray_white.ico")}) {
+            QImageReader reader(file, "ico");
+            IcoIconEngine engine(file);
+            for (int frame = 0; reader.jumpToImage(frame); ++frame) {
+                const QImage expected = reader.read().convertToFormat(QImage::Format_ARGB32);
+                QVERIFY(!expected.isNull());
+                QCOMPARE(engine.image(expected.size()).convertToFormat(QImage::Format_ARGB32), expected);
+            }
+        }
     }
 };
 

@@ -1,8 +1,7 @@
 import QtQuick 2.15
 
-// The page that owns the flow and the one scene file that asks the backend objects: it reads the
-// screen, the mode and the drivers once, wires the body's parts, and drives the run. The run's flags
-// come from one table of states at the end; the functions call the backend and name the next state.
+// The page that owns the flow and the one scene file that asks the backend: it reads the screen, the
+// mode and the drivers once, wires the body's parts, and drives the run by the states at the end.
 Rectangle {
     id: recMainInstall
 
@@ -47,9 +46,8 @@ Rectangle {
     // never decides anything.
     function readDrivers() {
         var bRemoval = qtInterface1.getCommandLineArguments()
-        var iRows = bRemoval ? qtInterface1.getNumberOfDrivers() : 0
+        var iRows = qtInterface1.getNumberOfDrivers()
         var drivers = { vTiles: [], iInstallable: 0, iUninstallable: qtInterface1.getNumberOfUninstallableDrivers() }
-        iRows = bRemoval ? iRows : qtInterface1.getNumberOfDrivers()
         for (var i = 0; bRemoval && i < drivers.iUninstallable; ++i)
             drivers.vTiles.push({ strName: qtInterface1.getUnistallableDrivers(i), bShown: true,
                                   strVersion: qtInterface1.setVersionNumberForUninstall(i) })
@@ -67,9 +65,7 @@ Rectangle {
     }
 
     // The title bar's and the licence's links.
-    function openLink(strUrl) {
-        qtInterface.toOpenLink(strUrl)
-    }
+    function openLink(strUrl) { qtInterface.toOpenLink(strUrl) }
 
     function onTileToggled(index, bTicked) {
         if (bUninstallMode)
@@ -99,6 +95,7 @@ Rectangle {
             startFailed("uninstallStartFailed", recFooters.uninstallButton)
     }
 
+    // Nothing runs (yet again): the tiles, with the keyboard back on the run's button.
     function startFailed(strState, button) {
         state = strState
         button.forceActiveFocus()
@@ -110,9 +107,8 @@ Rectangle {
         if (qtInterface1.isRetryOffered()) {
             // Cancelled or blocked, so nothing changed: back to the tiles, as after a start that
             // failed; leaving an install now extracts the package again.
-            state = bUninstallMode ? "uninstallRetry" : "installRetry"
-            var button = bUninstallMode ? recFooters.uninstallButton : recFooters.installButton
-            button.forceActiveFocus()
+            startFailed(bUninstallMode ? "uninstallRetry" : "installRetry",
+                        bUninstallMode ? recFooters.uninstallButton : recFooters.installButton)
             return
         }
         bIsRestartRequired = qtInterface1.isRestartOffered()
@@ -141,9 +137,7 @@ Rectangle {
     }
 
     // Where the pointer is, in the screen's pixels, for placing the tooltip.
-    function cursorPosition() {
-        return Qt.point(qtInterface.getMouseX(), qtInterface.getMouseY())
-    }
+    function cursorPosition() { return Qt.point(qtInterface.getMouseX(), qtInterface.getMouseY()) }
 
     PageFrame {
         id: recContent
@@ -203,21 +197,17 @@ Rectangle {
     // One row per stage the user sees. The base state is the licence in install mode, the choice
     // of drivers in removal mode, or the notice that nothing can be offered.
     states: [
+        // agreed: the tiles, with Install slid in
+        State { name: "ready"; PropertyChanges { target: recMainInstall; g_binstallBtnIndicator: true } },
         State {
-            name: "ready" // agreed: the tiles, with Install slid in
-            PropertyChanges { target: recMainInstall; g_binstallBtnIndicator: true }
-        },
-        State {
-            name: "installing"
-            extend: "ready"
+            name: "installing"; extend: "ready"
             PropertyChanges {
                 target: recMainInstall; g_bindicatorToInstall: true; g_bindicatorForProgressRec: false
                 g_bBusyindicator: true; g_bExtractNow: false
             }
         },
         State {
-            name: "installed"
-            extend: "ready"
+            name: "installed"; extend: "ready"
             PropertyChanges {
                 target: recMainInstall; g_bInstallVariable: false; g_bindicatorToInstall: true
                 g_bindicatorForProgressRec: false; g_bExtractNow: false; bViewLogFile: true
@@ -225,14 +215,12 @@ Rectangle {
             PropertyChanges { target: recContent; strStatus: recMainInstall.strCompletion }
         },
         State {
-            name: "installRetry" // nothing changed: the tiles again, Install ready for another try
-            extend: "ready"
+            name: "installRetry"; extend: "ready" // nothing changed: the tiles again, for another try
             PropertyChanges { target: recMainInstall; g_bindicatorForProgressRec: false }
             PropertyChanges { target: recContent; strStatus: recMainInstall.strCompletion }
         },
         State {
-            name: "installStartFailed"
-            extend: "installRetry"
+            name: "installStartFailed"; extend: "installRetry"
             PropertyChanges { target: recContent; strStatus: qsTr("Installation could not be started") }
         },
         State {
@@ -255,8 +243,7 @@ Rectangle {
             PropertyChanges { target: recContent; strStatus: recMainInstall.strCompletion }
         },
         State {
-            name: "uninstallStartFailed"
-            extend: "uninstallRetry"
+            name: "uninstallStartFailed"; extend: "uninstallRetry"
             PropertyChanges { target: recContent; strStatus: qsTr("Uninstallation could not be started") }
         }
     ]

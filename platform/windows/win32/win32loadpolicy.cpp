@@ -1,12 +1,6 @@
 #include "platform/windows/win32/win32loadpolicy.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/windows/win32/win32api.h"
 
 #include <stdlib.h>
 #include <cwctype>

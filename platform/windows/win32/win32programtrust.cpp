@@ -1,12 +1,6 @@
 #include "platform/windows/win32/win32programtrust.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/windows/win32/win32api.h"
 
 #include <aclapi.h>
 #include <sddl.h>

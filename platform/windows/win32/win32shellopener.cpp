@@ -2,13 +2,7 @@
 
 #include "platform/windows/win32/win32systemfolder.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/windows/win32/win32api.h"
 
 #include <exdisp.h>
 #include <shldisp.h>

@@ -1,12 +1,6 @@
 #include "platform/windows/win32/win32shutdown.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/windows/win32/win32api.h"
 
 // The adjustment hands over a one-entry privilege list, and its length.
 static_assert(sizeof(TOKEN_PRIVILEGES) == 16, "a one-entry privilege list is 16 bytes");

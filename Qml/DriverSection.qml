@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 
 // The driver section: one tile per driver the run offers, three to a row, scrolling when they do
@@ -12,7 +11,7 @@ Rectangle {
     property QtObject oPage: null
     // The tiles keep clear of the always-shown scroll bar, so it covers no version label.
     readonly property int iGridWidth: flickableForGrid.width
-                                      - (scrollBarGrid.policy === ScrollBar.AlwaysOn ? scrollBarGrid.width : 0)
+                                      - (scrollBarGrid.bNeeded ? scrollBarGrid.width : 0)
 
     // Brings a tile reached with the keyboard into view.
     function showTile(tile) {
@@ -37,15 +36,12 @@ Rectangle {
         contentWidth: width
         contentHeight: grid.height
 
-        ScrollBar.vertical: ScrollBar {
+        VerticalScrollBar {
             id: scrollBarGrid
 
             objectName: "scrollBarGrid"
+            oView: flickableForGrid
             Accessible.name: qsTr("Drivers")
-            policy: flickableForGrid.contentHeight > flickableForGrid.height
-                    ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
-            // Nothing to scroll: no bar, for the eye or a reader.
-            visible: policy === ScrollBar.AlwaysOn
         }
 
         GridLayout {

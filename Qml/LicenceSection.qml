@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 
 // The licence section: both agreements in one scrolling area that the arrow and page keys move.
 Rectangle {
@@ -81,13 +80,11 @@ Rectangle {
                 event.accepted = true
             }
 
-            ScrollBar.vertical: ScrollBar {
+            VerticalScrollBar {
                 id: scrollBarLicence
 
+                oView: flickableForLicense
                 Accessible.name: flickableForLicense.Accessible.name
-                policy: flickableForLicense.contentHeight > flickableForLicense.height
-                        ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
-                visible: policy === ScrollBar.AlwaysOn
             }
 
             Text {

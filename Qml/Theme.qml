@@ -16,6 +16,9 @@ QtObject {
     // The ring that shows which control has the keyboard.
     readonly property string strFocusMarkColor: "#ffffff"
     readonly property int iFocusMarkWidth: 2
+    // A scroll bar's handle, and while it is held.
+    readonly property string strScrollHandleColor: "#bdbdbd"
+    readonly property string strScrollHandlePressedColor: "#353637"
 
     readonly property int iLabelSize: 12
     readonly property int iSmallLabelSize: 11

@@ -1,10 +1,9 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import QtQuick.Window 2.15
 
 // The installer's one window: it composes the title bar, the body and the tooltip. The body's
 // install page owns the flow and reads the screen for the window's size rules.
-ApplicationWindow {
+Window {
     id: registerWindow
 
     // At most `wanted` units, and no more than draw within `available` units of the screen. Qt rounds
@@ -30,10 +29,12 @@ ApplicationWindow {
         recInstall.leave()
     }
 
-    header: Rectangle {
+    Rectangle {
         id: recMainHeader
 
         objectName: "recMainHeader"
+        // Over the page, as a window's header is.
+        z: 1
         width: registerWindow.width
         height: recInstall.g_ititlebar_size
         color: Theme.strBlackColor
@@ -88,7 +89,9 @@ ApplicationWindow {
         id: recInstall
 
         objectName: "recInstall"
-        anchors.fill: parent
+        y: recMainHeader.height
+        width: parent.width
+        height: parent.height - y
         color: Theme.strTranslucentColor
     }
 

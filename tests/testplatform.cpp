@@ -2,6 +2,8 @@
 
 #include "platform/simulated/regfilewriter.h"
 
+#include <QFile>
+
 namespace {
 // One shell word, whatever the text holds.
 QString shellQuoted(QString text)
@@ -48,4 +50,10 @@ void TestMachine::writeStandIn(const QString &windowsPath, double sleepSeconds, 
     QString error;
     if (!layout.install(windowsPath, script.toUtf8(), &error))
         qFatal("cannot install a stand-in: %s", qPrintable(error));
+}
+
+QByteArray loadedLibraries()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) ? maps.readAll() : QByteArray();
 }

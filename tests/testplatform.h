@@ -104,3 +104,6 @@ public:
 private:
     void writeStandIn(const QString &windowsPath, double sleepSeconds, int exitCode, const QString &beforeExit);
 };
+
+// The shared libraries mapped into this process, as /proc lists them.
+QByteArray loadedLibraries();

@@ -101,6 +101,10 @@ private:
     {
         QTRY_VERIFY(scene.isShown("recProgressBar"));
         QCOMPARE(scene.statusText(), status);
+        // The dots turn, drawn by Qt Quick alone: no controls library is loaded for them.
+        QTRY_VERIFY(scene.isShown("busyIndicator"));
+        const QByteArray libraries = loadedLibraries();
+        QVERIFY(libraries.contains("libQt5Quick.so") && !libraries.contains("libQt5QuickTemplates2"));
         QVERIFY(!scene.value("recAppClose", "enabled").toBool());
         QVERIFY(scene.click("recAppClose"));
         // It tells why; the pointer moves on before the popup shows.

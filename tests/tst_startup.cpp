@@ -122,9 +122,12 @@ private slots:
     {
         QTest::addColumn<QStringList>("uiLanguages");
         QTest::addColumn<QString>("box"); // how it starts
-        QTest::newRow("English") << QStringList{"en-US", "de-DE"}
-                                 << "KPQ INSTALLATER: KPQ INSTALLATER detects another instance is running.\nPlease close";
-        QTest::newRow("in the user's language") << QStringList{"ja-JP", "en-US"} << "KPQ INSTALLATER: KPQ INSTALLATER の別の";
+        QTest::addColumn<int>("key"); // that dismisses it
+        const QString english = QStringLiteral("KPQ INSTALLATER: KPQ INSTALLATER detects another instance is running.\nPlease close");
+        QTest::newRow("English, Return") << QStringList{"en-US", "de-DE"} << english << int(Qt::Key_Return);
+        QTest::newRow("English, Escape") << QStringList{"en-US"} << english << int(Qt::Key_Escape);
+        QTest::newRow("in the user's language, Space") << QStringList{"ja-JP", "en-US"} << "KPQ INSTALLATER: KPQ INSTALLATER の別の"
+                                                        << int(Qt::Key_Space);
     }
 
     // Everything before the lock still happens; the scene never loads; the box shows until the user dismisses it.
@@ -132,6 +135,7 @@ private slots:
     {
         QFETCH(QStringList, uiLanguages);
         QFETCH(QString, box);
+        QFETCH(int, key);
         TestMachine machine;
         Recorder recorder(machine, true);
         QTimer poll;
@@ -145,7 +149,12 @@ private slots:
                     const auto *text = shown->findChild<QQuickItem *>(QStringLiteral("textMessage"));
                     recorder.events << shown->title() + ": " + text->property("text").toString();
                     poll.stop();
-                    QTest::keyClick(shown, Qt::Key_Return);
+                    QTest::keyClick(shown, Qt::Key(key));
+                    // A box the key left open fails here, not at the suite's time limit.
+                    QTimer::singleShot(2000, shown, [&recorder, shown] {
+                        recorder.events << QStringLiteral("still shown");
+                        shown->close();
+                    });
                 }
             });
             poll.start(20);
@@ -154,6 +163,9 @@ private slots:
         QCOMPARE(recorder.events.mid(0, 5), (QStringList{"privilege", "openKey HKLM\\SOFTWARE\\WOW6432Node\\ZYM\\", "enumKey PCI",
                                                        "lock", "listing, icon set"}));
         QVERIFY2(recorder.events.size() == 6 && recorder.events.last().startsWith(box), qPrintable(recorder.events.last()));
+        // Drawn by Qt Quick alone, as the scene before it was.
+        const QByteArray libraries = loadedLibraries();
+        QVERIFY(libraries.contains("libQt5Quick.so") && !libraries.contains("libQt5QuickTemplates2"));
     }
 
     // The first four processes listed are killed, and only by a positive decimal identifier: a

@@ -160,19 +160,20 @@ if (-not (Test-Path -LiteralPath (Join-Path $imageFormats 'qico.dll') -PathType 
 }
 Get-ChildItem -LiteralPath $imageFormats -File | Where-Object { $_.Name -ne 'qico.dll' } | Remove-Item -Force
 
-# windeployqt copies the Controls 2 folder whole, with the four styles the scene never uses (and
-# QtGraphicalEffects, which only they import); the cross build's scripts/windows-deploy follows
-# the imports and leaves them out.
-foreach ($unused in 'QtQuick\Controls.2\Fusion', 'QtQuick\Controls.2\Imagine', 'QtQuick\Controls.2\Material',
-    'QtQuick\Controls.2\Universal', 'QtGraphicalEffects') {
-    $folder = Join-Path $bin $unused
-    if (Test-Path -LiteralPath $folder) { Remove-Item -LiteralPath $folder -Recurse -Force }
+# What the scene imports, as Qt's scanner finds it in the kit (windeployqt asked the same), and the
+# platform plugin without which no window opens. Qt 5 looks for QML modules beside the executable.
+$kitQml = Get-FullPath (& $qmake -query QT_INSTALL_QML).Trim()
+$scanner = Join-Path $QtDir 'bin\qmlimportscanner.exe'
+$imports = & $scanner -rootPath (Join-Path $root 'Qml') -importPath $kitQml | Out-String | ConvertFrom-Json
+if ($LASTEXITCODE -ne 0) { Fail "$scanner failed with exit code $LASTEXITCODE" }
+$required = @('platforms\qwindows.dll', 'Qt5Core.dll', 'Qt5Quick.dll')
+foreach ($import in $imports) {
+    if ($import.type -ne 'module') { continue }
+    if (-not ($import.PSObject.Properties.Name -contains 'path')) { Fail "the kit has no QML module $($import.name)" }
+    $module = Get-FullPath $import.path
+    if (-not $module.StartsWith("$kitQml\", [StringComparison]::OrdinalIgnoreCase)) { Fail "$module is outside $kitQml" }
+    $required += $module.Substring($kitQml.Length + 1)
 }
-
-# What the scene imports, and the platform plugin without which no window opens.
-# Qt 5 looks for QML modules beside the executable, where windeployqt puts them.
-$required = @('platforms\qwindows.dll', 'Qt5Core.dll', 'Qt5Quick.dll', 'QtQuick.2', 'QtQuick\Controls.2',
-    'QtQuick\Layouts', 'QtQuick\Window.2')
 if ($compiler -eq 'mingw') { $required += @('libstdc++-6.dll', 'libwinpthread-1.dll', 'libgcc_s_*.dll') }
 foreach ($item in $required) {
     if (-not (Test-Path -Path (Join-Path $bin $item))) { Fail "$item is missing from $bin" }

@@ -187,5 +187,7 @@ QImage IconEffectProvider::requestImage(const QString &id, QSize *size, const QS
     }
     if (size)
         *size = result.size();
-    return result;
+    // The renderer draws premultiplied images: one of any other format would be kept twice, as
+    // read here for the cache and converted for the scene (the watermark alone is 130 KiB).
+    return result.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }

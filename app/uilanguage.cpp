@@ -62,10 +62,14 @@ QStringList UiLanguage::userLanguages(const Environment &environment)
 
 QStringList UiLanguage::available()
 {
+    // Matched here rather than by a name filter, which QDir turns into a regular expression:
+    // that would load and compile the pattern library before the window's first frame.
     QStringList names;
-    const QStringList files = QDir(kTranslationDir).entryList({kPrefix + QLatin1Char('*') + kSuffix}, QDir::Files);
-    for (const QString &file : files)
-        names << file.mid(kPrefix.size(), file.size() - kPrefix.size() - kSuffix.size());
+    const QStringList files = QDir(kTranslationDir).entryList(QDir::Files);
+    for (const QString &file : files) {
+        if (file.size() > kPrefix.size() + kSuffix.size() && file.startsWith(kPrefix) && file.endsWith(kSuffix))
+            names << file.mid(kPrefix.size(), file.size() - kPrefix.size() - kSuffix.size());
+    }
     return names;
 }
 

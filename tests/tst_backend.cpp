@@ -7,6 +7,7 @@
 #include "backend/processstart.h"
 #include "backend/productpaths.h"
 #include "backend/raidlaunchtable.h"
+#include "platform/qt/qtsysteminfo.h"
 #include "platform/simulated/regfileregistry.h"
 #include "platform/simulated/regfilewriter.h"
 #include "tests/testplatform.h"
@@ -172,6 +173,27 @@ private slots:
             QTRY_COMPARE(machine.recordedRuns(), (QList<QStringList>{{"MsiExec.exe", "/x", code, "/qn"}}));
         QTRY_COMPARE(settings.isRunning(), 0);
         QCOMPARE(machine.recordedRuns().size(), started ? 1 : 0);
+    }
+
+    // The Windows version the package rules compare, as Qt reports it with a service pack or without.
+    void windowsVersion_data()
+    {
+        QTest::addColumn<QString>("reported");
+        QTest::addColumn<QString>("version");
+        QTest::newRow("service pack") << "7sp1" << "7";
+        QTest::newRow("two digits") << "2008sp12" << "2008";
+        QTest::newRow("none") << "10" << "10";
+        QTest::newRow("dotted") << "8.1" << "8.1";
+        QTest::newRow("no number after it") << "7sp" << "7sp";
+        QTest::newRow("only the pack") << "sp1" << "";
+        QTest::newRow("other letters") << "2012r2" << "2012r2";
+    }
+
+    void windowsVersion()
+    {
+        QFETCH(QString, reported);
+        QFETCH(QString, version);
+        QCOMPARE(QtSystemInfo::withoutServicePack(reported), version);
     }
 
     // Which row of the RAID table a choice takes (the first whose condition holds: NVMe before

@@ -6,13 +6,15 @@
  * painted before any content, does not. The process that drew is the one the drawn window names
  * (_NET_WM_PID, which Qt and Wine both set), else the started one.
  *
- *   firstframe [--timeout S] [--settle S] PROGRAM [ARGS...]
+ *   firstframe [--timeout S] [--settle S] [--smaps FILE] PROGRAM [ARGS...]
  *
  * Prints one line, "frame_ms=F cpu_ms=C rss_kib=R hwm_kib=H peak_kib=P pid=N": the time from the
  * start to the first frame, the processor time the drawing process had used by then (all its
  * threads), its resident and peak resident memory then, and its peak once it has run on for the
  * settle time (default 0.5 s). Then ends the program. Exit status 2 when the program ends or draws
- * nothing within the timeout (default 30 s), or the display lacks DAMAGE.
+ * nothing within the timeout (default 30 s), or the display lacks DAMAGE. With --smaps, the drawing
+ * process is stopped at its first frame while its memory map (/proc/PID/smaps) is copied to FILE,
+ * to see where the memory at that instant lies.
  */
 #define _GNU_SOURCE
 #include <xcb/damage.h>
@@ -121,6 +123,23 @@ static pid_t window_pid(xcb_connection_t *c, const xcb_window_t *windows, int co
     return pid;
 }
 
+static void copy_smaps(pid_t pid, const char *to)
+{
+    char path[64];
+    snprintf(path, sizeof path, "/proc/%d/smaps", (int)pid);
+    FILE *in = fopen(path, "r"), *out = fopen(to, "w");
+    char buffer[4096];
+    size_t n;
+    while (in && out && (n = fread(buffer, 1, sizeof buffer, in)) > 0)
+        fwrite(buffer, 1, n, out);
+    if (!in || !out)
+        fprintf(stderr, "firstframe: could not copy %s to %s\n", path, to);
+    if (in)
+        fclose(in);
+    if (out)
+        fclose(out);
+}
+
 static void end_program(pid_t child)
 {
     kill(child, SIGTERM);
@@ -136,17 +155,20 @@ static void end_program(pid_t child)
 int main(int argc, char **argv)
 {
     double timeout_s = 30, settle_s = 0.5;
+    const char *smaps_file = NULL;
     int first = 1;
     for (; first + 1 < argc && strncmp(argv[first], "--", 2) == 0; first += 2) {
         if (strcmp(argv[first], "--timeout") == 0)
             timeout_s = atof(argv[first + 1]);
         else if (strcmp(argv[first], "--settle") == 0)
             settle_s = atof(argv[first + 1]);
+        else if (strcmp(argv[first], "--smaps") == 0)
+            smaps_file = argv[first + 1];
         else
             break;
     }
     if (first >= argc) {
-        fprintf(stderr, "usage: firstframe [--timeout S] [--settle S] PROGRAM [ARGS...]\n");
+        fprintf(stderr, "usage: firstframe [--timeout S] [--settle S] [--smaps FILE] PROGRAM [ARGS...]\n");
         return 2;
     }
 
@@ -220,9 +242,15 @@ int main(int argc, char **argv)
     pid_t drawer = window_pid(c, windows, window_count, frame_area.x, frame_area.y);
     if (drawer <= 0 || status_kib(drawer, "VmRSS") < 0)
         drawer = child;
+    if (smaps_file)
+        kill(drawer, SIGSTOP);
     const double cpu = cpu_ms(drawer);
     const long rss = status_kib(drawer, "VmRSS");
     const long hwm = status_kib(drawer, "VmHWM");
+    if (smaps_file) {
+        copy_smaps(drawer, smaps_file);
+        kill(drawer, SIGCONT);
+    }
     usleep((useconds_t)(settle_s * 1e6));
     const long peak = status_kib(drawer, "VmHWM");
     end_program(child);

@@ -8,4 +8,7 @@ class QtSystemInfo final : public SystemInfo
 public:
     QString productVersion() const override;
     QString cpuArchitecture() const override;
+
+    // The version without the service pack Qt appends to it ("7sp1" is "7").
+    static QString withoutServicePack(QString version);
 };

@@ -46,12 +46,13 @@ Rectangle {
             }
 
             // Stepped by a timer, not animated: a running animation has the window drawn again
-            // as soon as a frame is done, most frames unchanged. 25 steps a second move a dot
-            // about half its width, so the ring still turns smoothly, at a fifth less drawing
-            // than 30 while the installer runs.
+            // as soon as a frame is done, most frames unchanged. 20 steps a second move a dot
+            // 12 degrees, under two thirds of its width, so each step overlaps the last and the
+            // ring still turns smoothly; every frame costs the same, so this is a quarter less
+            // processor time than 25 steps while the installer runs.
             Timer {
                 objectName: "timerTurn"
-                interval: 40
+                interval: 50
                 repeat: true
                 running: busyIndicator.running
                 onRunningChanged: {

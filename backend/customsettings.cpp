@@ -6,7 +6,6 @@
 #include "platform/environment.h"
 #include "platform/processlauncher.h"
 #include "platform/programtrust.h"
-#include "backend/installcommand.h"
 #include "backend/processstart.h"
 #include "backend/raidlaunchtable.h"
 #include "backend/runcontroller.h"
@@ -91,12 +90,8 @@ int CustomSettings::isRunning()
 
 int CustomSettings::toInvokeExeForUninstall()
 {
-    if (!InstallCommand::isProductCode(m_strProductCode)) {
-        m_run->refuse(RunController::Kind::Removal, QStringLiteral("a removal of malformed product code ") + m_strProductCode);
-        return 0;
-    }
-    return m_run->start(RunController::Kind::Removal, m_strMsiExecPath,
-                        {QStringLiteral("/x"), m_strProductCode, QStringLiteral("/qn")});
+    return m_run->startRemoval(m_strProductCode, m_strMsiExecPath,
+                               {QStringLiteral("/x"), m_strProductCode, QStringLiteral("/qn")});
 }
 
 int CustomSettings::getMouseX()

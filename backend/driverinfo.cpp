@@ -20,11 +20,6 @@ DriverInfo::DriverInfo(const Platform &platform, const CommandLine &commandLine,
 
 DriverInfo::~DriverInfo() = default;
 
-QString DriverInfo::lastCommand() const
-{
-    return m_strLastCommand;
-}
-
 void DriverInfo::variableInitialization()
 {
     m_strSetupCommand = ProductPaths::quotedSetupProgram(m_platform.arguments->applicationDirPath());
@@ -125,7 +120,6 @@ int DriverInfo::installbutton()
     const InstallCommand command = InstallCommand::install(
         setupProgram(), m_lstDriverSwitches, m_vecCheckboxStatus, [this](int row) { return isDriverInstalled(getDriverName(row)); });
     m_strInstallProperties = command.properties;
-    m_strLastCommand = command.text;
     if (command.program.isEmpty()) {
         m_run->refuse(RunController::Kind::Install, QStringLiteral("no driver shown is ticked"));
         return 0;
@@ -139,12 +133,7 @@ int DriverInfo::uninstallbutton()
     const InstallCommand command =
         InstallCommand::removal(m_strMsiExecPath, m_strProductCode, m_lstUninstallableFeatures, m_vecCheckboxStatus);
     m_strInstallProperties = command.properties;
-    m_strLastCommand = command.text;
-    if (!InstallCommand::isProductCode(m_strProductCode)) {
-        m_run->refuse(RunController::Kind::Removal, QStringLiteral("a removal of malformed product code ") + m_strProductCode);
-        return 0;
-    }
-    return m_run->start(RunController::Kind::Removal, command.program, command.arguments);
+    return m_run->startRemoval(m_strProductCode, command.program, command.arguments);
 }
 
 QString DriverInfo::getUnistallableDrivers(int index)

@@ -30,9 +30,6 @@ public:
     ~DriverInfo() override;
     Q_DISABLE_COPY_MOVE(DriverInfo)
 
-    // The text of the last composed install or removal command.
-    QString lastCommand() const;
-
 public slots:
     void variableInitialization();
     int getNumberOfDrivers();
@@ -86,5 +83,4 @@ private:
     QString m_strInstallProperties;
     QVector<QString> m_vecProductKeys;
     QMap<QString, QString> m_mapInstalledVersions;
-    QString m_strLastCommand;
 };

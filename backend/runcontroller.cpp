@@ -1,5 +1,6 @@
 #include "backend/runcontroller.h"
 
+#include "backend/installcommand.h"
 #include "backend/logging.h"
 #include "backend/processstart.h"
 #include "platform/processlauncher.h"
@@ -22,6 +23,15 @@ int RunController::start(Kind kind, const QString &program, const QStringList &a
     const int started = ProcessStart::startAndWait(*m_runner, program, arguments);
     m_stage = started ? Stage::Started : Stage::StartFailed;
     return started;
+}
+
+int RunController::startRemoval(const QString &productCode, const QString &program, const QStringList &arguments)
+{
+    if (!InstallCommand::isProductCode(productCode)) {
+        refuse(Kind::Removal, QStringLiteral("a removal of malformed product code ") + productCode);
+        return 0;
+    }
+    return start(Kind::Removal, program, arguments);
 }
 
 int RunController::startCommand(Kind kind, const QString &command)

@@ -25,6 +25,9 @@ public:
     // Starts the program and waits for the start: 1 once it runs, else 0. While a started program
     // still runs nothing else starts.
     int start(Kind kind, const QString &program, const QStringList &arguments);
+    // A removal of the product `productCode` names, by `program` with `arguments`: refused unless
+    // the code is a well-formed product code, which the arguments hand to the removal program.
+    int startRemoval(const QString &productCode, const QString &program, const QStringList &arguments);
     // The same for a whole command text, split as the process layer splits one.
     int startCommand(Kind kind, const QString &command);
     // A run the front-end would not start (its command was unsafe): a start that failed.

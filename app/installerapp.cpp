@@ -34,12 +34,6 @@ namespace {
 // The extractor clean-up starts at the first frame, or after this long without one.
 constexpr int cleanupAtLatestMs = 1000;
 
-// The translation, installed before any text is looked up.
-std::unique_ptr<QTranslator> setUpApplication(const QStringList &uiLanguages)
-{
-    return UiLanguage::install(uiLanguages);
-}
-
 // Centred in the available area of the screen the window opens on, and wholly inside it: the
 // platform's default place can push a window as wide as a small screen partly off it.
 void centreInAvailableArea(QWindow *window)
@@ -102,7 +96,8 @@ int InstallerApp::run(const char *program, const Seams &seams)
     if (!backend.isEmpty())
         QQuickWindow::setSceneGraphBackend(backend);
     std::unique_ptr<QGuiApplication> application = std::make_unique<QGuiApplication>(argc, argv);
-    std::unique_ptr<QTranslator> translator = setUpApplication(seams.uiLanguages);
+    // The translation, installed before any text is looked up.
+    std::unique_ptr<QTranslator> translator = UiLanguage::install(seams.uiLanguages);
     auto engine = std::make_unique<QQmlApplicationEngine>();
 #if defined(Q_OS_WIN)
     // QML modules from the front-end's own folder and Qt's resources, not from the folder Qt was
@@ -132,21 +127,21 @@ int InstallerApp::run(const char *program, const Seams &seams)
             // The window icon too: X11 takes every size of it, all seven decoded, while on Windows
             // the task bar shows the executable's own icon until then.
             ExtractorCleanup *extractorCleanup = cleanup.get();
+            const auto afterFirstFrame = [extractorCleanup] {
+                setWindowIcon();
+                extractorCleanup->start();
+            };
             if (auto *window = qobject_cast<QQuickWindow *>(roots.constFirst())) {
                 centreInAvailableArea(window);
                 auto firstFrame = std::make_shared<QMetaObject::Connection>();
                 *firstFrame = QObject::connect(window, &QQuickWindow::frameSwapped, extractorCleanup,
-                                               [extractorCleanup, firstFrame] {
+                                               [afterFirstFrame, firstFrame] {
                                                    QObject::disconnect(*firstFrame);
-                                                   setWindowIcon();
-                                                   extractorCleanup->start();
+                                                   afterFirstFrame();
                                                },
                                                Qt::QueuedConnection);
             }
-            QTimer::singleShot(cleanupAtLatestMs, extractorCleanup, [extractorCleanup] {
-                setWindowIcon();
-                extractorCleanup->start();
-            });
+            QTimer::singleShot(cleanupAtLatestMs, extractorCleanup, afterFirstFrame);
             exitCode = QGuiApplication::exec();
         } else {
             cleanup->run();

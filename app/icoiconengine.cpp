@@ -88,11 +88,13 @@ QImage IcoIconEngine::image(const QSize &size)
         return {};
     auto decoded = m_frames.find(frame);
     if (decoded == m_frames.end()) {
-        QImageReader reader(m_fileName, "ico");
-        reader.setAutoDetectImageFormat(false);
         QImage image = pngFrame(m_fileName, frame);
-        if (image.isNull() && reader.jumpToImage(frame))
-            image = reader.read();
+        if (image.isNull()) {
+            QImageReader reader(m_fileName, "ico");
+            reader.setAutoDetectImageFormat(false);
+            if (reader.jumpToImage(frame))
+                image = reader.read();
+        }
         decoded = m_frames.insert(frame, image);
     }
     const QSize fitted = actualSize(wanted, QIcon::Normal, QIcon::Off);
